@@ -1,0 +1,29 @@
+// Window-free rules of the numeric edit: how a value becomes text, and what the character filter
+// decides for one typed character.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace listedit::num {
+
+// The value in fixed notation with exactly `digits` digits after the point (rounded, trailing
+// zeros kept, no grouping); 0 digits give no point. A negative count is handed to the formatter
+// as a negative precision, which it treats as the default of 6 digits.
+std::wstring FormatNumber(double value, int digits);
+
+enum class CharVerdict {
+    Accept, // hand the character to the edit control
+    Refuse, // sound the question beep, change nothing
+    Drop,   // swallow it without a sound
+};
+
+// The decision for one typed character under a range whose lower bound is `minimum`: '-' is
+// dropped when no negative value is admitted, Backspace and digits pass, '.' and '-' depend on
+// the text and selection (nullopt: ask FilterSignOrPoint), everything else is refused.
+std::optional<CharVerdict> FilterChar(wchar_t ch, double minimum);
+
+// The decision for '.' or '-' given the window text and the selection [start, end).
+CharVerdict FilterSignOrPoint(wchar_t ch, std::wstring_view text, int start, int end);
+
+} // namespace listedit::num

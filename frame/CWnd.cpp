@@ -1,0 +1,409 @@
+// CWnd: handle map, creation hook, subclassing, dispatch through message maps, reflection.
+#include <listedit/frame/MessageMap.h>
+#include <listedit/frame/CException.h>
+
+#include <memory>
+#include <unordered_map>
+
+namespace {
+
+// All windows of the library live on the thread that created them; this state is per thread.
+struct ThreadState {
+    std::unordered_map<HWND, CWnd*> permanent;
+    std::unordered_map<HWND, std::unique_ptr<CWnd>> temporary;
+    MSG lastSent{};           // the message of the dispatch under way
+    CWnd* pWndInit = nullptr; // the object waiting for its window in CreateEx
+    HHOOK hHookCbt = nullptr;
+};
+
+ThreadState& State() {
+    thread_local ThreadState state;
+    return state;
+}
+
+// Pre-translation looks only at input messages, as the framework does.
+bool IsInputMessage(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+}
+
+} // namespace
+
+// ---- CCmdTarget ------------------------------------------------------------------------------------
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
+
+const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap() {
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
+    static const AFX_MSGMAP map = {nullptr, &entries[0]};
+    return &map;
+}
+
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP_ENTRY* pAfter, UINT nMsg, UINT nCode,
+                                                     UINT nID) const {
+    // With pAfter, the search resumes behind that entry (a _REFLECT_EX handler that passed).
+    bool searching = pAfter == nullptr;
+    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap;
+         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
+        for (const AFX_MSGMAP_ENTRY* e = pMap->lpEntries; e->pfn; ++e) {
+            if (!searching) {
+                searching = e == pAfter;
+                continue;
+            }
+            if (e->nMessage != nMsg) continue;
+            bool hasCode = nMsg == WM_NOTIFY || nMsg == WM_COMMAND || nMsg == WM_NOTIFY + WM_REFLECT_BASE ||
+                           nMsg == WM_COMMAND + WM_REFLECT_BASE;
+            if (hasCode && e->nCode != nCode) continue;
+            if ((nMsg == WM_NOTIFY || nMsg == WM_COMMAND) && (nID < e->nID || nID > e->nLastID)) continue;
+            return e;
+        }
+    }
+    return nullptr;
+}
+
+// ---- handle map -----------------------------------------------------------------------------------
+
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
+
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+END_MESSAGE_MAP()
+
+CWnd::~CWnd() {
+    if (m_hWnd && ::IsWindow(m_hWnd) && FromHandlePermanent(m_hWnd) == this) {
+        ::DestroyWindow(m_hWnd);
+    }
+    if (m_hWnd) Detach();
+}
+
+CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) {
+    auto& map = State().permanent;
+    auto it = map.find(hWnd);
+    return it == map.end() ? nullptr : it->second;
+}
+
+CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {
+    if (!hWnd) return nullptr;
+    if (CWnd* p = FromHandlePermanent(hWnd)) return p;
+    auto& temp = State().temporary[hWnd];
+    if (!temp) {
+        temp = std::make_unique<CWnd>();
+        temp->m_hWnd = hWnd;
+    }
+    return temp.get();
+}
+
+void AfxDeleteTempMap() {
+    auto& temp = State().temporary;
+    for (auto& [hWnd, pWnd] : temp) pWnd->m_hWnd = nullptr; // a wrapper never destroys its window
+    temp.clear();
+}
+
+BOOL CWnd::Attach(HWND hWndNew) {
+    if (!hWndNew || m_hWnd || FromHandlePermanent(hWndNew)) return FALSE;
+    auto& state = State();
+    if (auto it = state.temporary.find(hWndNew); it != state.temporary.end()) {
+        it->second->m_hWnd = nullptr;
+        state.temporary.erase(it);
+    }
+    state.permanent[hWndNew] = this;
+    m_hWnd = hWndNew;
+    return TRUE;
+}
+
+HWND CWnd::Detach() {
+    HWND hWnd = m_hWnd;
+    if (hWnd) {
+        auto& map = State().permanent;
+        if (auto it = map.find(hWnd); it != map.end() && it->second == this) map.erase(it);
+    }
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+// ---- creation ---------------------------------------------------------------------------------
+
+// Attaches the object waiting in CreateEx to its window before the window's first message.
+LRESULT CALLBACK AfxCbtHook(int code, WPARAM wParam, LPARAM lParam) {
+    auto& state = State();
+    if (code == HCBT_CREATEWND && state.pWndInit) {
+        HWND hWnd = reinterpret_cast<HWND>(wParam);
+        CWnd* pWnd = state.pWndInit;
+        state.pWndInit = nullptr;
+        pWnd->Attach(hWnd);
+        pWnd->PreSubclassWindow();
+        pWnd->m_pfnSuper = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    }
+    return ::CallNextHookEx(state.hHookCbt, code, wParam, lParam);
+}
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCTW&) { return TRUE; }
+void CWnd::PreSubclassWindow() {}
+void CWnd::PostNcDestroy() {}
+
+BOOL CWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID, void*) {
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd ? pParentWnd->m_hWnd : nullptr,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
+}
+
+// When creation fails the object gets PostNcDestroy all the same, so a self-owned object is gone
+// whether or not its window was ever made.
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, int x,
+                    int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam) {
+    CREATESTRUCTW cs{};
+    cs.dwExStyle = dwExStyle;
+    cs.lpszClass = lpszClassName;
+    cs.lpszName = lpszWindowName;
+    cs.style = static_cast<LONG>(dwStyle);
+    cs.x = x;
+    cs.y = y;
+    cs.cx = nWidth;
+    cs.cy = nHeight;
+    cs.hwndParent = hWndParent;
+    cs.hMenu = nIDorHMenu;
+    cs.hInstance = AfxGetInstanceHandle();
+    cs.lpCreateParams = lpParam;
+    if (!PreCreateWindow(cs)) {
+        PostNcDestroy();
+        return FALSE;
+    }
+    auto& state = State();
+    if (!state.hHookCbt) {
+        state.hHookCbt = ::SetWindowsHookExW(WH_CBT, &AfxCbtHook, nullptr, ::GetCurrentThreadId());
+    }
+    CWnd* pOuterInit = state.pWndInit;
+    state.pWndInit = this;
+    HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x,
+                                  cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    bool neverAttached = state.pWndInit == this;
+    state.pWndInit = pOuterInit;
+    if (!hWnd) {
+        // A window that was attached and then failed has had its WM_NCDESTROY (and PostNcDestroy).
+        if (neverAttached) PostNcDestroy();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
+
+BOOL CWnd::SubclassWindow(HWND hWnd) {
+    if (!Attach(hWnd)) return FALSE;
+    PreSubclassWindow();
+    WNDPROC pfnOld =
+        reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    if (pfnOld != &AfxWndProc) m_pfnSuper = pfnOld;
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
+    HWND hWndControl = pParent ? ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)) : nullptr;
+    return hWndControl ? SubclassWindow(hWndControl) : FALSE;
+}
+
+HWND CWnd::UnsubclassWindow() {
+    if (m_pfnSuper) ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    m_pfnSuper = nullptr;
+    return Detach();
+}
+
+// ---- dispatch -----------------------------------------------------------------------------------
+
+LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    auto& state = State();
+    MSG outer = state.lastSent;
+    state.lastSent = MSG{hWnd, nMsg, wParam, lParam, 0, {}};
+    LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    state.lastSent = outer;
+    if (nMsg == WM_NCDESTROY && pWnd->m_hWnd == hWnd) {
+        // The window is gone: give it back its own procedure, let go of it, and let a self-owned
+        // object delete itself.
+        if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc &&
+            pWnd->m_pfnSuper) {
+            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
+        }
+        pWnd->Detach();
+        pWnd->PostNcDestroy();
+    }
+    return lResult;
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (!pWnd) return ::DefWindowProcW(hWnd, nMsg, wParam, lParam);
+    return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+}
+
+const MSG* PASCAL CWnd::GetCurrentMessage() { return &State().lastSent; }
+
+LRESULT CWnd::Default() {
+    const MSG& msg = State().lastSent;
+    return DefWindowProc(msg.message, msg.wParam, msg.lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_pfnSuper) return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT lResult = 0;
+    if (!OnWndMsg(message, wParam, lParam, &lResult)) lResult = DefWindowProc(message, wParam, lParam);
+    return lResult;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message == WM_COMMAND) {
+        if (OnCommand(wParam, lParam)) {
+            *pResult = 0;
+            return TRUE;
+        }
+        return FALSE;
+    }
+    if (message == WM_NOTIFY) {
+        *pResult = 0;
+        return OnNotify(wParam, lParam, pResult);
+    }
+    UINT nCode = 0;
+    if (message == WM_NOTIFY + WM_REFLECT_BASE) nCode = reinterpret_cast<NMHDR*>(lParam)->code;
+    if (message == WM_COMMAND + WM_REFLECT_BASE) nCode = HIWORD(wParam);
+    for (const AFX_MSGMAP_ENTRY* e = FindMessageEntry(nullptr, message, nCode, 0); e;
+         e = FindMessageEntry(e, message, nCode, 0)) {
+        if (e->pfn(this, wParam, lParam, pResult)) return TRUE;
+    }
+    // Owner-drawing requests go back to the control they concern.
+    if (message == WM_MEASUREITEM) {
+        auto* pMIS = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (pMIS->CtlType != ODT_MENU) {
+            HWND hWndChild = ::GetDlgItem(m_hWnd, static_cast<int>(pMIS->CtlID));
+            if (hWndChild && ReflectLastMsg(hWndChild, pResult)) return TRUE;
+        }
+    }
+    if (message == WM_DRAWITEM) {
+        auto* pDIS = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (pDIS->CtlType != ODT_MENU && ReflectLastMsg(pDIS->hwndItem, pResult)) return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
+    if (hWndCtrl && ReflectLastMsg(hWndCtrl)) return TRUE;
+    UINT nID = LOWORD(wParam);
+    UINT nCode = HIWORD(wParam);
+    LRESULT lResult = 0;
+    for (const AFX_MSGMAP_ENTRY* e = FindMessageEntry(nullptr, WM_COMMAND, nCode, nID); e;
+         e = FindMessageEntry(e, WM_COMMAND, nCode, nID)) {
+        if (e->pfn(this, wParam, lParam, &lResult)) return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
+    auto* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+    if (pNMHDR->hwndFrom && ReflectLastMsg(pNMHDR->hwndFrom, pResult)) return TRUE;
+    UINT nID = static_cast<UINT>(pNMHDR->idFrom);
+    for (const AFX_MSGMAP_ENTRY* e = FindMessageEntry(nullptr, WM_NOTIFY, pNMHDR->code, nID); e;
+         e = FindMessageEntry(e, WM_NOTIFY, pNMHDR->code, nID)) {
+        if (e->pfn(this, 0, lParam, pResult)) return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL PASCAL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult) {
+    CWnd* pChild = FromHandlePermanent(hWndChild);
+    if (!pChild) return FALSE;
+    const MSG& msg = State().lastSent;
+    LRESULT lResult = 0;
+    return pChild->OnChildNotify(msg.message, msg.wParam, msg.lParam, pResult ? pResult : &lResult);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    return ReflectChildNotify(message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        return OnWndMsg(message + WM_REFLECT_BASE, wParam, lParam, pResult);
+    default:
+        return FALSE;
+    }
+}
+
+// ---- pre-translation ----------------------------------------------------------------------------
+
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
+    if (!IsInputMessage(pMsg->message)) return FALSE;
+    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
+        if (CWnd* pWnd = FromHandlePermanent(hWnd); pWnd && pWnd->PreTranslateMessage(pMsg)) return TRUE;
+        if (hWnd == hWndStop) break;
+    }
+    return FALSE;
+}
+
+// ---- helpers ------------------------------------------------------------------------------------
+
+void CWnd::GetWindowText(CString& rString) const {
+    int nLen = ::GetWindowTextLengthW(m_hWnd);
+    ::GetWindowTextW(m_hWnd, rString.GetBuffer(nLen), nLen + 1);
+    rString.ReleaseBuffer();
+}
+
+CString CWnd::GetWindowText() const {
+    CString s;
+    GetWindowText(s);
+    return s;
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+    DWORD dwStyle = GetStyle();
+    DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
+    if (dwStyle == dwNewStyle) return FALSE;
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(dwNewStyle));
+    if (nFlags) ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    return TRUE;
+}
+
+void CWnd::ClientToScreen(LPRECT lpRect) const { ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2); }
+void CWnd::ScreenToClient(LPRECT lpRect) const { ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2); }
+
+BOOL AfxRegisterClass(WNDCLASSW* lpWndClass) {
+    WNDCLASSW existing{};
+    if (::GetClassInfoW(lpWndClass->hInstance, lpWndClass->lpszClassName, &existing)) return TRUE;
+    return ::RegisterClassW(lpWndClass) != 0;
+}
+
+LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon) {
+    // One name per combination, kept alive for the life of the module.
+    thread_local std::unordered_map<std::wstring, std::unique_ptr<std::wstring>> names;
+    wchar_t buf[96];
+    ::wsprintfW(buf, L"Afx:%p:%x:%p:%p:%p", static_cast<void*>(AfxGetInstanceHandle()), nClassStyle,
+                static_cast<void*>(hCursor), static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
+    auto& name = names[buf];
+    if (!name) name = std::make_unique<std::wstring>(buf);
+    WNDCLASSW wc{};
+    wc.style = nClassStyle;
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hCursor = hCursor;
+    wc.hbrBackground = hbrBackground;
+    wc.hIcon = hIcon;
+    wc.lpszClassName = name->c_str();
+    if (!AfxRegisterClass(&wc)) AfxThrowResourceException();
+    return name->c_str();
+}

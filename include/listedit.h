@@ -1,0 +1,5 @@
+// listedit: list and edit controls for Win32 applications. Including this header brings every
+// exported class; link with listedit::listedit.
+#pragma once
+#include <listedit/frame.h>
+#include <listedit/edit.h>

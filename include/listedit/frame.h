@@ -1,0 +1,12 @@
+// The window-system layer: framework classes over Win32.
+#pragma once
+#include <listedit/frame/Afx.h>
+#include <listedit/frame/CObject.h>
+#include <listedit/frame/CException.h>
+#include <listedit/frame/CString.h>
+#include <listedit/frame/Arrays.h>
+#include <listedit/frame/Geometry.h>
+#include <listedit/frame/CWnd.h>
+#include <listedit/frame/MessageMap.h>
+#include <listedit/frame/CEdit.h>
+#include <listedit/frame/CWinApp.h>

@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# listedit's one entry point:
+#   ./run.sh setup   install what is missing (Debian, as root)
+#   ./run.sh build   build the library, tests, demo and bench (Windows target) and the native units
+#   ./run.sh test    setup, build, run every test (native, Wine, the consumer example, a short fuzz run)
+#   ./run.sh demo    setup, build, run the demo (on Xvfb: writes out/demo.png)
+#   ./run.sh bench   setup, build, run the benchmark against the bare Win32 controls
+#   ./run.sh fuzz [seconds]   run the fuzz targets (default 600 s each)
+set -euo pipefail
+cd "$(dirname "$0")"
+ROOT=$PWD
+BUILD=$ROOT/build
+export WINEDEBUG=-all
+export WINEPREFIX=$BUILD/wineprefix
+export WINEARCH=win64
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+PACKAGES=(wine64 g++-mingw-w64-x86-64-posix xvfb cmake ninja-build googletest imagemagick clang libclang-rt-14-dev)
+
+setup() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq >/dev/null
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build() {
+  cmake -S . -B "$BUILD/win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$BUILD/win"
+  cmake -S . -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  cmake --build "$BUILD/native"
+}
+
+# Starts Xvfb on a free display when there is none, and a Wine prefix with a virtual desktop.
+STARTED_XVFB=""
+start_display() {
+  if [ -z "${DISPLAY:-}" ]; then
+    local n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    STARTED_XVFB=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
+  if [ ! -f "$WINEPREFIX/.listedit-ready" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+    wineserver -k >/dev/null 2>&1 || true # the desktop setting applies from the next start
+    touch "$WINEPREFIX/.listedit-ready"
+  fi
+}
+
+stop_display() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$STARTED_XVFB" ]; then kill "$STARTED_XVFB" 2>/dev/null || true; wait "$STARTED_XVFB" 2>/dev/null || true; fi
+}
+
+consumer_example() {
+  # A separate project that uses the library through add_subdirectory.
+  cmake -S examples/consumer -B "$BUILD/consumer" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+    -DLISTEDIT_DIR="$ROOT" >/dev/null
+  cmake --build "$BUILD/consumer"
+  wine "$BUILD/consumer/consumer.exe"
+}
+
+fuzz() {
+  local seconds=${1:-600}
+  CXX=clang++ CC=clang cmake -S . -B "$BUILD/fuzz" -G Ninja -DLISTEDIT_FUZZ=ON -DBUILD_TESTING=OFF \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$BUILD/fuzz"
+  mkdir -p "$BUILD/fuzz/corpus-mask"
+  "$BUILD/fuzz/fuzz/mask_fuzz" -max_total_time="$seconds" -print_final_stats=1 "$BUILD/fuzz/corpus-mask" 2>&1 | tail -n 12
+}
+
+case "${1:-}" in
+  setup) setup ;;
+  build) setup; build ;;
+  test)
+    setup; build
+    start_display
+    trap stop_display EXIT
+    status=0
+    (cd "$BUILD/native" && ctest --output-on-failure) || status=1
+    (cd "$BUILD/win" && ctest --output-on-failure) || status=1
+    consumer_example || status=1
+    fuzz "${FUZZ_SECONDS:-20}" || status=1
+    [ $status -eq 0 ] && echo "all tests passed" || echo "TESTS FAILED"
+    exit $status ;;
+  demo)
+    setup; build
+    start_display
+    trap stop_display EXIT
+    if [ -n "$STARTED_XVFB" ]; then
+      mkdir -p out
+      wine "$BUILD/win/bin/listedit_demo.exe" --screenshot "$(winepath -w "$BUILD/demo.bmp")"
+      convert "$BUILD/demo.bmp" out/demo.png
+      echo "wrote out/demo.png"
+    else
+      wine "$BUILD/win/bin/listedit_demo.exe"
+    fi ;;
+  bench)
+    setup; build
+    start_display
+    trap stop_display EXIT
+    wine "$BUILD/win/bin/listedit_bench.exe" ;;
+  fuzz) setup; fuzz "${2:-600}" ;;
+  *) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+esac
