@@ -1,4 +1,5 @@
-// Edit controls: the numeric edit.
+// Edit controls: the numeric edit and the masked edit.
 #pragma once
 #include <listedit/frame.h>
 #include <listedit/edit/CNumEdit.h>
+#include <listedit/edit/CMaskEditEx.h>

@@ -1,0 +1,48 @@
+// Numeric edits over three ranges, each with the value GetValueString reports beside it.
+#include "DemoPanel.h"
+
+namespace {
+
+class CNumEditPanel : public CDemoPanel {
+protected:
+    struct Row {
+        CNumEdit* edit;
+        CWnd* value;
+    };
+    std::vector<Row> m_rows;
+
+    LPCWSTR Title() const override { return L"CNumEdit: digits, one point, a leading sign; the range decides"; }
+
+    int Fill(int y) override {
+        constexpr double kMax = 1.7976931348623157e308;
+        AddRow(L"Full range, 2 digits", 2, kMax, -kMax, L"-1234.567", y);
+        AddRow(L"[0, 100], 2 digits (no sign)", 2, 100, 0, L"42.5", y += 32);
+        AddRow(L"Full range, 0 digits", 0, kMax, -kMax, L"2.6", y += 32);
+        Refresh();
+        return y + 24;
+    }
+
+    void AddRow(LPCWSTR caption, int digits, double dMax, double dMin, LPCWSTR initial, int y) {
+        AddLabel(caption, RECT{8, y + 3, 210, y + 23});
+        auto* edit = Add<CNumEdit>(digits);
+        edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, RECT{216, y, 376, y + 24}, this,
+                     1000 + static_cast<UINT>(m_rows.size()));
+        edit->SetFont(Font());
+        edit->SetRange(dMax, dMin);
+        edit->SetWindowText(initial);
+        m_rows.push_back({edit, AddLabel(L"", RECT{392, y + 3, Width() - 8, y + 23})});
+    }
+
+    void Refresh() {
+        for (auto& row : m_rows) row.value->SetWindowText(L"GetValueString: " + row.edit->GetValueString());
+    }
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        if (HIWORD(wParam) == EN_CHANGE) Refresh();
+        return CDemoPanel::OnCommand(wParam, lParam);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<CDemoPanel> MakeNumEditPanel() { return std::make_unique<CNumEditPanel>(); }

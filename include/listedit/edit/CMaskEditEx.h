@@ -1,0 +1,89 @@
+// CMaskEditEx: an edit control that lays a mask of literal and input positions over its text.
+//
+// The mask string is a row of positions: a plain character is a literal shown as it stands; a set
+// in brackets is one input position that accepts its characters ("[0-9]", "[a-fA-F]", "[+\-]"),
+// and "[]" or "[?]" accepts any character. Typing overwrites position by position and steps over
+// literals; deleting puts the placeholder back; the caret never rests on a literal.
+//
+//     CMaskEditEx date;
+//     date.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, rect, pParent, IDC_DATE);
+//     date.SetMaskString(L"[0-9][0-9]/[0-9][0-9]/[0-9][0-9][0-9][0-9]", '_');   // __/__/____
+//     date.SetText(L"05032024");                                                 // fitted to the mask
+//
+// With the mask off (SetUseMask(FALSE)) it is a plain edit, or a numeric edit with
+// SetUseNumEdit(TRUE).
+#pragma once
+#include <listedit/edit/CNumEdit.h>
+#include <listedit/frame/Arrays.h>
+
+// One position of a mask: one character is a literal, none accepts anything, two or more are the
+// characters the position accepts.
+class LISTEDIT_API CMaskEditExChar : public CObject {
+public:
+    CMaskEditExChar() = default;
+    explicit CMaskEditExChar(const CString& strChars) : m_strChars(strChars) {}
+    BOOL IsMaskChar() const { return m_strChars.GetLength() == 1; }
+    BOOL IsValidChar(wchar_t ch) const { return m_strChars.IsEmpty() || m_strChars.Find(ch) >= 0; }
+
+    CString m_strChars;
+};
+
+class LISTEDIT_API CMaskEditEx : public CNumEdit {
+    DECLARE_DYNAMIC(CMaskEditEx)
+public:
+    CMaskEditEx();
+    ~CMaskEditEx() override;
+
+    // Parses the mask and shows its empty form (literals and placeholders). FALSE on a syntax
+    // error: the positions parsed before the error stay, placeholder and text are left as they were.
+    virtual BOOL SetMaskString(const wchar_t* lpszMask, char chPlaceHolder);
+
+    char GetPlaceHolder() const { return m_chPlaceHolder; }
+    void SetPlaceHolder(char chPlaceHolder) { m_chPlaceHolder = chPlaceHolder; }
+    // TRUE: the text is exactly as long as the mask; FALSE: free characters may follow it.
+    int GetTextLengthByMask() const { return m_bTextLengthByMask; }
+    void SetTextLengthByMask(int bTextLengthByMask) { m_bTextLengthByMask = bTextLengthByMask; }
+    int GetUseMask() const { return m_bUseMask; }
+    void SetUseMask(int bUseMask) { m_bUseMask = bUseMask; }
+    int GetUseNumEdit() const { return m_bUseNumEdit; }
+    void SetUseNumEdit(int bUseNumEdit) { m_bUseNumEdit = bUseNumEdit; }
+
+    // Shows the text fitted to the mask (only when that differs from what is shown).
+    void SetText(const wchar_t* lpszText);
+    // Fits what the control holds to the mask again (after a new placeholder, say).
+    void ReMask();
+
+protected:
+    // The display character of a position: its literal, or the placeholder. Throws the
+    // invalid-argument exception outside the mask.
+    char GetMaskChar(int nPos) const;
+    int GetFirstNoMaskPos() const; // first input position; the mask length when there is none
+    int GetLastNoMaskPos() const;  // one past the last input position; 0 when there is none
+    CString GetMaskedText(const wchar_t* lpszText) const;
+    void ClearMask();
+    // Resets positions [nStart, nEnd) to their display characters and places the caret.
+    void SetMaskText(int nStart, int nEnd);
+    // Fits the text after a typed character went through the edit control.
+    void TreatByMask(int nStart, int nEnd, const CString& strOld);
+    void CutOrClear();
+
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    LRESULT OnClear(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCut(WPARAM wParam, LPARAM lParam);
+    LRESULT OnUndo(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetSel(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+
+    BOOL m_bUseNumEdit = FALSE;
+    BOOL m_bTextLengthByMask = TRUE;
+    CObArray m_arrayMask; // CMaskEditExChar*, owned
+    BOOL m_bUseMask = TRUE;
+    char m_chPlaceHolder = '_';
+    BOOL m_bInChar = FALSE;
+    BOOL m_bCaretToEnd = TRUE;
+
+    DECLARE_MESSAGE_MAP()
+};
