@@ -14,13 +14,13 @@ constexpr int kWidth = 720;
 class CDemoWnd : public CWnd {
 public:
     BOOL CreateDemo() {
-        LPCWSTR cls =
-            AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-        if (!CreateEx(0, cls, L"listedit demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, kWidth, 200, nullptr,
-                      nullptr))
+        LPCWSTR cls = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW),
+                                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+        if (!CreateEx(0, cls, L"listedit demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, kWidth, 200,
+                      nullptr, nullptr))
             return FALSE;
         int y = 0;
-        for (auto make : {&MakeNumEditPanel}) {
+        for (auto make : {&MakeNumEditPanel, &MakeMaskEditPanel}) {
             auto& panel = m_panels.emplace_back(make());
             if (!panel->CreatePanel(this, 0, y, kWidth)) return FALSE;
             y += panel->Height();
@@ -58,7 +58,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     ::LocalFree(argv);
     if (!shot.empty()) {
         AfxPumpPendingMessages();
-        ::RedrawWindow(app.m_pMainWnd->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        ::RedrawWindow(app.m_pMainWnd->m_hWnd, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         ::Sleep(300);
         AfxPumpPendingMessages();
         return SaveWindowBitmap(app.m_pMainWnd->m_hWnd, shot.c_str()) ? 0 : 2;

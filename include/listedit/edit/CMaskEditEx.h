@@ -8,7 +8,7 @@
 //     CMaskEditEx date;
 //     date.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, rect, pParent, IDC_DATE);
 //     date.SetMaskString(L"[0-9][0-9]/[0-9][0-9]/[0-9][0-9][0-9][0-9]", '_');   // __/__/____
-//     date.SetText(L"05032024");                                                 // fitted to the mask
+//     date.SetText(L"05/03/2024");                                               // position by position
 //
 // With the mask off (SetUseMask(FALSE)) it is a plain edit, or a numeric edit with
 // SetUseNumEdit(TRUE).
@@ -86,4 +86,11 @@ protected:
     BOOL m_bCaretToEnd = TRUE;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    wchar_t PlaceHolderChar() const; // the placeholder as the text shows it
+    void HoldRedraw();               // WM_SETREDRAW FALSE before a repair
+    void ResumeRedraw(BOOL bInvalidate);
+    // Shows a repaired text and requests the caret through the selection snapping.
+    void ApplyRepair(const CString& strText, int nCaret);
 };
