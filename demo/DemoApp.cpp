@@ -20,7 +20,7 @@ public:
                       nullptr, nullptr))
             return FALSE;
         int y = 0;
-        for (auto make : {&MakeNumEditPanel, &MakeMaskEditPanel}) {
+        for (auto make : {&MakeNumEditPanel, &MakeMaskEditPanel, &MakeDataWndPanel}) {
             auto& panel = m_panels.emplace_back(make());
             if (!panel->CreatePanel(this, 0, y, kWidth)) return FALSE;
             y += panel->Height();

@@ -37,3 +37,4 @@ private:
 // The panels, in the order the demo stacks them.
 std::unique_ptr<CDemoPanel> MakeNumEditPanel();
 std::unique_ptr<CDemoPanel> MakeMaskEditPanel();
+std::unique_ptr<CDemoPanel> MakeDataWndPanel();

@@ -3,3 +3,4 @@
 #pragma once
 #include <listedit/frame.h>
 #include <listedit/edit.h>
+#include <listedit/datawnd.h>

@@ -10,3 +10,9 @@
 #include <listedit/frame/MessageMap.h>
 #include <listedit/frame/CEdit.h>
 #include <listedit/frame/CWinApp.h>
+#include <listedit/frame/COleException.h>
+#include <listedit/frame/CTime.h>
+#include <listedit/frame/CButton.h>
+#include <listedit/frame/CComboBox.h>
+#include <listedit/frame/CDateTimeCtrl.h>
+#include <listedit/frame/CSpinButtonCtrl.h>

@@ -1,0 +1,357 @@
+// CDataWnd: one editor per type code, the value as text, the optional right button and spin.
+#include <listedit/datawnd/CDataWnd.h>
+#include <listedit/frame/CComboBox.h>
+#include <listedit/frame/CDateTimeCtrl.h>
+#include <listedit/frame/CException.h>
+#include <listedit/frame/MessageMap.h>
+
+#include "DateText.h"
+
+#include <algorithm>
+#include <cwchar>
+
+namespace {
+
+constexpr LPCWSTR kClassName = L"kvt_MFCDataWnd";
+constexpr UINT kEditorId = 101;
+constexpr UINT kRightButtonId = 102;
+constexpr UINT kSpinId = 0;
+constexpr UINT kComboEditId = 1001; // the system's id of the edit box inside a combo
+constexpr int kComboDropHeight = 200;
+
+constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL;
+constexpr DWORD kIntegerStyle = kEditStyle | ES_NUMBER;
+constexpr DWORD kDateStyle = WS_CHILD | WS_VISIBLE | DTS_LONGDATEFORMAT;
+constexpr DWORD kListStyle =
+    WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT;
+constexpr DWORD kCheckStyle = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
+constexpr DWORD kComboStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL |
+                              CBS_HASSTRINGS | CBS_NOINTEGRALHEIGHT;
+
+static_assert(kEditStyle == 0x50800080 && kIntegerStyle == 0x50802080 && kDateStyle == 0x50000004 &&
+              kListStyle == 0x50200443 && kCheckStyle == 0x50000003 && kComboStyle == 0x50200642);
+
+// The editor seen as the class its type code builds; null when a derived class supplied another.
+template <class T> T* EditorAs(CWnd* pWnd, const CRuntimeClass* pClass) {
+    return pWnd && pWnd->IsKindOf(pClass) ? static_cast<T*>(pWnd) : nullptr;
+}
+#define EDITOR_AS(T) EditorAs<T>(m_pChildDataWnd.get(), RUNTIME_CLASS(T))
+
+bool IsListType(int nType) {
+    return nType == DWT_LIST || nType == DWT_COMBO;
+}
+
+} // namespace
+
+IMPLEMENT_DYNAMIC(CDataWnd, CWnd)
+
+BEGIN_MESSAGE_MAP(CDataWnd, CWnd)
+ON_WM_CREATE()
+ON_WM_SETFOCUS()
+ON_WM_SIZE()
+ON_MESSAGE(WM_SETTEXT, &CDataWnd::OnSetText)
+ON_MESSAGE(WM_GETTEXT, &CDataWnd::OnGetText)
+ON_MESSAGE(WM_GETTEXTLENGTH, &CDataWnd::OnGetTextLength)
+ON_MESSAGE(WM_SETFONT, &CDataWnd::OnSetFont)
+ON_BN_CLICKED(kRightButtonId, &CDataWnd::OnRightButton)
+END_MESSAGE_MAP()
+
+CDataWnd::CDataWnd() = default;
+
+CDataWnd::~CDataWnd() {
+    m_pRightButton.reset();
+    m_pSpinForIntEdit.reset();
+    m_pChildDataWnd.reset();
+}
+
+BOOL CDataWnd::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    WNDCLASSW wc{};
+    wc.style = CS_SAVEBITS | CS_CLASSDC;
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.lpszClassName = kClassName;
+    if (!AfxRegisterClass(&wc)) AfxThrowResourceException();
+    return CWnd::Create(kClassName, nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+void CDataWnd::PostNcDestroy() {
+    delete this;
+}
+
+// ---- the editor ---------------------------------------------------------------------------------
+
+CWnd* CDataWnd::CreateChildWnd(int nType) {
+    CRect rc;
+    GetClientRect(&rc);
+    switch (nType) {
+    case DWT_TEXT: {
+        auto* pEdit = new CMaskEditEx;
+        pEdit->Create(kEditStyle, rc, this, kEditorId);
+        pEdit->SetUseMask(FALSE);
+        return pEdit;
+    }
+    case DWT_NUMBER:
+    case DWT_NUMBER2: {
+        // Numeric before creation, so that the window's first text already goes through the filter.
+        auto* pEdit = new CMaskEditEx;
+        pEdit->SetUseMask(FALSE);
+        pEdit->SetUseNumEdit(TRUE);
+        pEdit->Create(kEditStyle, rc, this, kEditorId);
+        return pEdit;
+    }
+    case DWT_INTEGER: {
+        auto* pEdit = new CEdit;
+        pEdit->Create(kIntegerStyle, rc, this, kEditorId);
+        return pEdit;
+    }
+    case DWT_DATE: {
+        auto* pPicker = new CDateTimeCtrl;
+        pPicker->Create(kDateStyle, rc, this, kEditorId);
+        return pPicker;
+    }
+    case DWT_LIST:
+    case DWT_COMBO: {
+        // The height of a combo's window includes its dropped-down list.
+        auto* pCombo = new CComboBox;
+        rc.bottom += kComboDropHeight;
+        pCombo->Create(nType == DWT_LIST ? kListStyle : kComboStyle, rc, this, kEditorId);
+        return pCombo;
+    }
+    case DWT_CHECK: {
+        auto* pCheck = new CButton;
+        rc.left = (rc.left + rc.right) / 2 - 10;
+        rc.right = rc.left + 20;
+        pCheck->Create(L"", kCheckStyle, rc, this, kEditorId);
+        return pCheck;
+    }
+    default:
+        return nullptr;
+    }
+}
+
+BOOL CDataWnd::CreateChildWindowByType() {
+    m_pChildDataWnd.reset();
+    m_pSpinForIntEdit.reset();
+    m_pRightButton.reset();
+    m_strSavedText.Empty();
+    m_pChildDataWnd.reset(CreateChildWnd(m_nType));
+    if (!m_pChildDataWnd) return FALSE;
+    // A fresh editor already holds a value (a picker today's date): that is the unmodified one.
+    m_strSavedText = GetText();
+    CWnd* pParent = GetParent();
+    HFONT hFont = pParent ? pParent->GetFont() : nullptr;
+    m_pChildDataWnd->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+    return TRUE;
+}
+
+int CDataWnd::SetType(int nType) {
+    int nOld = m_nType;
+    if (nType == m_nType) return nOld;
+    m_nType = nType;
+    // Before the window exists the code only waits for WM_CREATE to build its editor.
+    if (m_hWnd) CreateChildWindowByType();
+    return nOld;
+}
+
+// ---- the value as text ------------------------------------------------------------------------
+
+BOOL CDataWnd::SetText(LPCWSTR lpszText) {
+    if (!lpszText) lpszText = L"";
+    CWnd* pEditor = m_pChildDataWnd.get();
+    switch (pEditor ? m_nType : 0) {
+    case DWT_TEXT:
+    case DWT_NUMBER:
+    case DWT_INTEGER:
+    case DWT_NUMBER2:
+    case DWT_COMBO:
+        pEditor->SetWindowText(lpszText);
+        break;
+    case DWT_DATE: {
+        auto date = listedit::datawnd::ParseDateText(lpszText);
+        if (!date) return FALSE;
+        CTime time(date->year, date->month, date->day, 0, 0, 0); // raises before anything changes
+        if (auto* pPicker = EDITOR_AS(CDateTimeCtrl)) pPicker->SetTime(time);
+        break;
+    }
+    case DWT_LIST:
+        if (auto* pCombo = EDITOR_AS(CComboBox)) pCombo->SetCurSel(pCombo->FindStringExact(-1, lpszText));
+        break;
+    case DWT_CHECK:
+        if (auto* pCheck = EDITOR_AS(CButton)) pCheck->SetCheck(::_wtoi(lpszText));
+        break;
+    default:
+        break;
+    }
+    // Read back, so that an editor's own reformatting does not count as a change.
+    m_strSavedText = GetText();
+    return TRUE;
+}
+
+CString CDataWnd::GetText() const {
+    CWnd* pEditor = m_pChildDataWnd.get();
+    switch (pEditor ? m_nType : 0) {
+    case DWT_TEXT:
+    case DWT_INTEGER:
+    case DWT_COMBO:
+        return pEditor->GetWindowText();
+    case DWT_NUMBER:
+    case DWT_NUMBER2:
+        if (auto* pEdit = EDITOR_AS(CNumEdit)) return pEdit->GetValueString();
+        return pEditor->GetWindowText();
+    case DWT_DATE: {
+        // The picker's fields are local time already; going through CTime would refuse the dates
+        // before 1970 that a user can pick.
+        SYSTEMTIME st{};
+        auto* pPicker = EDITOR_AS(CDateTimeCtrl);
+        if (!pPicker || pPicker->GetTime(&st) != GDT_VALID) return {};
+        return CString(listedit::datawnd::FormatDateText({st.wYear, st.wMonth, st.wDay}));
+    }
+    case DWT_LIST: {
+        CString text;
+        if (auto* pCombo = EDITOR_AS(CComboBox); pCombo && pCombo->GetCurSel() != CB_ERR) {
+            pCombo->GetLBText(pCombo->GetCurSel(), text);
+        }
+        return text;
+    }
+    case DWT_CHECK: {
+        auto* pCheck = EDITOR_AS(CButton);
+        CString text;
+        text.Format(L"%d", pCheck ? pCheck->GetCheck() : 0);
+        return text;
+    }
+    default:
+        return {};
+    }
+}
+
+BOOL CDataWnd::GetModified() const {
+    return m_strSavedText != GetText();
+}
+
+void CDataWnd::SetModified(BOOL bModified) {
+    m_strSavedText = GetText();
+    // A trailing space no editor reading can produce keeps the value "changed" until the next
+    // SetText or SetModified(FALSE).
+    if (bModified) m_strSavedText += L' ';
+}
+
+void CDataWnd::SetStringArrayBySelectType(const CStringArray& arr) {
+    if (!IsListType(m_nType)) return;
+    auto* pCombo = EDITOR_AS(CComboBox);
+    if (!pCombo) return;
+    pCombo->ResetContent();
+    for (INT_PTR i = 0; i < arr.GetSize(); ++i) pCombo->AddString(arr[i]);
+}
+
+void CDataWnd::SubclassChildEdit(CMaskEditEx* pEdit) {
+    if (m_nType != DWT_COMBO || !m_pChildDataWnd || !pEdit) return;
+    pEdit->SubclassDlgItem(kComboEditId, m_pChildDataWnd.get());
+}
+
+// ---- right button and spin ---------------------------------------------------------------------
+
+CButton* CDataWnd::CreateRightButton() {
+    return new CButton;
+}
+
+BOOL CDataWnd::SetRightButton(LPCWSTR lpszText, int nWidth, DWORD dwStyle) {
+    if (m_pRightButton || !m_pChildDataWnd) return FALSE;
+    m_pRightButton.reset(CreateRightButton());
+    if (!m_pRightButton) return FALSE;
+    CRect rc;
+    GetClientRect(&rc);
+    int bw = nWidth >= 0 ? nWidth : rc.Height();
+    if (!m_pRightButton->Create(lpszText, dwStyle | WS_CHILD | WS_VISIBLE,
+                                CRect(rc.right - bw, rc.top, rc.right, rc.bottom), this, kRightButtonId)) {
+        m_pRightButton.reset();
+        return FALSE;
+    }
+    m_pChildDataWnd->MoveWindow(rc.left, rc.top, rc.right - bw - rc.left, rc.Height(), TRUE);
+    if (m_pSpinForIntEdit) {
+        CWnd* pBuddy = m_pSpinForIntEdit->GetBuddy();
+        if (pBuddy && pBuddy->m_hWnd == m_pChildDataWnd->m_hWnd)
+            m_pSpinForIntEdit->SetBuddy(m_pChildDataWnd.get());
+    }
+    return TRUE;
+}
+
+BOOL CDataWnd::SetIntEditSpin(int nLower, int nUpper, DWORD dwStyle) {
+    if (m_pSpinForIntEdit || m_nType != DWT_INTEGER || !m_pChildDataWnd) return FALSE;
+    // The spin places itself against its buddy; the creation rectangle does not matter.
+    auto pSpin = std::make_unique<CSpinButtonCtrl>();
+    if (!pSpin->Create(dwStyle | WS_CHILD | WS_VISIBLE, CRect(), this, kSpinId)) return FALSE;
+    pSpin->SetRange(static_cast<short>(nLower), static_cast<short>(nUpper));
+    pSpin->SetBuddy(m_pChildDataWnd.get());
+    m_pSpinForIntEdit = std::move(pSpin);
+    return TRUE;
+}
+
+void CDataWnd::OnClickRightButton() {
+    CWnd* pParent = GetParent();
+    if (!pParent) return;
+    NMHDR hdr{};
+    hdr.hwndFrom = m_hWnd;
+    hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
+    hdr.code = static_cast<UINT>(-1);
+    pParent->SendMessage(WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&hdr));
+}
+
+void CDataWnd::OnRightButton() {
+    OnClickRightButton();
+}
+
+// ---- messages ---------------------------------------------------------------------------------
+
+int CDataWnd::OnCreate(LPCREATESTRUCTW) {
+    if (Default() == -1) return -1;
+    return CreateChildWindowByType() ? 0 : -1;
+}
+
+void CDataWnd::OnSetFocus(CWnd*) {
+    Default();
+    if (m_pChildDataWnd && ::IsWindow(m_pChildDataWnd->m_hWnd)) m_pChildDataWnd->SetFocus();
+}
+
+void CDataWnd::OnSize(UINT nType, int cx, int cy) {
+    Default();
+    if (cx <= 0 || cy <= 0 || nType == SIZE_MINIMIZED || !m_pChildDataWnd ||
+        !::IsWindow(m_pChildDataWnd->m_hWnd))
+        return;
+    int w = cx;
+    if (m_pRightButton) {
+        CRect rcButton;
+        m_pRightButton->GetWindowRect(&rcButton);
+        int bw = rcButton.Width();
+        m_pRightButton->MoveWindow(cx - bw, 0, bw, cy, TRUE);
+        w = cx - bw;
+    }
+    m_pChildDataWnd->MoveWindow(0, 0, w, cy, TRUE);
+    // Setting the buddy again makes the spin take its place against the resized edit.
+    if (m_pSpinForIntEdit) m_pSpinForIntEdit->SetBuddy(m_pChildDataWnd.get());
+}
+
+LRESULT CDataWnd::OnSetText(WPARAM, LPARAM lParam) {
+    SetText(reinterpret_cast<LPCWSTR>(lParam));
+    return 0;
+}
+
+LRESULT CDataWnd::OnGetText(WPARAM wParam, LPARAM lParam) {
+    auto nMax = static_cast<int>(wParam);
+    auto* pszBuffer = reinterpret_cast<LPWSTR>(lParam);
+    if (nMax <= 0 || !pszBuffer) return 0;
+    CString text = GetText();
+    int n = std::min(text.GetLength(), nMax - 1);
+    std::wmemcpy(pszBuffer, text.GetString(), static_cast<size_t>(n));
+    pszBuffer[n] = L'\0';
+    return n;
+}
+
+LRESULT CDataWnd::OnGetTextLength(WPARAM, LPARAM) {
+    return GetText().GetLength();
+}
+
+LRESULT CDataWnd::OnSetFont(WPARAM wParam, LPARAM lParam) {
+    LRESULT lResult = Default();
+    if (m_pChildDataWnd) m_pChildDataWnd->SendMessage(WM_SETFONT, wParam, lParam);
+    return lResult;
+}

@@ -1,0 +1,25 @@
+#include <listedit/frame/CDateTimeCtrl.h>
+
+IMPLEMENT_DYNAMIC(CDateTimeCtrl, CWnd)
+
+BOOL CDateTimeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    return CWnd::Create(DATETIMEPICK_CLASSW, nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+DWORD CDateTimeCtrl::GetTime(CTime& timeDest) const {
+    SYSTEMTIME st{};
+    DWORD dwResult = GetTime(&st);
+    if (dwResult == GDT_VALID) timeDest = CTime(st);
+    return dwResult;
+}
+
+BOOL CDateTimeCtrl::SetTime(const CTime& timeNew) {
+    SYSTEMTIME st{};
+    WPARAM wParam = timeNew.GetAsSystemTime(st) ? GDT_VALID : GDT_NONE;
+    return static_cast<BOOL>(SendMessage(DTM_SETSYSTEMTIME, wParam, reinterpret_cast<LPARAM>(&st)));
+}
+
+BOOL CDateTimeCtrl::SetTime(const SYSTEMTIME* pTimeNew) {
+    return static_cast<BOOL>(
+        SendMessage(DTM_SETSYSTEMTIME, pTimeNew ? GDT_VALID : GDT_NONE, reinterpret_cast<LPARAM>(pTimeNew)));
+}

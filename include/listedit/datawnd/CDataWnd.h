@@ -1,0 +1,104 @@
+// CDataWnd: a small child window that edits one value in place through one child editor chosen by
+// a type code (DWT_*). The value goes in and out as text whatever the editor is; the window also
+// answers WM_SETTEXT, WM_GETTEXT and WM_GETTEXTLENGTH for it, so an owner may treat it like an
+// edit control.
+//
+//     auto* pData = new CDataWnd;                       // on the heap: it deletes itself
+//     pData->Create(WS_CHILD | WS_VISIBLE, rect, pParent, IDC_VALUE);
+//     pData->SetType(DWT_DATE);
+//     pData->SetText(L"2024-03-05");                    // GetText() gives "2024-3-5"
+//     pData->SetRightButton(L"...");                    // a click: WM_NOTIFY, code -1, to pParent
+//     ...
+//     if (pData->GetModified()) Save(pData->GetText());
+//
+// The data window owns its editor, spin and button. Once its window exists an owner never deletes
+// it: destroying the window deletes the object.
+//
+// Text forms: dates "%d-%d-%d" without leading zeros; check boxes "0" or "1"; lists the text of
+// the selected entry. A date text that does not begin with three numbers "year-month-day" is
+// refused: SetText returns FALSE and changes nothing. A date outside the calendar raises
+// COleException (E_FAIL for a field out of range, E_INVALIDARG for what the calendar cannot
+// represent), also with nothing changed.
+#pragma once
+#include <listedit/edit/CMaskEditEx.h>
+#include <listedit/frame/CButton.h>
+#include <listedit/frame/CSpinButtonCtrl.h>
+#include <listedit/frame/CWnd.h>
+
+#include <memory>
+
+// Type codes: each selects the editor and the text form of a value.
+inline constexpr int DWT_TEXT = 1;    // plain text edit
+inline constexpr int DWT_NUMBER = 2;  // numeric edit; the text is its formatted value
+inline constexpr int DWT_INTEGER = 3; // digits-only edit; may carry a spin
+inline constexpr int DWT_DATE = 4;    // date picker
+inline constexpr int DWT_NUMBER2 = 5; // as DWT_NUMBER (owners may give it another meaning)
+inline constexpr int DWT_LIST = 6;    // drop-down list
+inline constexpr int DWT_CHECK = 7;   // check box
+inline constexpr int DWT_COMBO = 8;   // editable drop-down
+
+class LISTEDIT_API CDataWnd : public CWnd {
+    DECLARE_DYNAMIC(CDataWnd)
+public:
+    CDataWnd();
+    ~CDataWnd() override;
+
+    // Registers the window class on first use; raises CResourceException when it cannot.
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    // Types 6 and 8: replaces the combo's entries with arr, in order.
+    virtual void SetStringArrayBySelectType(const CStringArray& arr);
+    // Applies the text to the editor and takes the editor's reading of it as unmodified.
+    virtual BOOL SetText(LPCWSTR lpszText);
+    virtual CString GetText() const;
+    // Returns the previous code. A new code rebuilds the editor and drops the button and spin.
+    virtual int SetType(int nType);
+    // Creates the editor for nType as child 101 (null for an unknown code); derived classes may
+    // supply their own editor classes.
+    virtual CWnd* CreateChildWnd(int nType);
+
+    int GetType() const { return m_nType; }
+    CWnd* GetChildDataWnd() { return m_pChildDataWnd.get(); }
+    CSpinButtonCtrl* GetSpinForIntEdit() const { return m_pSpinForIntEdit.get(); }
+    CButton* GetRightButton() { return m_pRightButton.get(); }
+
+    // TRUE when the value differs from the one last set (or marked unmodified).
+    BOOL GetModified() const;
+    // FALSE takes the current value as unmodified; TRUE makes it count as changed.
+    void SetModified(BOOL bModified);
+    // Type 8: lets pEdit (say, a masked edit) take over the combo's edit box.
+    void SubclassChildEdit(CMaskEditEx* pEdit);
+    // Adds a push button (child 102) at the right edge, as wide as the window is high when nWidth
+    // is negative. FALSE when there is a button already, no editor, or no button window.
+    BOOL SetRightButton(LPCWSTR lpszText, int nWidth = -1, DWORD dwStyle = BS_PUSHBUTTON);
+    // Type 3: adds a spin over [nLower, nUpper] (16-bit) with the edit as its buddy.
+    BOOL SetIntEditSpin(int nLower, int nUpper,
+                        DWORD dwStyle = UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS);
+
+protected:
+    // Sends the parent WM_NOTIFY with code -1 from this window.
+    virtual void OnClickRightButton();
+    // The button object SetRightButton creates its window for.
+    virtual CButton* CreateRightButton();
+
+    // Drops editor, spin and button and builds the editor for the current code.
+    BOOL CreateChildWindowByType();
+    void PostNcDestroy() override;
+
+    int OnCreate(LPCREATESTRUCTW lpCreateStruct);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnSize(UINT nType, int cx, int cy);
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    void OnRightButton();
+
+    int m_nType = DWT_TEXT;
+    // Declared so that their implicit destruction order is button, spin, editor.
+    std::unique_ptr<CWnd> m_pChildDataWnd;
+    std::unique_ptr<CSpinButtonCtrl> m_pSpinForIntEdit;
+    std::unique_ptr<CButton> m_pRightButton;
+    CString m_strSavedText;
+
+    DECLARE_MESSAGE_MAP()
+};
