@@ -64,11 +64,17 @@ stop_display() {
 }
 
 consumer_example() {
-  # A separate project that uses the library through add_subdirectory.
-  cmake -S examples/consumer -B "$BUILD/consumer" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-    -DLISTEDIT_DIR="$ROOT" >/dev/null
-  cmake --build "$BUILD/consumer"
+  # A separate project that uses the library, once through add_subdirectory and once through
+  # find_package after an install.
+  local tc="$ROOT/cmake/mingw-w64.cmake"
+  cmake -S examples/consumer -B "$BUILD/consumer" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$tc" -DLISTEDIT_DIR="$ROOT" >/dev/null
+  cmake --build "$BUILD/consumer" >/dev/null
   wine "$BUILD/consumer/consumer.exe"
+  cmake --install "$BUILD/win" --prefix "$BUILD/install" >/dev/null
+  cmake -S examples/consumer -B "$BUILD/consumer-pkg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$tc" \
+    -DLISTEDIT_FROM_PACKAGE=ON -DCMAKE_PREFIX_PATH="$BUILD/install" >/dev/null
+  cmake --build "$BUILD/consumer-pkg" >/dev/null
+  wine "$BUILD/consumer-pkg/consumer.exe"
 }
 
 fuzz() {
