@@ -124,6 +124,12 @@ std::optional<std::wstring> ParseSet(std::wstring_view src, size_t& i) {
     return std::nullopt; // the mask string ended inside the set
 }
 
+// The number of characters the default handling put in over the selection [s, e).
+Index InsertedCount(std::wstring_view oldText, std::wstring_view newText, Index s, Index e) {
+    Index k = Len(oldText) - Len(newText) + s - e;
+    return k < 0 ? -k : k;
+}
+
 } // namespace
 
 ParsedMask ParseMask(std::wstring_view maskString) {
@@ -281,9 +287,7 @@ std::optional<Edit> RepairTyping(const Mask& mask, std::wstring_view oldText, st
     if (newText == oldText) return std::nullopt;
     const Index n = Length(mask);
     const Index s = std::max(nStart, 0), e = std::max<Index>(nEnd, s);
-    // The number of characters the default handling put in.
-    Index k = Len(oldText) - Len(newText) + s - e;
-    if (k < 0) k = -k;
+    const Index k = InsertedCount(oldText, newText, s, e);
 
     Edit out{std::wstring(oldText), caret};
     Index c = caret, used = 0;
@@ -329,8 +333,7 @@ std::optional<Edit> OverlayPaste(const Mask& mask, std::wstring_view oldText, st
     if (newText == oldText) return std::nullopt;
     const Index n = Length(mask);
     const Index s = std::max(s0, 0), e = std::max<Index>(e0, s);
-    Index k = Len(oldText) - Len(newText) + s - e;
-    if (k < 0) k = -k;
+    const Index k = InsertedCount(oldText, newText, s, e);
 
     Edit out{std::wstring(oldText), caret};
     for (Index i = s; i - s < k && i < n; ++i) {
