@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kWidth = 720;
+constexpr int kWidth = 820;
 
 class CDemoWnd : public CWnd {
 public:
