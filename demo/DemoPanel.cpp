@@ -1,7 +1,8 @@
 #include "DemoPanel.h"
 
 BOOL CDemoPanel::CreatePanel(CWnd* pParent, int x, int y, int width) {
-    LPCWSTR cls = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    LPCWSTR cls = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW),
+                                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     if (!CreateEx(WS_EX_CONTROLPARENT, cls, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, width, 10,
                   pParent->m_hWnd, nullptr))
         return FALSE;

@@ -11,7 +11,9 @@ protected:
     };
     std::vector<Row> m_rows;
 
-    LPCWSTR Title() const override { return L"CNumEdit: digits, one point, a leading sign; the range decides"; }
+    LPCWSTR Title() const override {
+        return L"CNumEdit: digits, one point, a leading sign; the range decides";
+    }
 
     int Fill(int y) override {
         constexpr double kMax = 1.7976931348623157e308;
@@ -25,8 +27,8 @@ protected:
     void AddRow(LPCWSTR caption, int digits, double dMax, double dMin, LPCWSTR initial, int y) {
         AddLabel(caption, RECT{8, y + 3, 210, y + 23});
         auto* edit = Add<CNumEdit>(digits);
-        edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, RECT{216, y, 376, y + 24}, this,
-                     1000 + static_cast<UINT>(m_rows.size()));
+        edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
+                     RECT{216, y, 376, y + 24}, this, 1000 + static_cast<UINT>(m_rows.size()));
         edit->SetFont(Font());
         edit->SetRange(dMax, dMin);
         edit->SetWindowText(initial);
@@ -45,4 +47,6 @@ protected:
 
 } // namespace
 
-std::unique_ptr<CDemoPanel> MakeNumEditPanel() { return std::make_unique<CNumEditPanel>(); }
+std::unique_ptr<CDemoPanel> MakeNumEditPanel() {
+    return std::make_unique<CNumEditPanel>();
+}

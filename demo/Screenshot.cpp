@@ -23,7 +23,8 @@ bool SaveWindowBitmap(HWND hWnd, LPCWSTR pszPath) {
     bfh.bfSize = bfh.bfOffBits + stride * static_cast<DWORD>(h);
     bool ok = false;
     if (FILE* f = ::_wfopen(pszPath, L"wb")) {
-        ok = std::fwrite(&bfh, sizeof bfh, 1, f) == 1 && std::fwrite(&bmi.bmiHeader, sizeof bmi.bmiHeader, 1, f) == 1 &&
+        ok = std::fwrite(&bfh, sizeof bfh, 1, f) == 1 &&
+             std::fwrite(&bmi.bmiHeader, sizeof bmi.bmiHeader, 1, f) == 1 &&
              std::fwrite(bits, stride, static_cast<size_t>(h), f) == static_cast<size_t>(h);
         std::fclose(f);
     }

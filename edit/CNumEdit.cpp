@@ -12,11 +12,12 @@ using listedit::num::CharVerdict;
 IMPLEMENT_DYNAMIC(CNumEdit, CEdit)
 
 BEGIN_MESSAGE_MAP(CNumEdit, CEdit)
-    ON_WM_CHAR()
-    ON_MESSAGE(WM_SETTEXT, &CNumEdit::OnSetText)
+ON_WM_CHAR()
+ON_MESSAGE(WM_SETTEXT, &CNumEdit::OnSetText)
 END_MESSAGE_MAP()
 
-CNumEdit::CNumEdit(int nDecimalDigits) : m_dMin(-DBL_MAX), m_dMax(DBL_MAX), m_nDecimalDigits(nDecimalDigits) {}
+CNumEdit::CNumEdit(int nDecimalDigits)
+    : m_dMin(-DBL_MAX), m_dMax(DBL_MAX), m_nDecimalDigits(nDecimalDigits) {}
 
 CNumEdit::~CNumEdit() = default;
 
@@ -31,7 +32,9 @@ void CNumEdit::GetRange(double& dMax, double& dMin) const {
     dMin = m_dMin;
 }
 
-BOOL CNumEdit::IsValueInRange(double d) const { return m_dMin <= d && d <= m_dMax; }
+BOOL CNumEdit::IsValueInRange(double d) const {
+    return m_dMin <= d && d <= m_dMax;
+}
 
 BOOL CNumEdit::IsValueInRange() const {
     CString text = GetWindowText();
@@ -39,11 +42,17 @@ BOOL CNumEdit::IsValueInRange() const {
     return IsValueInRange(GetValue());
 }
 
-CString CNumEdit::GetNumString(double d) const { return CString(listedit::num::FormatNumber(d, m_nDecimalDigits)); }
+CString CNumEdit::GetNumString(double d) const {
+    return CString(listedit::num::FormatNumber(d, m_nDecimalDigits));
+}
 
-CString CNumEdit::GetValueString() const { return GetNumString(::_wtof(GetWindowText())); }
+CString CNumEdit::GetValueString() const {
+    return GetNumString(::_wtof(GetWindowText()));
+}
 
-double CNumEdit::GetValue() const { return ::_wtof(GetValueString()); }
+double CNumEdit::GetValue() const {
+    return ::_wtof(GetValueString());
+}
 
 BOOL CNumEdit::SetValue(double d) {
     if (!IsValueInRange(d)) return FALSE;

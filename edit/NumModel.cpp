@@ -29,7 +29,8 @@ CharVerdict FilterSignOrPoint(wchar_t ch, std::wstring_view text, int start, int
     if (!wholeSelected) {
         std::wstring_view selected;
         if (end > start && start >= 0 && start < length) {
-            selected = text.substr(static_cast<size_t>(start), static_cast<size_t>(std::min(end, length) - start));
+            selected =
+                text.substr(static_cast<size_t>(start), static_cast<size_t>(std::min(end, length) - start));
         }
         // The typed character may replace the one it selects; otherwise it must be the first.
         bool replacesItself = selected.find(ch) != std::wstring_view::npos;

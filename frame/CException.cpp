@@ -8,7 +8,9 @@ IMPLEMENT_DYNAMIC(CSimpleException, CException)
 IMPLEMENT_DYNAMIC(CInvalidArgException, CSimpleException)
 IMPLEMENT_DYNAMIC(CResourceException, CSimpleException)
 
-void CException::Delete() { delete this; }
+void CException::Delete() {
+    delete this;
+}
 
 namespace {
 BOOL CopyMessage(LPCWSTR text, LPWSTR lpszError, UINT nMaxError, PUINT pnHelpContext) {
@@ -34,5 +36,9 @@ BOOL CResourceException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT
     return CopyMessage(L"A required resource was unavailable.", lpszError, nMaxError, pnHelpContext);
 }
 
-void AfxThrowInvalidArgException() { throw new CInvalidArgException; }
-void AfxThrowResourceException() { throw new CResourceException; }
+void AfxThrowInvalidArgException() {
+    throw new CInvalidArgException;
+}
+void AfxThrowResourceException() {
+    throw new CResourceException;
+}

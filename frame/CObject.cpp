@@ -17,11 +17,17 @@ std::vector<const CRuntimeClass*>& Registry() {
 const CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, nullptr, nullptr};
 static const AFX_CLASSINIT _init_CObject(RUNTIME_CLASS(CObject));
 
-const CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
+const CRuntimeClass* CObject::GetRuntimeClass() const {
+    return RUNTIME_CLASS(CObject);
+}
 
-BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }
+BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const {
+    return GetRuntimeClass()->IsDerivedFrom(pClass);
+}
 
-AFX_CLASSINIT::AFX_CLASSINIT(const CRuntimeClass* pNewClass) { Registry().push_back(pNewClass); }
+AFX_CLASSINIT::AFX_CLASSINIT(const CRuntimeClass* pNewClass) {
+    Registry().push_back(pNewClass);
+}
 
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {
     for (const CRuntimeClass* p = this; p; p = p->m_pBaseClass) {
@@ -30,7 +36,9 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {
     return FALSE;
 }
 
-CObject* CRuntimeClass::CreateObject() const { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
+CObject* CRuntimeClass::CreateObject() const {
+    return m_pfnCreateObject ? m_pfnCreateObject() : nullptr;
+}
 
 const CRuntimeClass* PASCAL CRuntimeClass::FromName(LPCSTR lpszClassName) {
     if (!lpszClassName) return nullptr;

@@ -16,9 +16,13 @@ void CString::SetAt(int nIndex, wchar_t ch) {
     m_str[static_cast<size_t>(nIndex)] = ch;
 }
 
-int CString::Compare(LPCWSTR psz) const { return m_str.compare(psz ? psz : L""); }
+int CString::Compare(LPCWSTR psz) const {
+    return m_str.compare(psz ? psz : L"");
+}
 
-int CString::CompareNoCase(LPCWSTR psz) const { return ::lstrcmpiW(m_str.c_str(), psz ? psz : L""); }
+int CString::CompareNoCase(LPCWSTR psz) const {
+    return ::lstrcmpiW(m_str.c_str(), psz ? psz : L"");
+}
 
 int CString::Find(wchar_t ch, int nStart) const {
     if (nStart < 0 || nStart > GetLength()) return -1;
@@ -42,14 +46,18 @@ int CString::FindOneOf(LPCWSTR pszCharSet) const {
     return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
 }
 
-CString CString::Left(int nCount) const { return CString(m_str.substr(0, static_cast<size_t>(std::clamp(nCount, 0, GetLength())))); }
+CString CString::Left(int nCount) const {
+    return CString(m_str.substr(0, static_cast<size_t>(std::clamp(nCount, 0, GetLength()))));
+}
 
 CString CString::Right(int nCount) const {
     int n = std::clamp(nCount, 0, GetLength());
     return CString(m_str.substr(static_cast<size_t>(GetLength() - n)));
 }
 
-CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength()); }
+CString CString::Mid(int nFirst) const {
+    return Mid(nFirst, GetLength());
+}
 
 CString CString::Mid(int nFirst, int nCount) const {
     int first = std::clamp(nFirst, 0, GetLength());
@@ -120,7 +128,9 @@ CString& CString::TrimRight() {
     return *this;
 }
 
-CString& CString::Trim() { return TrimRight().TrimLeft(); }
+CString& CString::Trim() {
+    return TrimRight().TrimLeft();
+}
 
 void CString::Format(LPCWSTR pszFormat, ...) {
     va_list args;

@@ -15,17 +15,25 @@ void Dispatch(MSG& msg) {
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
-CWinApp::CWinApp(LPCWSTR lpszAppName) : m_pszAppName(lpszAppName) { g_pApp = this; }
+CWinApp::CWinApp(LPCWSTR lpszAppName) : m_pszAppName(lpszAppName) {
+    g_pApp = this;
+}
 
 CWinApp::~CWinApp() {
     if (g_pApp == this) g_pApp = nullptr;
 }
 
-CWinApp* AfxGetApp() { return g_pApp; }
+CWinApp* AfxGetApp() {
+    return g_pApp;
+}
 
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
 
-int CWinApp::ExitInstance() { return g_nQuitCode; }
+int CWinApp::ExitInstance() {
+    return g_nQuitCode;
+}
 
 BOOL CWinApp::PreTranslateMessage(MSG* pMsg) {
     return CWnd::WalkPreTranslateTree(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, pMsg);

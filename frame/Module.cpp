@@ -8,7 +8,9 @@ HINSTANCE g_hInstance = nullptr;
 AfxBeepHook g_pfnBeepHook = nullptr;
 } // namespace
 
-HINSTANCE AfxGetInstanceHandle() { return g_hInstance ? g_hInstance : ::GetModuleHandleW(nullptr); }
+HINSTANCE AfxGetInstanceHandle() {
+    return g_hInstance ? g_hInstance : ::GetModuleHandleW(nullptr);
+}
 
 void AfxMessageBeep(UINT nType) {
     if (g_pfnBeepHook) {

@@ -20,9 +20,11 @@ static void Type(CWnd& wnd, const wchar_t* chars) {
 int main() {
     AfxSetBeepHook([](UINT) { ++g_beeps; });
     CWnd parent;
-    parent.CreateEx(0, AfxRegisterWndClass(0), L"consumer", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr);
+    parent.CreateEx(0, AfxRegisterWndClass(0), L"consumer", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr,
+                    nullptr);
     CNumEdit edit;
-    Check(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 34), &parent, 100) != FALSE, "Create");
+    Check(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 34), &parent, 100) != FALSE,
+          "Create");
     Type(edit, L"-1.5");
     Check(edit.GetWindowText() == L"-1.5", "typing -, 1, ., 5 gives -1.5");
     Type(edit, L".");

@@ -69,10 +69,10 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(ProbeWnd, CWnd)
-    ON_MESSAGE(WM_NCCREATE, &ProbeWnd::OnNcCreate)
-    ON_MESSAGE(WM_USER, &ProbeWnd::OnUser)
-    ON_NOTIFY_REFLECT_EX(NM_CLICK, &ProbeWnd::OnReflectedNotify)
-    ON_BN_CLICKED(5, &ProbeWnd::OnClicked)
+ON_MESSAGE(WM_NCCREATE, &ProbeWnd::OnNcCreate)
+ON_MESSAGE(WM_USER, &ProbeWnd::OnUser)
+ON_NOTIFY_REFLECT_EX(NM_CLICK, &ProbeWnd::OnReflectedNotify)
+ON_BN_CLICKED(5, &ProbeWnd::OnClicked)
 END_MESSAGE_MAP()
 
 class FrameWindowTest : public WindowTest {};

@@ -8,18 +8,23 @@ namespace harness {
 namespace {
 std::vector<UINT> g_beeps;
 std::map<HWND, MessageRecorder*> g_recorders;
-void RecordBeep(UINT nType) { g_beeps.push_back(nType); }
+void RecordBeep(UINT nType) {
+    g_beeps.push_back(nType);
+}
 } // namespace
 
 HostWnd::HostWnd() {
-    LPCWSTR cls = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    BOOL ok = CreateEx(0, cls, L"test host", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 10, 10, 640, 400,
-                       nullptr, nullptr);
+    LPCWSTR cls = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW),
+                                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    BOOL ok = CreateEx(0, cls, L"test host", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 10, 10, 640,
+                       400, nullptr, nullptr);
     if (!ok) throw std::runtime_error("host window: no display?");
     ::SetForegroundWindow(m_hWnd);
 }
 
-HostWnd::~HostWnd() { DestroyWindow(); }
+HostWnd::~HostWnd() {
+    DestroyWindow();
+}
 
 LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NOTIFY) {
@@ -35,7 +40,8 @@ LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && lParam) {
         LRESULT r = 0;
         if (!OnWndMsg(message, wParam, lParam, &r)) {
-            notifications.push_back({message, wParam, LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam)});
+            notifications.push_back(
+                {message, wParam, LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam)});
             r = DefWindowProc(message, wParam, lParam);
         }
         return r;
@@ -43,7 +49,9 @@ LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
-void Pump() { AfxPumpPendingMessages(); }
+void Pump() {
+    AfxPumpPendingMessages();
+}
 
 void TypeChars(HWND hWnd, std::wstring_view chars) {
     for (wchar_t c : chars) {
@@ -79,7 +87,9 @@ std::pair<int, int> SelOf(HWND hWnd) {
     return {static_cast<int>(s), static_cast<int>(e)};
 }
 
-void SetSel(HWND hWnd, int start, int end) { ::SendMessageW(hWnd, EM_SETSEL, static_cast<WPARAM>(start), end); }
+void SetSel(HWND hWnd, int start, int end) {
+    ::SendMessageW(hWnd, EM_SETSEL, static_cast<WPARAM>(start), end);
+}
 
 KeysDown::KeysDown(std::initializer_list<int> vks) {
     ::GetKeyboardState(m_saved);
@@ -89,16 +99,25 @@ KeysDown::KeysDown(std::initializer_list<int> vks) {
     ::SetKeyboardState(state);
 }
 
-KeysDown::~KeysDown() { ::SetKeyboardState(m_saved); }
+KeysDown::~KeysDown() {
+    ::SetKeyboardState(m_saved);
+}
 
-BeepCounter::BeepCounter() : m_old(AfxSetBeepHook(&RecordBeep)) { g_beeps.clear(); }
-BeepCounter::~BeepCounter() { AfxSetBeepHook(m_old); }
-std::vector<UINT> BeepCounter::beeps() const { return g_beeps; }
+BeepCounter::BeepCounter() : m_old(AfxSetBeepHook(&RecordBeep)) {
+    g_beeps.clear();
+}
+BeepCounter::~BeepCounter() {
+    AfxSetBeepHook(m_old);
+}
+std::vector<UINT> BeepCounter::beeps() const {
+    return g_beeps;
+}
 
 MessageRecorder::MessageRecorder(HWND hWnd, std::function<bool(UINT)> filter)
     : m_hWnd(hWnd), m_filter(std::move(filter)) {
     g_recorders[hWnd] = this;
-    m_old = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    m_old =
+        reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
 }
 
 MessageRecorder::~MessageRecorder() {

@@ -25,7 +25,8 @@ TEST_F(NumEditTest, TypingSignDigitsAndOnePoint) {
     SetSel(edit, 2, 2);
     TypeChars(edit, L"-");
     EXPECT_EQ(Text(), L"-1.5");
-    EXPECT_EQ(beeps.beeps(), (std::vector<UINT>{MB_ICONQUESTION, MB_ICONQUESTION, MB_ICONQUESTION, MB_ICONQUESTION}));
+    EXPECT_EQ(beeps.beeps(),
+              (std::vector<UINT>{MB_ICONQUESTION, MB_ICONQUESTION, MB_ICONQUESTION, MB_ICONQUESTION}));
 }
 
 TEST_F(NumEditTest, RefusedCharactersBeepAndChangeNothing) {

@@ -56,14 +56,18 @@ public:                                                                         
     static CObject* PASCAL CreateObject();
 
 #define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, pfnNew)                                      \
-    const CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class_name), 0xFFFF, pfnNew,     \
+    const CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class_name), 0xFFFF, pfnNew,    \
                                                          RUNTIME_CLASS(base_class_name)};                    \
     static const AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name));                                \
-    const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+    const CRuntimeClass* class_name::GetRuntimeClass() const {                                               \
+        return RUNTIME_CLASS(class_name);                                                                    \
+    }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                       \
     AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, nullptr)
 
 #define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                     \
-    CObject* PASCAL class_name::CreateObject() { return new class_name; }                                    \
+    CObject* PASCAL class_name::CreateObject() {                                                             \
+        return new class_name;                                                                               \
+    }                                                                                                        \
     AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, class_name::CreateObject)

@@ -8,7 +8,8 @@ class LISTEDIT_API CString {
 public:
     CString() = default;
     CString(LPCWSTR psz) : m_str(psz ? psz : L"") {}
-    CString(LPCWSTR pch, int nLength) : m_str(pch, pch ? static_cast<size_t>(nLength > 0 ? nLength : 0) : 0) {}
+    CString(LPCWSTR pch, int nLength)
+        : m_str(pch, pch ? static_cast<size_t>(nLength > 0 ? nLength : 0) : 0) {}
     CString(wchar_t ch, int nRepeat = 1) : m_str(static_cast<size_t>(nRepeat > 0 ? nRepeat : 0), ch) {}
     CString(std::wstring s) : m_str(std::move(s)) {}
     CString(std::wstring_view s) : m_str(s) {}
@@ -24,11 +25,26 @@ public:
     const std::wstring& str() const { return m_str; }
     std::wstring_view view() const { return m_str; }
 
-    CString& operator=(LPCWSTR psz) { m_str = psz ? psz : L""; return *this; }
-    CString& operator=(wchar_t ch) { m_str.assign(1, ch); return *this; }
-    CString& operator+=(const CString& s) { m_str += s.m_str; return *this; }
-    CString& operator+=(LPCWSTR psz) { if (psz) m_str += psz; return *this; }
-    CString& operator+=(wchar_t ch) { m_str += ch; return *this; }
+    CString& operator=(LPCWSTR psz) {
+        m_str = psz ? psz : L"";
+        return *this;
+    }
+    CString& operator=(wchar_t ch) {
+        m_str.assign(1, ch);
+        return *this;
+    }
+    CString& operator+=(const CString& s) {
+        m_str += s.m_str;
+        return *this;
+    }
+    CString& operator+=(LPCWSTR psz) {
+        if (psz) m_str += psz;
+        return *this;
+    }
+    CString& operator+=(wchar_t ch) {
+        m_str += ch;
+        return *this;
+    }
     friend CString operator+(CString a, const CString& b) { return a += b; }
     friend CString operator+(CString a, LPCWSTR b) { return a += b; }
     friend CString operator+(LPCWSTR a, const CString& b) { return CString(a) += b; }

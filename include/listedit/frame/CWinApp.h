@@ -17,9 +17,9 @@ public:
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
-    virtual int Run();                         // until WM_QUIT; returns its exit code
+    virtual int Run();                           // until WM_QUIT; returns its exit code
     virtual BOOL PreTranslateMessage(MSG* pMsg); // walks the tree up to the main window
-    virtual BOOL OnIdle(LONG lCount);          // releases temporary window wrappers
+    virtual BOOL OnIdle(LONG lCount);            // releases temporary window wrappers
 };
 
 LISTEDIT_API CWinApp* AfxGetApp();

@@ -31,7 +31,7 @@ struct AFX_MSGMAP {
 
 #define DECLARE_MESSAGE_MAP()                                                                                \
 protected:                                                                                                   \
-    static const AFX_MSGMAP* PASCAL GetThisMessageMap();                                                    \
+    static const AFX_MSGMAP* PASCAL GetThisMessageMap();                                                     \
     const AFX_MSGMAP* GetMessageMap() const override;
 
 class LISTEDIT_API CCmdTarget : public CObject {
@@ -110,7 +110,8 @@ public:
                    bRepaint);
     }
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
-        return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy, nFlags);
+        return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy,
+                              nFlags);
     }
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }

@@ -11,27 +11,29 @@
 #include "CWnd.h"
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                               \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }                         \
-    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap() {                                                  \
-        using ThisClass [[maybe_unused]] = theClass;                                                          \
-        using TheBaseClass = baseClass;                                                                       \
+    const AFX_MSGMAP* theClass::GetMessageMap() const {                                                      \
+        return GetThisMessageMap();                                                                          \
+    }                                                                                                        \
+    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap() {                                                 \
+        using ThisClass [[maybe_unused]] = theClass;                                                         \
+        using TheBaseClass = baseClass;                                                                      \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                                                    \
-    {0, 0, 0, 0, nullptr}                                                                                     \
-    }                                                                                                         \
-    ;                                                                                                         \
-    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};             \
-    return &messageMap;                                                                                       \
+    { 0, 0, 0, 0, nullptr }                                                                                  \
+    }                                                                                                        \
+    ;                                                                                                        \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};            \
+    return &messageMap;                                                                                      \
     }
 
 // The thunk around one handler call; `self` is the object, `wParam`/`lParam` the message.
 #define AFX_MSG_THUNK(...)                                                                                   \
-    [](CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam, LRESULT* pResult) -> BOOL {                         \
-        [[maybe_unused]] auto* self = static_cast<ThisClass*>(pTarget);                                       \
-        (void)wParam, (void)lParam, (void)pResult;                                                            \
-        __VA_ARGS__;                                                                                          \
-        return TRUE;                                                                                          \
+    [](CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam, LRESULT* pResult) -> BOOL {                        \
+        [[maybe_unused]] auto* self = static_cast<ThisClass*>(pTarget);                                      \
+        (void)wParam, (void)lParam, (void)pResult;                                                           \
+        __VA_ARGS__;                                                                                         \
+        return TRUE;                                                                                         \
     }
 
 #define AFX_MSG_ENTRY(msg, ...) {msg, 0, 0, 0, AFX_MSG_THUNK(__VA_ARGS__)},
@@ -53,7 +55,8 @@
     AFX_MSG_ENTRY(WM_CHAR, self->OnChar(UINT(wParam), AFX_LOWORD(lParam), AFX_HIWORD(lParam)))
 #define ON_WM_KEYDOWN()                                                                                      \
     AFX_MSG_ENTRY(WM_KEYDOWN, self->OnKeyDown(UINT(wParam), AFX_LOWORD(lParam), AFX_HIWORD(lParam)))
-#define ON_WM_LBUTTONDOWN() AFX_MSG_ENTRY(WM_LBUTTONDOWN, self->OnLButtonDown(UINT(wParam), AFX_POINT(lParam)))
+#define ON_WM_LBUTTONDOWN()                                                                                  \
+    AFX_MSG_ENTRY(WM_LBUTTONDOWN, self->OnLButtonDown(UINT(wParam), AFX_POINT(lParam)))
 #define ON_WM_LBUTTONUP() AFX_MSG_ENTRY(WM_LBUTTONUP, self->OnLButtonUp(UINT(wParam), AFX_POINT(lParam)))
 #define ON_WM_LBUTTONDBLCLK()                                                                                \
     AFX_MSG_ENTRY(WM_LBUTTONDBLCLK, self->OnLButtonDblClk(UINT(wParam), AFX_POINT(lParam)))
@@ -66,7 +69,8 @@
                   self->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)))
 
 // Commands and notifications from child controls.
-#define ON_COMMAND_CODE(code, id, memberFxn) {WM_COMMAND, UINT(code), UINT(id), UINT(id), AFX_MSG_THUNK((self->*(memberFxn))())},
+#define ON_COMMAND_CODE(code, id, memberFxn)                                                                 \
+    {WM_COMMAND, UINT(code), UINT(id), UINT(id), AFX_MSG_THUNK((self->*(memberFxn))())},
 #define ON_BN_CLICKED(id, memberFxn) ON_COMMAND_CODE(BN_CLICKED, id, memberFxn)
 #define ON_NOTIFY(code, id, memberFxn)                                                                       \
     {WM_NOTIFY, UINT(code), UINT(id), UINT(id),                                                              \
@@ -79,8 +83,8 @@
      AFX_MSG_THUNK((self->*(memberFxn))(reinterpret_cast<NMHDR*>(lParam), pResult))},
 #define ON_NOTIFY_REFLECT_EX(code, memberFxn)                                                                \
     {WM_NOTIFY + WM_REFLECT_BASE, UINT(code), 0, 0,                                                          \
-     [](CCmdTarget* pTarget, WPARAM, LPARAM lParam, LRESULT* pResult) -> BOOL {                               \
-         return (static_cast<ThisClass*>(pTarget)->*(memberFxn))(reinterpret_cast<NMHDR*>(lParam), pResult);  \
+     [](CCmdTarget* pTarget, WPARAM, LPARAM lParam, LRESULT* pResult) -> BOOL {                              \
+         return (static_cast<ThisClass*>(pTarget)->*(memberFxn))(reinterpret_cast<NMHDR*>(lParam), pResult); \
      }},
 #define ON_CONTROL_REFLECT(code, memberFxn)                                                                  \
     {WM_COMMAND + WM_REFLECT_BASE, UINT(code), 0, 0, AFX_MSG_THUNK((self->*(memberFxn))())},
