@@ -91,8 +91,8 @@ case "${1:-}" in
   build) setup; build ;;
   test)
     setup; build
-    start_display
     trap stop_display EXIT
+    start_display
     status=0
     (cd "$BUILD/native" && ctest --output-on-failure) || status=1
     (cd "$BUILD/win" && ctest --output-on-failure) || status=1
@@ -102,8 +102,8 @@ case "${1:-}" in
     exit $status ;;
   demo)
     setup; build
-    start_display
     trap stop_display EXIT
+    start_display
     if [ -n "$STARTED_XVFB" ]; then
       mkdir -p out
       wine "$BUILD/win/bin/listedit_demo.exe" --screenshot "$(winepath -w "$BUILD/demo.bmp")"
@@ -114,8 +114,8 @@ case "${1:-}" in
     fi ;;
   bench)
     setup; build
-    start_display
     trap stop_display EXIT
+    start_display
     wine "$BUILD/win/bin/listedit_bench.exe" ;;
   fuzz) setup; fuzz "${2:-600}" ;;
   *) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;

@@ -3,12 +3,14 @@
 #include <listedit/frame/CComboBox.h>
 #include <listedit/frame/CDateTimeCtrl.h>
 #include <listedit/frame/CException.h>
+#include <listedit/frame/COleException.h>
 #include <listedit/frame/MessageMap.h>
 
 #include "DateText.h"
 
 #include <algorithm>
 #include <cwchar>
+#include <optional>
 
 namespace {
 
@@ -39,6 +41,26 @@ template <class T> T* EditorAs(CWnd* pWnd, const CRuntimeClass* pClass) {
 
 bool IsListType(int nType) {
     return nType == DWT_LIST || nType == DWT_COMBO;
+}
+
+// Local midnight of a day, or nothing where the calendar cannot hold it.
+std::optional<CTime> Midnight(int nYear, int nMonth, int nDay) {
+    try {
+        return CTime(nYear, nMonth, nDay, 0, 0, 0);
+    } catch (COleException* e) {
+        e->Delete();
+        return std::nullopt;
+    }
+}
+
+// The picker offers only the days the calendar holds, so that every date a user picks is one
+// SetText takes back. Its first day depends on the time zone: east of Greenwich, midnight of
+// 1 January 1970 lies before the calendar's start.
+void LimitToCalendar(CDateTimeCtrl& picker) {
+    std::optional<CTime> first = Midnight(1970, 1, 1);
+    if (!first) first = Midnight(1970, 1, 2);
+    const std::optional<CTime> last = Midnight(3000, 12, 31);
+    picker.SetRange(first ? &*first : nullptr, last ? &*last : nullptr);
 }
 
 } // namespace
@@ -106,7 +128,7 @@ CWnd* CDataWnd::CreateChildWnd(int nType) {
     }
     case DWT_DATE: {
         auto* pPicker = new CDateTimeCtrl;
-        pPicker->Create(kDateStyle, rc, this, kEditorId);
+        if (pPicker->Create(kDateStyle, rc, this, kEditorId)) LimitToCalendar(*pPicker);
         return pPicker;
     }
     case DWT_LIST:
@@ -199,12 +221,10 @@ CString CDataWnd::GetText() const {
         if (auto* pEdit = EDITOR_AS(CNumEdit)) return pEdit->GetValueString();
         return pEditor->GetWindowText();
     case DWT_DATE: {
-        // The picker's fields are local time already; going through CTime would refuse the dates
-        // before 1970 that a user can pick.
-        SYSTEMTIME st{};
+        CTime time;
         auto* pPicker = EDITOR_AS(CDateTimeCtrl);
-        if (!pPicker || pPicker->GetTime(&st) != GDT_VALID) return {};
-        return CString(listedit::datawnd::FormatDateText({st.wYear, st.wMonth, st.wDay}));
+        if (!pPicker || pPicker->GetTime(time) != GDT_VALID) return {};
+        return CString(listedit::datawnd::FormatDateText({time.GetYear(), time.GetMonth(), time.GetDay()}));
     }
     case DWT_LIST: {
         CString text;

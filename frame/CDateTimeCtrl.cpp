@@ -23,3 +23,11 @@ BOOL CDateTimeCtrl::SetTime(const SYSTEMTIME* pTimeNew) {
     return static_cast<BOOL>(
         SendMessage(DTM_SETSYSTEMTIME, pTimeNew ? GDT_VALID : GDT_NONE, reinterpret_cast<LPARAM>(pTimeNew)));
 }
+
+BOOL CDateTimeCtrl::SetRange(const CTime* pMinRange, const CTime* pMaxRange) {
+    SYSTEMTIME range[2]{};
+    WPARAM flags = 0;
+    if (pMinRange && pMinRange->GetAsSystemTime(range[0])) flags |= GDTR_MIN;
+    if (pMaxRange && pMaxRange->GetAsSystemTime(range[1])) flags |= GDTR_MAX;
+    return static_cast<BOOL>(SendMessage(DTM_SETRANGE, flags, reinterpret_cast<LPARAM>(range)));
+}

@@ -44,6 +44,17 @@ BOOL CWinApp::OnIdle(LONG) {
     return FALSE;
 }
 
+LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) {
+    e->Delete();
+    return pMsg->message == WM_CREATE ? -1 : 0;
+}
+
+LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg) {
+    if (CWinApp* pApp = AfxGetApp()) return pApp->ProcessWndProcException(e, pMsg);
+    e->Delete();
+    return pMsg->message == WM_CREATE ? -1 : 0;
+}
+
 int CWinApp::Run() {
     MSG msg{};
     do {

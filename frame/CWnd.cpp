@@ -1,6 +1,7 @@
 // CWnd: handle map, creation hook, subclassing, dispatch through message maps, reflection.
 #include <listedit/frame/MessageMap.h>
 #include <listedit/frame/CException.h>
+#include <listedit/frame/CWinApp.h>
 
 #include <memory>
 #include <unordered_map>
@@ -227,9 +228,15 @@ HWND CWnd::UnsubclassWindow() {
 
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
     auto& state = State();
-    MSG outer = state.lastSent;
-    state.lastSent = MSG{hWnd, nMsg, wParam, lParam, 0, {}};
-    LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    const MSG outer = state.lastSent;
+    const MSG current{hWnd, nMsg, wParam, lParam, 0, {}};
+    state.lastSent = current;
+    LRESULT lResult = 0;
+    try {
+        lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    } catch (CException* e) {
+        lResult = AfxProcessWndProcException(e, &current);
+    }
     state.lastSent = outer;
     if (nMsg == WM_NCDESTROY && pWnd->m_hWnd == hWnd) {
         // The window is gone: give it back its own procedure, let go of it, and let a self-owned

@@ -259,6 +259,20 @@ TEST_F(DataWndTest, DateTextRoundTripsWithoutLeadingZerosAndNormalises) {
     EXPECT_EQ(Text(), L"2023-5-1");
     dw->SetText(L"1999-12-31 23:59"); // the time of day is not carried
     EXPECT_EQ(Text(), L"1999-12-31");
+
+    // The picker offers only days the calendar holds, so what a user picks always goes back in.
+    auto* picker = static_cast<CDateTimeCtrl*>(dw->GetChildDataWnd());
+    SYSTEMTIME early{1950, 6, 0, 1, 0, 0, 0, 0};
+    picker->SetTime(&early);
+    EXPECT_EQ(Text(), L"1999-12-31");
+    SYSTEMTIME range[2]{};
+    ASSERT_EQ(picker->SendMessage(DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(range)), GDTR_MIN | GDTR_MAX);
+    for (const SYSTEMTIME& end : range) {
+        picker->SetTime(&end);
+        const std::wstring picked = Text();
+        EXPECT_TRUE(dw->SetText(picked.c_str())) << picked;
+        EXPECT_EQ(Text(), picked);
+    }
 }
 
 TEST_F(DataWndTest, RefusedDatesChangeNeitherPickerNorSavedText) {

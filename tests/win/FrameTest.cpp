@@ -55,11 +55,22 @@ public:
         return Default();
     }
     LRESULT OnUser(WPARAM wParam, LPARAM) {
-        // A nested message in between must not change what Default passes on.
+        // A nested message in between, even one whose handler throws, must not change what Default
+        // passes on.
         SendMessage(WM_GETTEXTLENGTH);
+        EXPECT_EQ(SendMessage(WM_USER + 1), 0);
         seen.push_back(UINT(wParam));
         return Default();
     }
+    LRESULT OnThrow(WPARAM, LPARAM) {
+        AfxThrowInvalidArgException();
+        return 5;
+    }
+    int OnCreate(LPCREATESTRUCTW) {
+        if (failCreate) AfxThrowResourceException();
+        return 0;
+    }
+    bool failCreate = false;
     BOOL OnReflectedNotify(NMHDR*, LRESULT* pResult) {
         *pResult = 7;
         return handleReflected;
@@ -71,6 +82,8 @@ public:
 BEGIN_MESSAGE_MAP(ProbeWnd, CWnd)
 ON_MESSAGE(WM_NCCREATE, &ProbeWnd::OnNcCreate)
 ON_MESSAGE(WM_USER, &ProbeWnd::OnUser)
+ON_MESSAGE(WM_USER + 1, &ProbeWnd::OnThrow)
+ON_WM_CREATE()
 ON_NOTIFY_REFLECT_EX(NM_CLICK, &ProbeWnd::OnReflectedNotify)
 ON_BN_CLICKED(5, &ProbeWnd::OnClicked)
 END_MESSAGE_MAP()
@@ -87,6 +100,13 @@ TEST_F(FrameWindowTest, ObjectSeesFirstMessageAndDefaultPassesTheCurrentOne) {
     EXPECT_EQ(probe.SendMessage(WM_USER, 9), 0);
     EXPECT_EQ(probe.seen.back(), 9u);
     EXPECT_EQ(TextOf(probe), L"probe");
+}
+
+TEST_F(FrameWindowTest, ExceptionsFromHandlersEndInTheDispatch) {
+    ProbeWnd probe;
+    probe.failCreate = true;
+    EXPECT_FALSE(probe.Create(L"STATIC", L"", WS_CHILD, Rect(0, 0, 50, 20), &host, 3));
+    EXPECT_EQ(probe.m_hWnd, nullptr);
 }
 
 TEST_F(FrameWindowTest, ReflectedNotificationHandledByChildDoesNotReachParent) {

@@ -12,7 +12,9 @@
 //     if (pData->GetModified()) Save(pData->GetText());
 //
 // The data window owns its editor, spin and button. Once its window exists an owner never deletes
-// it: destroying the window deletes the object.
+// it: destroying the window deletes the object. A Create that returns FALSE has already deleted it
+// (its window was destroyed on the way); only when the class cannot be registered does Create
+// raise CResourceException with the object still the caller's.
 //
 // Text forms: dates "%d-%d-%d" without leading zeros; check boxes "0" or "1"; lists the text of
 // the selected entry. A date text that does not begin with three numbers "year-month-day" is
@@ -53,7 +55,8 @@ public:
     // Returns the previous code. A new code rebuilds the editor and drops the button and spin.
     virtual int SetType(int nType);
     // Creates the editor for nType as child 101 (null for an unknown code); derived classes may
-    // supply their own editor classes.
+    // supply their own editor classes. The data window deletes the object it gets, so the object
+    // must not delete itself when its window goes.
     virtual CWnd* CreateChildWnd(int nType);
 
     int GetType() const { return m_nType; }
@@ -77,7 +80,7 @@ public:
 protected:
     // Sends the parent WM_NOTIFY with code -1 from this window.
     virtual void OnClickRightButton();
-    // The button object SetRightButton creates its window for.
+    // The button object SetRightButton creates its window for; owned and deleted as the editor is.
     virtual CButton* CreateRightButton();
 
     // Drops editor, spin and button and builds the editor for the current code.

@@ -28,6 +28,12 @@ public:
     // FALSE for an empty text and for "."; otherwise whether the text's value lies in the range.
     BOOL IsValueInRange() const;
 
+protected:
+    // The five virtual functions stand in this order so that the table of virtual functions has the
+    // layout the derived controls and applications were built against.
+    virtual BOOL IsValueInRange(double d) const;
+
+public:
     // Shows the value formatted with the decimal-digit count; FALSE (text unchanged) when the value
     // lies outside the range.
     virtual BOOL SetValue(double d);
@@ -35,7 +41,6 @@ public:
     virtual CString GetValueString() const; // the text's value, formatted
 
 protected:
-    virtual BOOL IsValueInRange(double d) const;
     virtual CString GetNumString(double d) const;
 
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);

@@ -18,4 +18,6 @@ public:
     BOOL SetTime(const CTime& timeNew);
     // Null clears a DTS_SHOWNONE picker.
     BOOL SetTime(const SYSTEMTIME* pTimeNew);
+    // The earliest and latest time a user can pick; a null end is left open.
+    BOOL SetRange(const CTime* pMinRange, const CTime* pMaxRange);
 };

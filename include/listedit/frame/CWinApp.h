@@ -4,6 +4,7 @@
 // in InitInstance and calls Run, whose loop dispatches every message through
 // PreTranslateMessage (from the target window up through its parents) first.
 #pragma once
+#include "CException.h"
 #include "CWnd.h"
 
 class LISTEDIT_API CWinApp : public CCmdTarget {
@@ -20,9 +21,16 @@ public:
     virtual int Run();                           // until WM_QUIT; returns its exit code
     virtual BOOL PreTranslateMessage(MSG* pMsg); // walks the tree up to the main window
     virtual BOOL OnIdle(LONG lCount);            // releases temporary window wrappers
+    // A framework exception that a message handler let out ends here rather than unwinding through
+    // the system's window procedure frames. The default deletes it and answers WM_CREATE with -1
+    // (creation fails) and every other message with 0.
+    virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 };
 
 LISTEDIT_API CWinApp* AfxGetApp();
+// What the dispatch does with a framework exception from a handler: the application's
+// ProcessWndProcException, or its default when there is no application object.
+LISTEDIT_API LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg);
 // Gets one message and dispatches it, pre-translation first; FALSE on WM_QUIT.
 LISTEDIT_API BOOL AfxPumpMessage();
 // The pre-translation step of the pump, for loops of one's own.
