@@ -171,6 +171,13 @@ void CMaskEditEx::OnKeyDown(UINT nChar, UINT, UINT) {
         Default();
         return;
     }
+    // Shift+Delete and Shift+Insert are the keyboard's cut and paste: they act as WM_CUT and
+    // WM_PASTE do here, not as the edit control would act on them by itself.
+    if ((nChar == VK_DELETE || nChar == VK_INSERT) && ::GetKeyState(VK_SHIFT) < 0 &&
+        ::GetKeyState(VK_CONTROL) >= 0) {
+        SendMessage(nChar == VK_DELETE ? WM_CUT : WM_PASTE);
+        return;
+    }
     int nStart = 0, nEnd = 0;
     GetSel(nStart, nEnd);
     CString strBefore = GetWindowText();
@@ -179,11 +186,14 @@ void CMaskEditEx::OnKeyDown(UINT nChar, UINT, UINT) {
     CString strAfter = GetWindowText();
 
     if (strAfter != strBefore) {
-        // The key removed characters (Delete): put the display characters back in their place.
-        CString strText(
-            mask::RepairDelete(MaskOf(m_arrayMask), strAfter.view(), PlaceHolderChar(), nStart, nEnd));
+        // The key removed characters (Delete) or put some in: display characters go back in their
+        // place, and what was put in is fitted as typing is.
+        int nSelStart = 0, nCaret = 0;
+        GetSel(nSelStart, nCaret);
+        mask::Edit edit = mask::RepairKey(MaskOf(m_arrayMask), strBefore.view(), strAfter.view(),
+                                          PlaceHolderChar(), m_bTextLengthByMask, nStart, nEnd, nCaret);
         m_bCaretToEnd = TRUE;
-        ApplyRepair(strText, nStart);
+        ApplyRepair(CString(std::move(edit.text)), edit.caret);
     } else {
         int nNewStart = 0, nNewEnd = 0;
         GetSel(nNewStart, nNewEnd);

@@ -328,6 +328,26 @@ std::wstring RepairDelete(const Mask& mask, std::wstring_view text, wchar_t plac
     return out;
 }
 
+Edit RepairKey(const Mask& mask, std::wstring_view before, std::wstring_view after, wchar_t placeholder,
+               bool fixedLength, int s0, int e0, int caret) {
+    const Index s = std::clamp<Index>(s0, 0, Len(before)), e = std::clamp<Index>(e0, s, Len(before));
+    if (Len(after) > Len(before) - (e - s)) {
+        // More is left than removing the selection leaves: something was put in.
+        std::optional<Edit> typed = RepairTyping(mask, before, after, fixedLength, s0, e0, caret);
+        return typed ? *typed : Edit{std::wstring(after), caret};
+    }
+    const Index k = Len(before) - Len(after);
+    if (k == 0) return {std::wstring(after), caret};
+    // Whether `after` is `before` less the k characters from index `at`.
+    auto removedAt = [&](Index at) {
+        return at >= 0 && at + k <= Len(before) && before.substr(0, At(at)) == after.substr(0, At(at)) &&
+               before.substr(At(at + k)) == after.substr(At(at));
+    };
+    Index start = s;
+    if (!removedAt(start) && removedAt(start - k)) start -= k;
+    return {RepairDelete(mask, after, placeholder, ToInt(start), ToInt(start + k)), ToInt(start)};
+}
+
 std::optional<Edit> OverlayPaste(const Mask& mask, std::wstring_view oldText, std::wstring_view newText,
                                  int s0, int e0, int caret) {
     if (newText == oldText) return std::nullopt;

@@ -106,6 +106,15 @@ std::optional<Edit> RepairTyping(const Mask& mask, std::wstring_view oldText, st
 // inserts at its end. The window class then requests the caret at s0.
 std::wstring RepairDelete(const Mask& mask, std::wstring_view text, wchar_t placeholder, int s0, int e0);
 
+// After the edit control changed the text for a key, from `before` to `after`, the selection having
+// been [s0, e0) and the caret now at `caret`. Characters it removed (Delete at s0, a word deleted to
+// the right, a character deleted to the left of s0) get their display characters back in place, as
+// RepairDelete does, and the caret goes where they were removed; characters it put in are laid over
+// the input positions as typing lays them, over the selection or not. A change of neither kind is kept
+// as it stands.
+Edit RepairKey(const Mask& mask, std::wstring_view before, std::wstring_view after, wchar_t placeholder,
+               bool fixedLength, int s0, int e0, int caret);
+
 // After WM_PASTE replaced [s0, e0) of oldText, giving newText and caret: the pasted characters laid over
 // the positions from s0 one for one, literals using up a character without taking it, refused characters
 // leaving their position. The length of oldText is kept. nullopt when newText equals oldText. A negative

@@ -194,6 +194,30 @@ struct Sim {
         SetSel(sel.start, sel.start);
     }
 
+    // Any other key after which the edit control changed the text: kind 0 removed `count`
+    // characters from the caret on (Ctrl+Delete removes a word), kind 1 as many before it, kind 2
+    // put `typed` in.
+    void Key(int kind, int count, std::wstring_view typed) {
+        Sel sel = GetSel();
+        const std::wstring before = text;
+        if (kind == 2) {
+            ReplaceSel(typed);
+        } else if (sel.start < sel.end) {
+            text.erase(sel.start, sel.end - sel.start);
+            anchor = caret = sel.start;
+        } else if (kind == 0) {
+            text.erase(sel.start, std::min(count, Len() - sel.start));
+        } else {
+            const int from = std::max(0, sel.start - count);
+            text.erase(from, sel.start - from);
+            anchor = caret = from;
+        }
+        if (text == before) return;
+        Edit e = RepairKey(mask, before, text, placeholder, fixed, sel.start, sel.end, caret);
+        text = e.text;
+        SetSel(e.caret, e.caret);
+    }
+
     void Paste(std::wstring_view clip) {
         Sel sel = GetSel();
         const std::wstring old = text;
@@ -247,7 +271,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     sim.CheckText();
 
     for (int step = 0; step < 64 && in.remaining_bytes() > 0; ++step) {
-        switch (in.ConsumeIntegralInRange<int>(0, 15)) {
+        switch (in.ConsumeIntegralInRange<int>(0, 16)) {
         case 0:
         case 1:
             sim.Type(std::wstring(1, PickChar(in, kTextAlphabet)));
@@ -305,6 +329,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             else
                 sim.SetMask(PickString(in, kMaskAlphabet, 40));
             break;
+        case 16: {
+            const int kind = in.ConsumeIntegralInRange<int>(0, 2);
+            sim.Key(kind, in.ConsumeIntegralInRange<int>(1, 12), PickString(in, kTextAlphabet, 8));
+            break;
+        }
         }
         sim.CheckText();
         // Odd requests straight at the repairs must be harmless too.

@@ -186,6 +186,18 @@ TEST(MaskRepair, DeleteAndPaste) {
     EXPECT_EQ(RepairDelete(kDate, L"2", L'_', 3, 9), L"2__");         // past the text: appended
     EXPECT_EQ(RepairDelete(kDate, L"", L'_', INT_MAX, INT_MAX), L"");
 
+    // Whatever a key made the edit control do, the mask comes back whole.
+    auto key = [](std::wstring_view before, std::wstring_view after, int s0, int e0, int caret) {
+        Edit e = RepairKey(kDate, before, after, L'_', true, s0, e0, caret);
+        return std::pair(e.text, e.caret);
+    };
+    EXPECT_EQ(key(L"12/34", L"2/34", 0, 0, 0), std::pair(std::wstring(L"_2/34"), 0));      // Delete
+    EXPECT_EQ(key(L"12/34", L"/34", 0, 0, 0), std::pair(std::wstring(L"__/34"), 0));       // a word
+    EXPECT_EQ(key(L"12/34", L"1/34", 2, 2, 1), std::pair(std::wstring(L"1_/34"), 1));      // to the left
+    EXPECT_EQ(key(L"__/__", L"1234__/__", 0, 0, 4), std::pair(std::wstring(L"12/34"), 5)); // put in
+    EXPECT_EQ(key(L"12/34", L"9/34", 0, 2, 1), std::pair(std::wstring(L"92/34"), 1));      // over a selection
+    EXPECT_EQ(key(L"12/34", L"12/35", 4, 4, 4).first, L"12/35");
+
     std::optional<Edit> p = OverlayPaste(kDate, L"__/__", L"1234__/__", 0, 0, 4);
     ASSERT_TRUE(p);
     EXPECT_EQ(p->text, L"12/4_"); // literals use up a pasted character

@@ -177,6 +177,32 @@ TEST_F(MaskEditTest, CutClearAndUndoLeaveTheClipboardAlone) {
     EXPECT_EQ(Text(), L"__/__");
 }
 
+TEST_F(MaskEditTest, ClipboardAndWordKeysKeepTheMask) {
+    SetClipboardText(L"1234");
+    PlaceCaret(0);
+    {
+        KeysDown shift{VK_SHIFT};
+        PressKey(edit, VK_INSERT); // the keyboard's paste: as WM_PASTE
+        EXPECT_EQ(Text(), L"12/4_");
+        SetSel(edit, 0, 2);
+        PressKey(edit, VK_DELETE); // the keyboard's cut: as WM_CUT, the clipboard untouched
+        EXPECT_EQ(Text(), L"__/4_");
+        PlaceCaret(4);
+        PressKey(edit, VK_DELETE);
+        EXPECT_EQ(Text(), L"__/4_");
+    }
+    EXPECT_EQ(GetClipboardText(), L"1234");
+
+    Fill(L"12/34", 0);
+    {
+        KeysDown ctrl{VK_CONTROL};
+        PressKey(edit, VK_DELETE); // however much the edit control deletes, the mask stays whole
+    }
+    EXPECT_EQ(Text().size(), 5u);
+    EXPECT_EQ(Text()[2], L'/');
+    EXPECT_EQ(Selection(), Sel(0, 0));
+}
+
 TEST_F(MaskEditTest, VariableLengthKeepsFreeCharactersAfterTheMask) {
     edit.SetTextLengthByMask(FALSE);
     edit.SetText(L"12x45zz");
