@@ -356,11 +356,10 @@ LRESULT CDataWnd::OnSetText(WPARAM, LPARAM lParam) {
 }
 
 LRESULT CDataWnd::OnGetText(WPARAM wParam, LPARAM lParam) {
-    auto nMax = static_cast<int>(wParam);
     auto* pszBuffer = reinterpret_cast<LPWSTR>(lParam);
-    if (nMax <= 0 || !pszBuffer) return 0;
+    if (wParam == 0 || !pszBuffer) return 0;
     CString text = GetText();
-    int n = std::min(text.GetLength(), nMax - 1);
+    const int n = static_cast<int>(std::min<WPARAM>(static_cast<WPARAM>(text.GetLength()), wParam - 1));
     std::wmemcpy(pszBuffer, text.GetString(), static_cast<size_t>(n));
     pszBuffer[n] = L'\0';
     return n;

@@ -36,6 +36,7 @@ public:
 
     // Parses the mask and shows its empty form (literals and placeholders). FALSE on a syntax
     // error: the positions parsed before the error stay, placeholder and text are left as they were.
+    // The placeholder must not be '\0': a window text ends at its first null character.
     virtual BOOL SetMaskString(const wchar_t* lpszMask, char chPlaceHolder);
 
     char GetPlaceHolder() const { return m_chPlaceHolder; }
