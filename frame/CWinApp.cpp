@@ -44,15 +44,21 @@ BOOL CWinApp::OnIdle(LONG) {
     return FALSE;
 }
 
-LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) {
+namespace {
+// Without an application object, or in its default: the exception ends here and creation fails.
+LRESULT EndWndProcException(CException* e, const MSG* pMsg) {
     e->Delete();
     return pMsg->message == WM_CREATE ? -1 : 0;
+}
+} // namespace
+
+LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg) {
+    return EndWndProcException(e, pMsg);
 }
 
 LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg) {
     if (CWinApp* pApp = AfxGetApp()) return pApp->ProcessWndProcException(e, pMsg);
-    e->Delete();
-    return pMsg->message == WM_CREATE ? -1 : 0;
+    return EndWndProcException(e, pMsg);
 }
 
 int CWinApp::Run() {
