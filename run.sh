@@ -6,6 +6,7 @@
 #   ./run.sh demo    setup, build, run the demo (on Xvfb: writes out/demo.png)
 #   ./run.sh bench   setup, build, run the benchmark against the bare Win32 controls
 #   ./run.sh fuzz [seconds]   run the fuzz targets (default 600 s each)
+#   ./run.sh check [filter]   build, then the native and Wine tests only (a gtest filter narrows both)
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$PWD
@@ -41,12 +42,17 @@ build() {
 STARTED_XVFB=""
 start_display() {
   if [ -z "${DISPLAY:-}" ]; then
-    local n=90
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display itself and tells which, so runs side by side never share one.
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     STARTED_XVFB=$!
+    local n
+    read -r -t 20 n <"$fifo" || true
+    rm -f "$fifo"
+    [ -n "$n" ] || { echo "Xvfb did not start" >&2; return 1; }
     export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   fi
   if [ ! -f "$WINEPREFIX/.listedit-ready" ]; then
     mkdir -p "$WINEPREFIX"
@@ -117,6 +123,15 @@ case "${1:-}" in
     trap stop_display EXIT
     start_display
     wine "$BUILD/win/bin/listedit_bench.exe" ;;
+  check)
+    setup; build
+    trap stop_display EXIT
+    start_display
+    filter=${2:-*}
+    status=0
+    "$BUILD/native/tests/native/listedit_nativetests" --gtest_brief=1 --gtest_filter="$filter" || status=1
+    wine "$BUILD/win/bin/listedit_wintests.exe" --gtest_brief=1 --gtest_filter="$filter" || status=1
+    exit $status ;;
   fuzz) setup; fuzz "${2:-600}" ;;
-  *) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+  *) sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
 esac
