@@ -16,7 +16,7 @@ export WINEPREFIX=$BUILD/wineprefix
 export WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix xvfb cmake ninja-build googletest imagemagick clang libclang-rt-14-dev)
+PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix xvfb cmake ninja-build googletest imagemagick clang libclang-rt-14-dev libsqlite3-dev)
 
 setup() {
   local missing=()
@@ -90,6 +90,8 @@ fuzz() {
   cmake --build "$BUILD/fuzz"
   mkdir -p "$BUILD/fuzz/corpus-mask"
   "$BUILD/fuzz/fuzz/mask_fuzz" -max_total_time="$seconds" -print_final_stats=1 "$BUILD/fuzz/corpus-mask" 2>&1 | tail -n 12
+  mkdir -p "$BUILD/fuzz/corpus-condition"
+  "$BUILD/fuzz/fuzz/condition_fuzz" -max_total_time="$(( (seconds + 1) / 2 ))" -print_final_stats=1 "$BUILD/fuzz/corpus-condition" 2>&1 | tail -n 12
 }
 
 case "${1:-}" in
