@@ -458,4 +458,51 @@ TEST_F(XListTest, DragImageSpansTheSelectedRowsWithTransparentGaps) {
     }
 }
 
+// End to end through real input: a double-click opens the editor (as an owner wires it), typing goes
+// to it, and Enter or a click elsewhere commits; the owner stores the text.
+TEST_F(XListTest, RealDoubleClickTypeAndCommit) {
+    host.onNotify = [this](const NMHDR& nm) {
+        if (nm.hwndFrom != list.m_hWnd) return;
+        if (nm.code == NM_DBLCLK) {
+            LVHITTESTINFO hit{};
+            hit.pt = reinterpret_cast<const NMITEMACTIVATE&>(nm).ptAction;
+            if (list.SubItemHitTest(&hit) >= 0) list.EditSubLabel(hit.iItem, hit.iSubItem);
+        } else if (nm.code == LVN_ENDLABELEDITW) {
+            reports.push_back(Capture(nm, kListId));
+            const LVITEMW& item = reinterpret_cast<const NMLVDISPINFOW&>(nm).item;
+            if (item.pszText) list.SetItemText(item.iItem, item.iSubItem, item.pszText);
+        }
+    };
+    struct Row {
+        const char* name;
+        std::function<void(XListTest&)> end;
+    } rows[] = {
+        {"Enter", [](XListTest&) { real::Key(VK_RETURN); }},
+        {"click elsewhere",
+         [](XListTest& t) {
+             real::Click(t.other, {5, 5});
+         }},
+    };
+    int item = 2;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        reports.clear();
+        CRect cell = Cell(item, 1);
+        real::DoubleClick(list, {cell.left + 10, (cell.top + cell.bottom) / 2});
+        HWND hEdit = Editor();
+        ASSERT_NE(hEdit, nullptr);
+        EXPECT_EQ(::GetFocus(), hEdit);
+        real::Type(L"Lyon");
+        EXPECT_EQ(TextOf(hEdit), L"Lyon");
+        r.end(*this);
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0].iItem, item);
+        EXPECT_EQ(reports[0].iSubItem, 1);
+        EXPECT_EQ(reports[0].text, L"Lyon");
+        EXPECT_FALSE(::IsWindow(hEdit));
+        EXPECT_EQ(list.GetItemText(item, 1), L"Lyon");
+        ++item;
+    }
+}
+
 } // namespace
