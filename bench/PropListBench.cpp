@@ -36,8 +36,11 @@ struct BareList : CWnd {
                  WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_NOCOLUMNHEADER,
                  kBareRect, &host, 2);
         for (int i = 0; i < 2; ++i) {
-            LVCOLUMNW col{
-                LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM, LVCFMT_LEFT, 1, nullptr, 0, i, 0, 0, 0, 0, 0, 0};
+            LVCOLUMNW col{};
+            col.mask = LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
+            col.fmt = LVCFMT_LEFT;
+            col.cx = 1;
+            col.iSubItem = i;
             SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&col));
         }
     }

@@ -36,7 +36,7 @@ public:
 protected:
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnPaint();
-    BOOL OnEraseBkgnd(HDC hDC);
+    BOOL OnEraseBkgnd(CDC* pDC);
 
     CWnd* m_pParentWnd = nullptr;
     CRect m_rectTitle; // the cell in the tip's client coordinates
@@ -52,7 +52,7 @@ private:
         POINT ptScreen;
     };
     Target TargetAt(CPoint point) const;
-    void PaintTitle(HDC hDC) const;
+    void PaintTitle(CDC& dc) const;
 
     CString m_strTitle; // kept for repainting
 
