@@ -320,4 +320,114 @@ TEST_F(ListFrameTest, TemplateMessageMapServesEveryBase) {
     CheckCommandProbe(list);
 }
 
+TEST(ListFrame, RectArithmetic) {
+    struct Case {
+        const char* name;
+        std::function<CRect()> compute;
+        CRect expected;
+    };
+    const CRect a(0, 0, 10, 10), b(5, 5, 20, 15);
+    const Case cases[] = {
+        {"intersection", [&] { return a & b; }, CRect(5, 5, 10, 10)},
+        {"disjoint intersection", [&] { return a & CRect(30, 30, 40, 40); }, CRect(0, 0, 0, 0)},
+        {"union", [&] { return a | b; }, CRect(0, 0, 20, 15)},
+        {"union with empty", [&] { return a | CRect(); }, a},
+        {"offset by point", [&] { return a + CPoint(3, -2); }, CRect(3, -2, 13, 8)},
+        {"normalize",
+         [] {
+             CRect r(10, 8, 2, 4);
+             r.NormalizeRect();
+             return r;
+         },
+         CRect(2, 4, 10, 8)},
+        {"inflate sides",
+         [&] {
+             CRect r = a;
+             r.InflateRect(1, 2, 3, 4);
+             return r;
+         },
+         CRect(-1, -2, 13, 14)},
+        {"deflate sides",
+         [&] {
+             CRect r = a;
+             r.DeflateRect(1, 2, 3, 4);
+             return r;
+         },
+         CRect(1, 2, 7, 6)},
+        {"move keeps size",
+         [&] {
+             CRect r = b;
+             r.MoveToXY(1, 1);
+             return r;
+         },
+         CRect(1, 1, 16, 11)},
+        {"centre", [&] { return CRect(b.CenterPoint(), CSize(0, 0)); }, CRect(12, 10, 12, 10)},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.compute(), c.expected) << c.name;
+}
+
+// Tenths of a point become a negative pixel height at the screen's resolution.
+TEST(ListFrame, PointFontHeightFollowsTheScreenResolution) {
+    HDC hScreen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(hScreen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, hScreen);
+    for (int tenths : {80, 90, 100, 120, 240}) {
+        CFont font;
+        ASSERT_TRUE(font.CreatePointFont(tenths, L"Tahoma"));
+        LOGFONTW lf{};
+        ASSERT_TRUE(font.GetLogFont(&lf));
+        EXPECT_EQ(lf.lfHeight, -::MulDiv(dpi, tenths, 720)) << tenths;
+        EXPECT_STREQ(lf.lfFaceName, L"Tahoma");
+        EXPECT_FALSE(font.CreatePointFont(tenths, L"Tahoma")); // one font per object
+    }
+}
+
+// An image added with a mask colour draws only its other pixels.
+TEST(ListFrame, MaskedImageLeavesTheMaskColourTransparent) {
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 8, -8, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    CBitmap target, image;
+    ASSERT_TRUE(target.Attach(::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0)));
+    ASSERT_TRUE(image.Attach(::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0)));
+    const COLORREF magenta = RGB(255, 0, 255), red = RGB(255, 0, 0), white = RGB(255, 255, 255);
+    CBitmap* pOld = dc.SelectObject(&image);
+    dc.FillSolidRect(0, 0, 8, 8, magenta);
+    dc.FillSolidRect(0, 0, 4, 8, red); // left half red, right half the mask colour
+    dc.SelectObject(pOld);
+
+    CImageList images;
+    ASSERT_TRUE(images.Create(8, 8, ILC_COLOR24 | ILC_MASK, 1, 1));
+    ASSERT_EQ(images.Add(&image, magenta), 0);
+    pOld = dc.SelectObject(&target);
+    dc.FillSolidRect(0, 0, 8, 8, white);
+    IMAGELISTDRAWPARAMS params{};
+    params.i = 0;
+    params.hdcDst = dc;
+    params.cx = params.cy = 8;
+    params.rgbBk = CLR_NONE;
+    params.fStyle = ILD_TRANSPARENT;
+    ASSERT_TRUE(images.DrawIndirect(&params)); // the list is this one whatever params.himl says
+    EXPECT_EQ(dc.GetPixel(1, 1), red);
+    EXPECT_EQ(dc.GetPixel(6, 6), white);
+    dc.SelectObject(pOld);
+}
+
+TEST_F(ListFrameTest, DescendantsAreFoundBelowChildren) {
+    CWnd outer, inner, leaf;
+    ASSERT_TRUE(outer.Create(L"STATIC", L"", WS_CHILD, Rect(0, 0, 50, 50), &host, 1));
+    ASSERT_TRUE(inner.Create(L"STATIC", L"", WS_CHILD, Rect(0, 0, 40, 40), &outer, 2));
+    ASSERT_TRUE(leaf.Create(L"STATIC", L"", WS_CHILD, Rect(0, 0, 30, 30), &inner, 3));
+    HWND bare =
+        ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, inner.m_hWnd, HMENU(4), nullptr, nullptr);
+    EXPECT_EQ(host.GetDescendantWindow(3), &leaf);
+    EXPECT_EQ(host.GetDescendantWindow(1), &outer);
+    EXPECT_EQ(host.GetDescendantWindow(4, TRUE), nullptr); // no object of its own
+    ASSERT_NE(host.GetDescendantWindow(4), nullptr);
+    EXPECT_EQ(host.GetDescendantWindow(4)->m_hWnd, bare);
+    EXPECT_EQ(host.GetDescendantWindow(99), nullptr);
+}
+
 } // namespace
