@@ -8,7 +8,7 @@
 namespace {
 
 HandleMap<HDC, CDC>& Map() {
-    thread_local HandleMap<HDC, CDC> map;
+    thread_local HandleMap<HDC, CDC> map([](CDC& dc) { dc.m_hDC = dc.m_hAttribDC = nullptr; });
     return map;
 }
 
@@ -29,7 +29,7 @@ CDC* PASCAL CDC::FromHandle(HDC hDC) {
 }
 
 void PASCAL CDC::DeleteTempMap() {
-    Map().DeleteTemp([](CDC& dc) { dc.m_hDC = dc.m_hAttribDC = nullptr; });
+    Map().DeleteTemp();
 }
 
 void AfxDeleteDCTempMap() {

@@ -8,7 +8,7 @@
 namespace {
 
 HandleMap<HGDIOBJ, CGdiObject>& Map() {
-    thread_local HandleMap<HGDIOBJ, CGdiObject> map;
+    thread_local HandleMap<HGDIOBJ, CGdiObject> map([](CGdiObject& o) { o.m_hObject = nullptr; });
     return map;
 }
 
@@ -51,7 +51,7 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) {
 }
 
 void PASCAL CGdiObject::DeleteTempMap() {
-    Map().DeleteTemp([](CGdiObject& o) { o.m_hObject = nullptr; });
+    Map().DeleteTemp();
 }
 
 void AfxDeleteGdiTempMap() {

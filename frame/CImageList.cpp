@@ -7,7 +7,7 @@
 namespace {
 
 HandleMap<HIMAGELIST, CImageList>& Map() {
-    thread_local HandleMap<HIMAGELIST, CImageList> map;
+    thread_local HandleMap<HIMAGELIST, CImageList> map([](CImageList& il) { il.m_hImageList = nullptr; });
     return map;
 }
 
@@ -36,7 +36,7 @@ CImageList* PASCAL CImageList::FromHandlePermanent(HIMAGELIST hImageList) {
 }
 
 void PASCAL CImageList::DeleteTempMap() {
-    Map().DeleteTemp([](CImageList& il) { il.m_hImageList = nullptr; });
+    Map().DeleteTemp();
 }
 
 void AfxDeleteImageListTempMap() {

@@ -6,7 +6,7 @@
 namespace {
 
 HandleMap<HMENU, CMenu>& Map() {
-    thread_local HandleMap<HMENU, CMenu> map;
+    thread_local HandleMap<HMENU, CMenu> map([](CMenu& m) { m.m_hMenu = nullptr; });
     return map;
 }
 
@@ -27,7 +27,7 @@ CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) {
 }
 
 void PASCAL CMenu::DeleteTempMap() {
-    Map().DeleteTemp([](CMenu& m) { m.m_hMenu = nullptr; });
+    Map().DeleteTemp();
 }
 
 void AfxDeleteMenuTempMap() {

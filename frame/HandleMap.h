@@ -1,12 +1,19 @@
 // Per-thread map from a handle (GDI object, device context, menu, image list) to the framework
 // object for it: permanent entries for objects that own or attached their handle, and temporary
-// wrappers made on demand for the rest, released when the message loop is next idle.
+// wrappers made on demand for the rest, released when the message loop is next idle (or the thread
+// ends) without touching their handles.
 #pragma once
 #include <memory>
 #include <unordered_map>
 
 template <class Handle, class Object> class HandleMap {
 public:
+    // release takes the handle away from a wrapper so that deleting the wrapper leaves it alone.
+    explicit HandleMap(void (*release)(Object&)) : m_release(release) {}
+    HandleMap(const HandleMap&) = delete;
+    HandleMap& operator=(const HandleMap&) = delete;
+    ~HandleMap() { DeleteTemp(); }
+
     Object* FromHandlePermanent(Handle h) const {
         auto it = m_permanent.find(h);
         return it == m_permanent.end() ? nullptr : it->second;
@@ -23,14 +30,14 @@ public:
     void RemovePermanent(Handle h, const Object* p) {
         if (auto it = m_permanent.find(h); it != m_permanent.end() && it->second == p) m_permanent.erase(it);
     }
-    // release(p) takes the handle away from a wrapper so that deleting it leaves the handle alone.
-    template <class Release> void DeleteTemp(Release release) {
+    void DeleteTemp() {
         auto temp = std::move(m_temporary);
         m_temporary.clear();
-        for (auto& [h, p] : temp) release(*p);
+        for (auto& [h, p] : temp) m_release(*p);
     }
 
 private:
+    void (*m_release)(Object&);
     std::unordered_map<Handle, Object*> m_permanent;
     std::unordered_map<Handle, std::unique_ptr<Object>> m_temporary;
 };

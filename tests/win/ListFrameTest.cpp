@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <thread>
 
 using namespace harness;
 
@@ -428,6 +429,24 @@ TEST_F(ListFrameTest, DescendantsAreFoundBelowChildren) {
     ASSERT_NE(host.GetDescendantWindow(4), nullptr);
     EXPECT_EQ(host.GetDescendantWindow(4)->m_hWnd, bare);
     EXPECT_EQ(host.GetDescendantWindow(99), nullptr);
+}
+
+// Wrappers a thread made for handles it does not own go with the thread; the handles stay.
+TEST(ListFrame, EndingThreadLeavesForeignHandlesAlone) {
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(90, L"Tahoma"));
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    HDC hScreen = ::GetDC(nullptr);
+    std::thread([&] {
+        EXPECT_NE(CFont::FromHandle(font), &font); // another thread's map: a temporary wrapper
+        EXPECT_NE(CMenu::FromHandle(menu), nullptr);
+        EXPECT_NE(CDC::FromHandle(hScreen), nullptr);
+    }).join();
+    EXPECT_EQ(::GetObjectType(font.m_hObject), DWORD(OBJ_FONT));
+    EXPECT_TRUE(::IsMenu(menu));
+    EXPECT_NE(::GetPixel(hScreen, 0, 0), CLR_INVALID);
+    ::ReleaseDC(nullptr, hScreen);
 }
 
 } // namespace
