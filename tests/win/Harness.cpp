@@ -29,6 +29,7 @@ HostWnd::~HostWnd() {
 LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NOTIFY) {
         auto* nm = reinterpret_cast<NMHDR*>(lParam);
+        if (onNotify) onNotify(*nm);
         // Record only what got past the child's reflection.
         LRESULT r = 0;
         if (!OnWndMsg(message, wParam, lParam, &r)) {

@@ -27,6 +27,9 @@ public:
         UINT code;
     };
     std::vector<Notification> notifications;
+    // Called with every WM_NOTIFY that reaches the host, before it is recorded (its pointers are
+    // valid only during the call).
+    std::function<void(const NMHDR&)> onNotify;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
