@@ -3,8 +3,9 @@
 #   ./run.sh setup   install what is missing (Debian, as root)
 #   ./run.sh build   build the library, tests, demo and bench (Windows target) and the native units
 #   ./run.sh test    setup, build, run every test (native, Wine, the consumer example, a short fuzz run)
-#   ./run.sh demo    setup, build, run the demo (on Xvfb: writes out/demo.png)
-#   ./run.sh bench   setup, build, run the benchmark against the bare Win32 controls
+#   ./run.sh demo    setup, build, run the demo (on Xvfb: writes out/demo-<page>.png and doc/demo.png)
+#   ./run.sh bench [filter]   setup, build, run the benchmark against the bare Win32 controls
+#                    (medians in a table and in out/bench.json; a filter picks cases by name)
 #   ./run.sh fuzz [seconds]   run the fuzz targets (default 600 s each)
 #   ./run.sh check [filter]   build, then the native and Wine tests only (a gtest filter narrows both)
 set -euo pipefail
@@ -113,10 +114,19 @@ case "${1:-}" in
     trap stop_display EXIT
     start_display
     if [ -n "$STARTED_XVFB" ]; then
-      mkdir -p out
-      wine "$BUILD/win/bin/listedit_demo.exe" --screenshot "$(winepath -w "$BUILD/demo.bmp")"
-      convert "$BUILD/demo.bmp" out/demo.png
-      echo "wrote out/demo.png"
+      # One picture per page, and all pages together for the README (doc/demo.png).
+      shots="$BUILD/demo-shots"
+      rm -rf "$shots" && mkdir -p "$shots" out doc
+      wine "$BUILD/win/bin/listedit_demo.exe" --screenshots "$(winepath -w "$shots")"
+      pngs=()
+      while read -r page; do
+        page=${page%$'\r'}
+        convert "$shots/demo-$page.bmp" "out/demo-$page.png"
+        pngs+=("out/demo-$page.png")
+        echo "wrote out/demo-$page.png"
+      done <"$shots/pages.txt"
+      montage "${pngs[@]}" -resize 70% -tile 2x -geometry +6+6 -background white -depth 8 doc/demo.png
+      echo "wrote doc/demo.png"
     else
       wine "$BUILD/win/bin/listedit_demo.exe"
     fi ;;
@@ -124,7 +134,9 @@ case "${1:-}" in
     setup; build
     trap stop_display EXIT
     start_display
-    wine "$BUILD/win/bin/listedit_bench.exe" ;;
+    mkdir -p out
+    wine "$BUILD/win/bin/listedit_bench.exe" --json "$(winepath -w "$ROOT/out/bench.json")" ${2:+"$2"}
+    echo "wrote out/bench.json" ;;
   check)
     setup; build
     trap stop_display EXIT
@@ -135,5 +147,5 @@ case "${1:-}" in
     wine "$BUILD/win/bin/listedit_wintests.exe" --gtest_brief=1 --gtest_filter="$filter" || status=1
     exit $status ;;
   fuzz) setup; fuzz "${2:-600}" ;;
-  *) sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+  *) sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
 esac

@@ -1,40 +1,122 @@
-// The demo application: one window that stacks a panel per control family, with sample data.
+// The demo application: one window with a tab per control family, each page showing the family's
+// controls with sample data.
 //
-//     listedit_demo.exe                      interactive
-//     listedit_demo.exe --screenshot a.bmp   paints once, writes the window to a.bmp and exits
+//     listedit_demo.exe                       interactive
+//     listedit_demo.exe --screenshots DIR     paints each page once, writes DIR\demo-<page>.bmp and
+//                                             DIR\pages.txt (the page names in tab order), and exits
 #include "DemoPanel.h"
 #include "Screenshot.h"
 
+#include <cstdio>
 #include <string>
 
 namespace {
 
-constexpr int kWidth = 820;
+constexpr int kMargin = 10;
+constexpr UINT kTabId = 1;
+
+// One tab's page: a plain container that stacks the page's sections.
+class CDemoPageWnd : public CWnd {
+public:
+    BOOL CreatePage(CWnd* pParent, const RECT& rc, const DemoPage& page) {
+        LPCWSTR cls = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW),
+                                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+        if (!CreateEx(WS_EX_CONTROLPARENT, cls, page.title, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, rc,
+                      pParent, 0))
+            return FALSE;
+        int y = 0;
+        for (MakePanel make : page.sections) {
+            auto& section = m_sections.emplace_back(make());
+            if (!section->CreatePanel(this, 0, y, rc.right - rc.left)) return FALSE;
+            y += section->Height();
+        }
+        return TRUE;
+    }
+
+private:
+    std::vector<std::unique_ptr<CDemoPanel>> m_sections;
+};
 
 class CDemoWnd : public CWnd {
 public:
+    std::vector<DemoPage> m_pages = DemoPages();
+
     BOOL CreateDemo() {
         LPCWSTR cls = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW),
                                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-        if (!CreateEx(0, cls, L"listedit demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, kWidth, 200,
-                      nullptr, nullptr))
+        const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+        RECT frame{0, 0, kPageWidth + 4 * kMargin, kPageHeight + 4 * kMargin + 24};
+        ::AdjustWindowRectEx(&frame, style, FALSE, 0);
+        if (!CreateEx(0, cls, L"listedit demo", style, 20, 20, frame.right - frame.left,
+                      frame.bottom - frame.top, nullptr, nullptr))
             return FALSE;
-        int y = 0;
-        for (auto make : {&MakeNumEditPanel, &MakeMaskEditPanel, &MakeDataWndPanel}) {
-            auto& panel = m_panels.emplace_back(make());
-            if (!panel->CreatePanel(this, 0, y, kWidth)) return FALSE;
-            y += panel->Height();
+        CRect client;
+        GetClientRect(&client);
+        client.DeflateRect(kMargin, kMargin);
+        if (!m_tab.Create(WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, client,
+                          this, kTabId))
+            return FALSE;
+        m_tab.SetFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
+        for (size_t i = 0; i < m_pages.size(); ++i) {
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = const_cast<LPWSTR>(m_pages[i].title);
+            m_tab.SendMessage(TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
         }
-        RECT rc{0, 0, kWidth, y};
-        ::AdjustWindowRectEx(&rc, GetStyle(), FALSE, GetExStyle());
-        MoveWindow(20, 20, rc.right - rc.left, rc.bottom - rc.top);
+        // The pages are the tab's siblings above it in its display area, so that their controls
+        // notify the pages themselves.
+        CRect display = client;
+        m_tab.SendMessage(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+        for (const DemoPage& page : m_pages) {
+            auto& wnd = m_pageWnds.emplace_back(std::make_unique<CDemoPageWnd>());
+            if (!wnd->CreatePage(this, display, page)) return FALSE;
+            ::SetWindowPos(wnd->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        ShowPage(0);
         ShowWindow(SW_SHOW);
         UpdateWindow();
         return TRUE;
     }
 
+    void ShowPage(size_t index) {
+        if (index >= m_pageWnds.size()) return;
+        m_tab.SendMessage(TCM_SETCURSEL, index);
+        for (size_t i = 0; i < m_pageWnds.size(); ++i)
+            m_pageWnds[i]->ShowWindow(i == index ? SW_SHOW : SW_HIDE);
+    }
+
+    // Paints each page in turn and writes it to dir; FALSE when a file could not be written.
+    bool SaveScreenshots(const std::wstring& dir) {
+        std::wstring index;
+        for (size_t i = 0; i < m_pages.size(); ++i) {
+            ShowPage(i);
+            AfxPumpPendingMessages();
+            ::RedrawWindow(m_hWnd, nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            ::Sleep(300);
+            AfxPumpPendingMessages();
+            std::wstring name = m_pages[i].name;
+            if (!SaveWindowBitmap(m_hWnd, (dir + L"\\demo-" + name + L".bmp").c_str())) return false;
+            index += name + L"\n";
+        }
+        FILE* f = ::_wfopen((dir + L"\\pages.txt").c_str(), L"w");
+        if (!f) return false;
+        std::fputs(std::string(index.begin(), index.end()).c_str(), f);
+        return std::fclose(f) == 0;
+    }
+
 protected:
-    std::vector<std::unique_ptr<CDemoPanel>> m_panels;
+    CWnd m_tab;
+    std::vector<std::unique_ptr<CDemoPageWnd>> m_pageWnds;
+
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+        auto* hdr = reinterpret_cast<NMHDR*>(lParam);
+        if (hdr->hwndFrom == m_tab.m_hWnd && hdr->code == static_cast<UINT>(TCN_SELCHANGE)) {
+            ShowPage(static_cast<size_t>(m_tab.SendMessage(TCM_GETCURSEL)));
+            return TRUE;
+        }
+        return CWnd::OnNotify(wParam, lParam, pResult);
+    }
     void PostNcDestroy() override { ::PostQuitMessage(0); }
 };
 
@@ -54,15 +136,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     if (!app.InitInstance()) return 1;
     int argc = 0;
     LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
-    std::wstring shot = argc >= 3 && std::wstring(argv[1]) == L"--screenshot" ? argv[2] : L"";
+    std::wstring shots = argc >= 3 && std::wstring(argv[1]) == L"--screenshots" ? argv[2] : L"";
     ::LocalFree(argv);
-    if (!shot.empty()) {
-        AfxPumpPendingMessages();
-        ::RedrawWindow(app.m_pMainWnd->m_hWnd, nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        ::Sleep(300);
-        AfxPumpPendingMessages();
-        return SaveWindowBitmap(app.m_pMainWnd->m_hWnd, shot.c_str()) ? 0 : 2;
-    }
+    if (!shots.empty()) return app.m_demo->SaveScreenshots(shots) ? 0 : 2;
     return app.Run();
 }

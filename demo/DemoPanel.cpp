@@ -1,5 +1,25 @@
 #include "DemoPanel.h"
 
+#include <algorithm>
+
+namespace {
+std::vector<DemoPage>& Registry() {
+    static std::vector<DemoPage> pages;
+    return pages;
+}
+} // namespace
+
+DemoPageRegistrar::DemoPageRegistrar(DemoPage page) {
+    Registry().push_back(std::move(page));
+}
+
+std::vector<DemoPage> DemoPages() {
+    std::vector<DemoPage> pages = Registry();
+    std::stable_sort(pages.begin(), pages.end(),
+                     [](const DemoPage& a, const DemoPage& b) { return a.order < b.order; });
+    return pages;
+}
+
 BOOL CDemoPanel::CreatePanel(CWnd* pParent, int x, int y, int width) {
     LPCWSTR cls = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW),
                                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));

@@ -1,4 +1,9 @@
-// One section of the demo window: a child panel that creates and owns the controls it shows.
+// The demo's pages and their sections. A section (CDemoPanel) is a child panel that creates and
+// owns the controls it shows; a page is one tab of the demo window and stacks its sections top to
+// bottom. A family adds its page in its own file (demo/<Family>Page.cpp, one line in
+// CMakeLists.txt) with a registrar:
+//
+//     static const DemoPageRegistrar kPage{{30, L"Sortable lists", L"sortlist", {&MakeSortListPanel}}};
 #pragma once
 #include <listedit.h>
 
@@ -34,7 +39,26 @@ private:
     int m_height = 0;
 };
 
-// The panels, in the order the demo stacks them.
+// Every page has this much room for its sections (a list of a few hundred pixels fits).
+inline constexpr int kPageWidth = 880;
+inline constexpr int kPageHeight = 590;
+
+using MakePanel = std::unique_ptr<CDemoPanel> (*)();
+
+struct DemoPage {
+    int order;                       // place among the tabs, ascending
+    LPCWSTR title;                   // the tab's text
+    LPCWSTR name;                    // its screenshot is out/demo-<name>.png
+    std::vector<MakePanel> sections; // stacked top to bottom
+};
+
+// The registered pages, in tab order.
+std::vector<DemoPage> DemoPages();
+
+struct DemoPageRegistrar {
+    explicit DemoPageRegistrar(DemoPage page);
+};
+
+// Sections shared between pages.
 std::unique_ptr<CDemoPanel> MakeNumEditPanel();
 std::unique_ptr<CDemoPanel> MakeMaskEditPanel();
-std::unique_ptr<CDemoPanel> MakeDataWndPanel();

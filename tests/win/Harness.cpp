@@ -167,3 +167,237 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+namespace harness::real {
+
+namespace {
+
+// Events of one call carry this tag (in dwExtraInfo), so the wait knows its last one.
+constexpr ULONG_PTR kTagBase = 0x4C450000;
+ULONG_PTR g_tag = kTagBase;
+bool g_lastSeen = false;
+ULONG_PTR g_lastTag = 0;
+POINT g_lastPt{}; // where the last event of the call was taken
+
+bool IsInputMessage(UINT m) {
+    return (m >= WM_KEYFIRST && m <= WM_KEYLAST) || (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) ||
+           (m >= WM_NCMOUSEMOVE && m <= WM_NCXBUTTONDBLCLK);
+}
+
+LRESULT CALLBACK WatchQueue(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && wParam == PM_REMOVE) {
+        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+        if (IsInputMessage(msg->message) && static_cast<ULONG_PTR>(::GetMessageExtraInfo()) == g_lastTag) {
+            g_lastSeen = true;
+            g_lastPt = msg->pt;
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Wine (inside its virtual desktop too) delivers keys only to the foreground window's thread, and
+// a window created while another process is in front may not get there by itself.
+void BringToFront(HWND hWnd) {
+    HWND top = hWnd ? ::GetAncestor(hWnd, GA_ROOT) : ::GetForegroundWindow();
+    if (top && ::GetForegroundWindow() != top) {
+        ::SetForegroundWindow(top);
+        Pump();
+    }
+}
+
+// Wine moves the X pointer after each injected mouse move, and the X server's answer comes back
+// through Wine's desktop process as one more move to the position of that time, sometimes late
+// (100 ms and more on a busy machine), after the next move has been made. So mouse input lets the
+// queue go quiet first and afterwards, the cursor is placed before the buttons are pressed (placed
+// again if an answer took it back), and a button taken elsewhere fails the test. Between the steps
+// of a drag the window may still see a move to an earlier position.
+void Settle() {
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < 500 &&
+           ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 60, QS_ALLINPUT) == WAIT_OBJECT_0)
+        Pump();
+    Pump();
+}
+
+// Sends the events with the call's tag on the last one and pumps until it has been taken.
+void Send(std::vector<INPUT> events) {
+    if (events.empty()) return;
+    const bool mouse = events.front().type == INPUT_MOUSE;
+    if (mouse) Settle();
+    g_lastTag = ++g_tag;
+    g_lastSeen = false;
+    INPUT& last = events.back();
+    if (last.type == INPUT_KEYBOARD) {
+        last.ki.dwExtraInfo = g_lastTag;
+    } else {
+        last.mi.dwExtraInfo = g_lastTag;
+    }
+    // A batch that ends in a move makes no message when the cursor is there already: it has been
+    // taken as soon as the cursor stands where it leads.
+    const bool endsInMove = last.type == INPUT_MOUSE && (last.mi.dwFlags & MOUSEEVENTF_MOVE);
+    HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, &WatchQueue, nullptr, ::GetCurrentThreadId());
+    UINT sent = ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+    if (endsInMove) g_lastSeen = sent == events.size();
+    const DWORD start = ::GetTickCount();
+    while (sent == events.size() && !g_lastSeen && ::GetTickCount() - start < 2000) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        Pump();
+    }
+    ::UnhookWindowsHookEx(hook);
+    Pump(); // what the input posted
+    if (mouse) Settle();
+    if (!g_lastSeen)
+        ADD_FAILURE() << "real input was not delivered (" << sent << " of " << events.size() << " sent)";
+}
+
+INPUT KeyEvent(UINT vk, bool up, wchar_t unicode = 0) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    if (unicode) {
+        in.ki.wScan = unicode;
+        in.ki.dwFlags = KEYEVENTF_UNICODE;
+    } else {
+        in.ki.wVk = static_cast<WORD>(vk);
+        in.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+        switch (vk) {
+        case VK_INSERT:
+        case VK_DELETE:
+        case VK_HOME:
+        case VK_END:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+        case VK_RCONTROL:
+        case VK_RMENU:
+            in.ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
+            break;
+        default:
+            break;
+        }
+    }
+    if (up) in.ki.dwFlags |= KEYEVENTF_KEYUP;
+    return in;
+}
+
+void AddStroke(std::vector<INPUT>& events, UINT vk, std::initializer_list<UINT> modifiers) {
+    for (UINT m : modifiers) events.push_back(KeyEvent(m, false));
+    events.push_back(KeyEvent(vk, false));
+    events.push_back(KeyEvent(vk, true));
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it)
+        events.push_back(KeyEvent(*it, true));
+}
+
+INPUT MouseEvent(DWORD flags, POINT screen = {}) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_ABSOLUTE) {
+        // Normalised so that the system's x * width / 65536 lands on the pixel itself.
+        const LONG w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
+        in.mi.dx = (screen.x * 65536 + w - 1) / w;
+        in.mi.dy = (screen.y * 65536 + h - 1) / h;
+    }
+    return in;
+}
+
+INPUT Move(POINT screen) {
+    return MouseEvent(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
+}
+
+// Moves the cursor to the screen point and waits until it rests there: a late answer of the X
+// server (see Settle) may have taken it back, then the move is made again.
+void PlaceCursor(POINT screen) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        Send({Move(screen)});
+        POINT now{};
+        ::GetCursorPos(&now);
+        if (now.x == screen.x && now.y == screen.y) return;
+    }
+    ADD_FAILURE() << "the cursor does not stay at " << screen.x << "," << screen.y;
+}
+
+// Button events at the cursor's place, which must be where the caller put it.
+void SendButtons(std::vector<INPUT> events, POINT screen) {
+    Send(std::move(events));
+    if (g_lastSeen && (g_lastPt.x != screen.x || g_lastPt.y != screen.y))
+        ADD_FAILURE() << "the button went at " << g_lastPt.x << "," << g_lastPt.y << " instead of "
+                      << screen.x << "," << screen.y;
+}
+
+void Buttons(HWND hWnd, POINT pt, DWORD down, DWORD up, int times) {
+    BringToFront(hWnd);
+    POINT screen = ToScreen(hWnd, pt);
+    PlaceCursor(screen);
+    std::vector<INPUT> events;
+    for (int i = 0; i < times; ++i) {
+        events.push_back(MouseEvent(down));
+        events.push_back(MouseEvent(up));
+    }
+    SendButtons(std::move(events), screen);
+}
+
+} // namespace
+
+POINT ToScreen(HWND hWnd, POINT pt) {
+    ::ClientToScreen(hWnd, &pt);
+    return pt;
+}
+
+void Key(UINT vk, std::initializer_list<UINT> modifiers) {
+    BringToFront(nullptr);
+    std::vector<INPUT> events;
+    AddStroke(events, vk, modifiers);
+    Send(std::move(events));
+}
+
+void Type(std::wstring_view text) {
+    BringToFront(nullptr);
+    std::vector<INPUT> events;
+    for (wchar_t c : text) {
+        SHORT scan = ::VkKeyScanW(c);
+        if (scan == -1 || (HIBYTE(scan) & ~1) != 0) { // not on the layout, or needs more than Shift
+            events.push_back(KeyEvent(0, false, c));
+            events.push_back(KeyEvent(0, true, c));
+        } else if (HIBYTE(scan) & 1) {
+            AddStroke(events, LOBYTE(scan), {VK_SHIFT});
+        } else {
+            AddStroke(events, LOBYTE(scan), {});
+        }
+    }
+    Send(std::move(events));
+}
+
+void MoveTo(HWND hWnd, POINT pt) {
+    BringToFront(hWnd);
+    PlaceCursor(ToScreen(hWnd, pt));
+}
+
+void Click(HWND hWnd, POINT pt) {
+    Buttons(hWnd, pt, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1);
+}
+
+void DoubleClick(HWND hWnd, POINT pt) {
+    Buttons(hWnd, pt, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
+}
+
+void RightClick(HWND hWnd, POINT pt) {
+    Buttons(hWnd, pt, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 1);
+}
+
+void Drag(HWND hWnd, POINT from, POINT to) {
+    BringToFront(hWnd);
+    POINT a = ToScreen(hWnd, from), b = ToScreen(hWnd, to);
+    PlaceCursor(a);
+    SendButtons({MouseEvent(MOUSEEVENTF_LEFTDOWN)}, a);
+    // Intermediate moves, each taken before the next as a hand makes them (the queue would merge
+    // them otherwise), so that drag thresholds are crossed on the way.
+    constexpr int kSteps = 4;
+    for (int i = 1; i <= kSteps; ++i)
+        PlaceCursor({a.x + (b.x - a.x) * i / kSteps, a.y + (b.y - a.y) * i / kSteps});
+    SendButtons({MouseEvent(MOUSEEVENTF_LEFTUP)}, b);
+}
+
+} // namespace harness::real

@@ -1,5 +1,5 @@
 // Shared fixtures of the window tests: a host window, the pump, a message recorder, the keyboard
-// state for Shift and Ctrl, the beep counter and the real clipboard.
+// state for Shift and Ctrl, the beep counter, the real clipboard, and real keyboard and mouse input.
 #pragma once
 #include <listedit.h>
 
@@ -99,6 +99,31 @@ private:
 // The real clipboard.
 void SetClipboardText(const std::wstring& text);
 std::wstring GetClipboardText();
+
+// Real input: keyboard and mouse events through SendInput, so that they pass the input queue,
+// focus, capture, hit testing and pre-translation as a user's do. Each call brings the target's
+// top-level window to the foreground, sends its events and returns once the thread has taken the
+// last of them from its queue and the library's pump has dispatched them and what they posted
+// (a test fails when that does not happen within two seconds). Positions are client coordinates
+// of the window given; for a window that is not yet on the screen, none of this works.
+namespace real {
+
+// Presses and releases vk while holding the modifiers (VK_SHIFT, VK_CONTROL, VK_MENU), on the
+// window that has the focus.
+void Key(UINT vk, std::initializer_list<UINT> modifiers = {});
+// Types the text as key strokes (Shift where the keyboard layout needs it; characters the layout
+// lacks as Unicode packets).
+void Type(std::wstring_view text);
+void MoveTo(HWND hWnd, POINT pt);
+void Click(HWND hWnd, POINT pt);
+void DoubleClick(HWND hWnd, POINT pt);
+void RightClick(HWND hWnd, POINT pt);
+// Presses the left button at from, moves to `to` in a few steps and releases it there.
+void Drag(HWND hWnd, POINT from, POINT to);
+// The client point of hWnd at the given screen point, and the other way round.
+POINT ToScreen(HWND hWnd, POINT pt);
+
+} // namespace real
 
 } // namespace harness
 

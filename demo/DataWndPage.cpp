@@ -94,8 +94,8 @@ protected:
     }
 };
 
-} // namespace
+const DemoPageRegistrar kPage{{20, L"Data window", L"datawnd", {[]() -> std::unique_ptr<CDemoPanel> {
+                                   return std::make_unique<CDataWndPanel>();
+                               }}}};
 
-std::unique_ptr<CDemoPanel> MakeDataWndPanel() {
-    return std::make_unique<CDataWndPanel>();
-}
+} // namespace

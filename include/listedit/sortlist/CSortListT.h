@@ -1,0 +1,93 @@
+// CSortListT: the behaviour of the sortable lists, written once for every window that is a list.
+//
+// It holds the sort state's header object, the row-data deletion, the colours and state-image width
+// taken from the messages that set them, the focus repainting and the owner-drawn row painting, and
+// works on the list through List(). Applications do not use it directly: CSortListCtrl is this
+// behaviour over CXListCtrl; a document view form reuses it over its own list window.
+#pragma once
+#include <listedit/frame/CListCtrl.h>
+#include <listedit/frame/MessageMap.h>
+#include <listedit/sortlist/CSortedHeaderCtrl.h>
+
+#include <exception>
+#include <type_traits>
+
+template <class TBase> class CSortListT : public TBase {
+public:
+    ~CSortListT() override;
+
+    // Records the column and direction in the header (report view only, which also moves the
+    // triangle), then sorts the rows by CompareItems. ReSort sorts again by the recorded state.
+    // An exception thrown by CompareItems stops nothing inside the list's sort; it is raised again
+    // from here once the sort has returned.
+    void SortColumn(int nCol, BOOL bAsc);
+    void ReSort() { SortColumn(GetSortedColumn(), IsAscSorted()); }
+    // The sorted column (-1 when none) and the direction, as the header holds them.
+    int GetSortedColumn() const;
+    BOOL IsAscSorted() const;
+    CSortedHeaderCtrl* GetHeaderCtrl() { return &m_ctlHeader; }
+
+    // Non-zero: the list owns every row's data object (a CObject, or null) and deletes it with its
+    // row, whether rows go one by one, all at once or with the window.
+    void SetDeleteItemData(BOOL bDelete) { m_bDeleteItemData = bDelete; }
+    BOOL GetDeleteItemData() const { return m_bDeleteItemData; }
+
+    // The list's extended styles, read afresh: each returns exactly 0 or 1.
+    BOOL GetFullRowSel() const { return HasExStyle(LVS_EX_FULLROWSELECT); }
+    BOOL GetGridLine() const { return HasExStyle(LVS_EX_GRIDLINES); }
+    BOOL TrackSelect() const { return HasExStyle(LVS_EX_TRACKSELECT); }
+    BOOL GetHeadDragDrop() const { return HasExStyle(LVS_EX_HEADERDRAGDROP); }
+    BOOL GetInfoTip() const { return HasExStyle(LVS_EX_INFOTIP); }
+    BOOL GetUnderLineHot() const { return HasExStyle(LVS_EX_UNDERLINEHOT); }
+
+protected:
+    explicit CSortListT(BOOL bDeleteItemData);
+
+    // The list window this behaviour works on: the control itself, or a view's list.
+    CListCtrl& List();
+    const CListCtrl& List() const;
+    // The header object attached to the list's header window, once the list has one.
+    void AttachHeader();
+    // Takes the colours and state-image width of a list that was set up before this object watched
+    // its messages.
+    void TakeListLook();
+
+    // The order of two rows' data objects: negative, zero or positive. The base keeps every pair
+    // level; derived lists read GetSortedColumn and IsAscSorted themselves.
+    virtual int CompareItems(CObject* pItem1, CObject* pItem2);
+    static int CALLBACK CallbackCompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+    // Repaints the parts of the focused and (unless the selection always shows) the selected rows
+    // whose look depends on the focus.
+    void RepaintSelectedItems();
+
+    // Paints one row of an LVS_OWNERDRAWFIXED list.
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
+
+    void OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnDeleteitem(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnKillFocus(CWnd* pNewWnd);
+    int OnCreate(LPCREATESTRUCTW lpCreateStruct);
+    LRESULT OnSetImageList(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetTextColor(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetTextBkColor(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetBkColor(WPARAM wParam, LPARAM lParam);
+
+    int m_cxClient;
+    BOOL m_bDeleteItemData;
+    CSortedHeaderCtrl m_ctlHeader;
+    int m_cxStateImageOffset; // width of the state images; 0 without a state image list
+    COLORREF m_clrText;
+    COLORREF m_clrTextBk; // fill of unselected rows
+    COLORREF m_clrBkgnd;  // background of icons, blend colour of cut rows
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The control form is a CListCtrl itself; the view form's list is its own window.
+    static constexpr bool kIsControl = std::is_base_of_v<CListCtrl, TBase>;
+    BOOL HasExStyle(DWORD dwStyle) const { return (List().GetExtendedStyle() & dwStyle) != 0; }
+    std::exception_ptr m_sortError; // the first exception a comparison threw during one sort
+};

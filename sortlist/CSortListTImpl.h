@@ -1,0 +1,301 @@
+// The definitions of CSortListT, included by the sources that instantiate it (the control, and the
+// view form once it exists), so that every algorithm exists once.
+#pragma once
+#include <listedit/frame/CDC.h>
+#include <listedit/sortlist/CSortListT.h>
+
+#include "RowLayout.h"
+
+namespace listedit::sortlist::detail {
+inline Rect ToModel(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+inline CRect FromModel(const Rect& r) {
+    return CRect(r.left, r.top, r.right, r.bottom);
+}
+// The list's "no colour" and "default colour" values stand for the colour underneath.
+inline COLORREF SolidColor(COLORREF clr, COLORREF clrUnder) {
+    return clr == CLR_NONE || clr == CLR_DEFAULT ? clrUnder : clr;
+}
+inline UINT DrawTextAlign(Align align) {
+    switch (align) {
+    case Align::Right:
+        return DT_RIGHT;
+    case Align::Center:
+        return DT_CENTER;
+    case Align::Left:
+        break;
+    }
+    return DT_LEFT;
+}
+} // namespace listedit::sortlist::detail
+
+BEGIN_TEMPLATE_MESSAGE_MAP(CSortListT, TBase, TBase)
+ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, &CSortListT::OnColumnclick)
+ON_WM_SIZE()
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
+ON_NOTIFY_REFLECT(LVN_DELETEITEM, &CSortListT::OnDeleteitem)
+ON_WM_CREATE()
+ON_MESSAGE(LVM_SETIMAGELIST, &CSortListT::OnSetImageList)
+ON_MESSAGE(LVM_SETTEXTCOLOR, &CSortListT::OnSetTextColor)
+ON_MESSAGE(LVM_SETTEXTBKCOLOR, &CSortListT::OnSetTextBkColor)
+ON_MESSAGE(LVM_SETBKCOLOR, &CSortListT::OnSetBkColor)
+END_MESSAGE_MAP()
+
+// Until the owner sets them, rows are painted in the list view's own default colours.
+template <class TBase>
+CSortListT<TBase>::CSortListT(BOOL bDeleteItemData)
+    : m_cxClient(0), m_bDeleteItemData(bDeleteItemData), m_cxStateImageOffset(0),
+      m_clrText(::GetSysColor(COLOR_WINDOWTEXT)), m_clrTextBk(::GetSysColor(COLOR_WINDOW)),
+      m_clrBkgnd(::GetSysColor(COLOR_WINDOW)) {}
+
+// The window goes while this class's handlers are still reachable, so that the rows' data objects
+// are deleted with it; the header window goes with the list.
+template <class TBase> CSortListT<TBase>::~CSortListT() {
+    if (this->m_hWnd && CWnd::FromHandlePermanent(this->m_hWnd) == this) this->DestroyWindow();
+}
+
+template <class TBase> CListCtrl& CSortListT<TBase>::List() {
+    if constexpr (kIsControl)
+        return *this;
+    else
+        return this->GetListCtrl();
+}
+
+template <class TBase> const CListCtrl& CSortListT<TBase>::List() const {
+    return const_cast<CSortListT*>(this)->List();
+}
+
+template <class TBase> void CSortListT<TBase>::AttachHeader() {
+    if (m_ctlHeader.m_hWnd) return;
+    const CListCtrl& list = List();
+    if (!list.m_hWnd) return;
+    if (HWND hHeader = reinterpret_cast<HWND>(list.SendMessage(LVM_GETHEADER)))
+        m_ctlHeader.SubclassWindow(hHeader);
+}
+
+template <class TBase> void CSortListT<TBase>::TakeListLook() {
+    const CListCtrl& list = List();
+    m_clrText = list.GetTextColor();
+    m_clrTextBk = list.GetTextBkColor();
+    m_clrBkgnd = list.GetBkColor();
+    int cx = 0, cy = 0;
+    auto hState = reinterpret_cast<HIMAGELIST>(list.SendMessage(LVM_GETIMAGELIST, LVSIL_STATE));
+    m_cxStateImageOffset = hState && ::ImageList_GetIconSize(hState, &cx, &cy) ? cx : 0;
+}
+
+template <class TBase> int CSortListT<TBase>::GetSortedColumn() const {
+    const_cast<CSortListT*>(this)->AttachHeader();
+    return m_ctlHeader.GetSortedColumn();
+}
+
+template <class TBase> BOOL CSortListT<TBase>::IsAscSorted() const {
+    const_cast<CSortListT*>(this)->AttachHeader();
+    return m_ctlHeader.IsAscSorted();
+}
+
+template <class TBase> void CSortListT<TBase>::SortColumn(int nCol, BOOL bAsc) {
+    CListCtrl& list = List();
+    if ((list.GetStyle() & LVS_TYPEMASK) == LVS_REPORT) m_ctlHeader.SetSortImage(nCol, bAsc);
+    if (kIsControl && list.GetItemCount() <= 0) return;
+    m_sortError = nullptr;
+    list.SortItems(&CSortListT::CallbackCompareItems, reinterpret_cast<DWORD_PTR>(this));
+    if (m_sortError) std::rethrow_exception(std::exchange(m_sortError, nullptr));
+}
+
+template <class TBase> int CSortListT<TBase>::CompareItems(CObject*, CObject*) {
+    return 0;
+}
+
+// The list's sort is the window system's code: nothing may unwind through it.
+template <class TBase>
+int CALLBACK CSortListT<TBase>::CallbackCompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort) {
+    auto* self = reinterpret_cast<CSortListT*>(lParamSort);
+    if (self->m_sortError) return 0;
+    try {
+        return self->CompareItems(reinterpret_cast<CObject*>(lParam1), reinterpret_cast<CObject*>(lParam2));
+    } catch (...) {
+        self->m_sortError = std::current_exception();
+        return 0;
+    }
+}
+
+template <class TBase> void CSortListT<TBase>::OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult) {
+    *pResult = 0;
+    const int nCol = reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem;
+    const BOOL bAsc = nCol == GetSortedColumn() ? !IsAscSorted() : TRUE;
+    // A view leaves its state (and triangle) alone while it has no rows.
+    if (!kIsControl && List().GetItemCount() <= 0) return;
+    SortColumn(nCol, bAsc);
+}
+
+template <class TBase> void CSortListT<TBase>::OnDeleteitem(NMHDR* pNMHDR, LRESULT* pResult) {
+    *pResult = 0;
+    auto* pObject = reinterpret_cast<CObject*>(reinterpret_cast<NMLISTVIEW*>(pNMHDR)->lParam);
+    if (m_bDeleteItemData && pObject) delete pObject;
+}
+
+template <class TBase> void CSortListT<TBase>::OnSize(UINT, int cx, int) {
+    this->Default();
+    m_cxClient = cx;
+}
+
+template <class TBase> void CSortListT<TBase>::OnSetFocus(CWnd*) {
+    this->Default();
+    if (GetFullRowSel() && (List().GetStyle() & LVS_TYPEMASK) == LVS_REPORT) RepaintSelectedItems();
+}
+
+template <class TBase> void CSortListT<TBase>::OnKillFocus(CWnd*) {
+    this->Default();
+    if (GetFullRowSel() && (List().GetStyle() & LVS_TYPEMASK) == LVS_REPORT) RepaintSelectedItems();
+}
+
+template <class TBase> int CSortListT<TBase>::OnCreate(LPCREATESTRUCTW) {
+    if (this->Default() == -1) return -1;
+    AttachHeader();
+    return 0;
+}
+
+template <class TBase> LRESULT CSortListT<TBase>::OnSetImageList(WPARAM wParam, LPARAM lParam) {
+    if (wParam == LVSIL_STATE) {
+        int cx = 0, cy = 0;
+        if (!::ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(lParam), &cx, &cy)) cx = 0;
+        m_cxStateImageOffset = cx;
+    }
+    return this->Default();
+}
+
+template <class TBase> LRESULT CSortListT<TBase>::OnSetTextColor(WPARAM, LPARAM lParam) {
+    m_clrText = static_cast<COLORREF>(lParam);
+    return this->Default();
+}
+
+template <class TBase> LRESULT CSortListT<TBase>::OnSetTextBkColor(WPARAM, LPARAM lParam) {
+    m_clrTextBk = static_cast<COLORREF>(lParam);
+    return this->Default();
+}
+
+template <class TBase> LRESULT CSortListT<TBase>::OnSetBkColor(WPARAM, LPARAM lParam) {
+    m_clrBkgnd = static_cast<COLORREF>(lParam);
+    return this->Default();
+}
+
+template <class TBase> BOOL CSortListT<TBase>::PreCreateWindow(CREATESTRUCTW& cs) {
+    // Report view with a clickable header; the list's own automatic sorting would fight ours.
+    cs.style = (cs.style & ~static_cast<LONG>(LVS_NOSORTHEADER | LVS_SORTASCENDING | LVS_SORTDESCENDING |
+                                              LVS_TYPEMASK)) |
+               LVS_REPORT;
+    return TBase::PreCreateWindow(cs);
+}
+
+template <class TBase> void CSortListT<TBase>::RepaintSelectedItems() {
+    CListCtrl& list = List();
+    auto invalidate = [&list](int nItem) {
+        CRect rcBounds, rcLabel;
+        list.GetItemRect(nItem, &rcBounds, LVIR_BOUNDS);
+        list.GetItemRect(nItem, &rcLabel, LVIR_LABEL);
+        rcBounds.left = rcLabel.left;
+        list.InvalidateRect(&rcBounds, FALSE);
+    };
+    if (int nFocused = list.GetNextItem(-1, LVNI_FOCUSED); nFocused != -1) invalidate(nFocused);
+    if (!(list.GetStyle() & LVS_SHOWSELALWAYS)) {
+        for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1; i = list.GetNextItem(i, LVNI_SELECTED))
+            invalidate(i);
+    }
+    list.UpdateWindow();
+}
+
+template <class TBase> void CSortListT<TBase>::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    namespace model = listedit::sortlist;
+    using namespace listedit::sortlist::detail;
+    CListCtrl& list = List();
+    CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
+    const int nItem = static_cast<int>(lpDrawItemStruct->itemID);
+    const CRect rcItem(lpDrawItemStruct->rcItem);
+    const int o = pDC->GetTextExtent(L" ", 1).cx;
+
+    // Texts longer than 259 characters are cut; no memory is allocated per row.
+    constexpr int kTextMax = 260;
+    wchar_t szText[kTextMax] = {};
+    LVITEMW lvi{};
+    lvi.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_STATE;
+    lvi.iItem = nItem;
+    lvi.stateMask = 0xFFFF;
+    lvi.pszText = szText;
+    lvi.cchTextMax = kTextMax;
+    list.GetItem(&lvi);
+    const UINT nState = lvi.state;
+
+    const bool bFocus = ::GetFocus() == list.m_hWnd;
+    const bool bSelected =
+        model::ShownSelected(bFocus, (list.GetStyle() & LVS_SHOWSELALWAYS) != 0,
+                             (nState & LVIS_SELECTED) != 0, (nState & LVIS_DROPHILITED) != 0);
+
+    CRect rcBounds, rcLabel, rcIcon;
+    list.GetItemRect(nItem, &rcBounds, LVIR_BOUNDS);
+    list.GetItemRect(nItem, &rcLabel, LVIR_LABEL);
+    const CRect rcBand = FromModel(model::Band(ToModel(rcBounds), ToModel(rcLabel)));
+
+    COLORREF clrOldText = 0, clrOldBk = 0;
+    if (bSelected) {
+        clrOldText = pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
+        clrOldBk = pDC->SetBkColor(::GetSysColor(COLOR_HIGHLIGHT));
+        ::FillRect(pDC->m_hDC, &rcBand, ::GetSysColorBrush(COLOR_HIGHLIGHT));
+    } else {
+        CBrush fill(SolidColor(m_clrTextBk, SolidColor(m_clrBkgnd, ::GetSysColor(COLOR_WINDOW))));
+        pDC->FillRect(&rcBand, &fill);
+    }
+
+    UINT nStyle = ILD_TRANSPARENT;
+    COLORREF clrBlend = m_clrBkgnd;
+    switch (model::IconBlend((nState & LVIS_CUT) != 0, bSelected)) {
+    case model::Blend::Background:
+        nStyle |= ILD_BLEND50;
+        break;
+    case model::Blend::Highlight:
+        nStyle |= ILD_BLEND50;
+        clrBlend = ::GetSysColor(COLOR_HIGHLIGHT);
+        break;
+    case model::Blend::None:
+        break;
+    }
+
+    const UINT nStateImage = (nState & LVIS_STATEIMAGEMASK) >> 12;
+    if (nStateImage) {
+        if (auto hState = reinterpret_cast<HIMAGELIST>(list.SendMessage(LVM_GETIMAGELIST, LVSIL_STATE)))
+            ::ImageList_Draw(hState, static_cast<int>(nStateImage) - 1, pDC->m_hDC, rcItem.left, rcItem.top,
+                             ILD_TRANSPARENT);
+    }
+
+    if (auto hSmall = reinterpret_cast<HIMAGELIST>(list.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL))) {
+        list.GetItemRect(nItem, &rcIcon, LVIR_ICON);
+        if (rcItem.left < rcItem.right - 1)
+            ::ImageList_DrawEx(hSmall, lvi.iImage, pDC->m_hDC, rcIcon.left, rcIcon.top, 16, 16, m_clrBkgnd,
+                               clrBlend, nStyle | (nState & LVIS_OVERLAYMASK));
+    }
+
+    constexpr UINT kText = DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_END_ELLIPSIS;
+    model::CellWalk walk(ToModel(rcLabel), m_cxStateImageOffset, o);
+    CRect rcCell = FromModel(walk.First().text);
+    pDC->DrawText(szText, -1, &rcCell, DT_LEFT | kText);
+
+    for (int nCol = 1;; ++nCol) {
+        LVCOLUMNW lvc{};
+        lvc.mask = LVCF_FMT | LVCF_WIDTH;
+        if (!list.GetColumn(nCol, &lvc)) break;
+        const model::Cell cell = walk.Next(lvc.cx, static_cast<unsigned>(lvc.fmt));
+        szText[0] = L'\0';
+        list.GetItemText(nItem, nCol, szText, kTextMax);
+        if (!szText[0]) continue;
+        rcCell = FromModel(cell.text);
+        pDC->DrawText(szText, -1, &rcCell, DrawTextAlign(cell.align) | kText);
+    }
+
+    if ((nState & LVIS_FOCUSED) && bFocus) pDC->DrawFocusRect(&rcBand);
+
+    if (bSelected) {
+        pDC->SetTextColor(clrOldText);
+        pDC->SetBkColor(clrOldBk);
+    }
+}

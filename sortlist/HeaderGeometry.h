@@ -1,0 +1,38 @@
+// Window-free geometry of a sorted header item: where its title goes and the strokes of the
+// embossed sort triangle. Everything is measured in the width of one space of the header's font.
+#pragma once
+#include "ModelGeometry.h"
+
+#include <vector>
+
+namespace listedit::sortlist {
+
+// The header item's format bits that choose the title's alignment (as the header stores them).
+constexpr unsigned kFormatRight = 0x0001;
+constexpr unsigned kFormatCenter = 0x0002;
+
+// Centre wins over right when both bits are set.
+Align TitleAlign(unsigned format);
+
+// The title's rectangle in a header item: shifted by the pressed offset (1 right, 2 down) while the
+// item is pressed, narrowed by 3 spaces on the sorted column to keep the triangle clear, then
+// inset by one space on each side.
+Rect TitleRect(const Rect& item, int space, bool pressed, bool sorted);
+
+// One pen step of the triangle. The light pen is selected first; a step whose pen differs from the
+// current one selects that pen before it is carried out. LineTo draws up to, not including, `pt`.
+enum class Pen { Light, Dark };
+enum class Op { MoveTo, LineTo };
+struct Stroke {
+    Pen pen;
+    Op op;
+    Point pt;
+    friend bool operator==(const Stroke&, const Stroke&) = default;
+};
+
+// The triangle at the right end of the (unpressed) item: pointing up when ascending, down when
+// descending, lit on the right-hand slope and shadowed on the left. Its top is measured from the
+// top of the header window, its bottom from the item's bottom edge.
+std::vector<Stroke> TriangleStrokes(const Rect& item, int space, bool ascending);
+
+} // namespace listedit::sortlist
