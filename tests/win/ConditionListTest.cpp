@@ -769,3 +769,34 @@ TEST_F(ConditionListTest, RowHeightIsTheFontHeightPlusEight) {
 }
 
 } // namespace
+
+namespace {
+
+// ---- real input -----------------------------------------------------------------------------------
+
+// From the keyboard and mouse through the input queue: a condition composed, committed by a click
+// and read back; the header's divider dragged without effect.
+TEST_F(ConditionListTest, RealInputComposesAConditionAndCannotResizeAColumn) {
+    real::Click(list, {ColumnX(1), RowY(0)}); // the entry row: the field box alone
+    ASSERT_EQ(AllShown(), std::vector<bool>({false, true, false, false, false, false}));
+    real::Click(Editor(kField), {10, 5}); // drops the list down
+    real::Key(VK_DOWN);                   // the first field, NAME
+    real::Key(VK_RETURN);
+    ASSERT_TRUE(Shown(kValue));
+    real::Click(ValueEditor(), {5, 5});
+    real::Type(L"Smith");
+    real::Click(list, {300, RowY(0) + 60}); // below the rows: commits, opens the new entry row
+    EXPECT_EQ(RowCount(), 2);
+    EXPECT_EQ(Cell(0, 1), L"NAME");
+    EXPECT_EQ(Cell(0, 3), L"Smith");
+    EXPECT_EQ(Sql(), L"NAME = 'Smith'");
+
+    HWND header = list.GetHeaderCtrl()->m_hWnd;
+    const int divider = kWidths[0] + kWidths[1];
+    real::Drag(header, {divider, 8}, {divider + 50, 8});
+    EXPECT_EQ(list.GetColumnWidth(1), kWidths[1]);
+    real::DoubleClick(header, {divider, 8});
+    EXPECT_EQ(list.GetColumnWidth(1), kWidths[1]);
+}
+
+} // namespace
