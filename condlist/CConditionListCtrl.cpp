@@ -7,7 +7,7 @@
 #include <listedit/frame/CMenu.h>
 #include <listedit/frame/MessageMap.h>
 
-#include "condlist/CFieldItemData.h"
+#include <listedit/condlist/CFieldItemData.h>
 #include "condlist/ConditionText.h"
 
 #include <algorithm>

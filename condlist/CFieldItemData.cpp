@@ -1,9 +1,9 @@
-#include "condlist/CFieldItemData.h"
+#include <listedit/condlist/CFieldItemData.h>
 
 #include <atomic>
 
 namespace {
-std::atomic<int> g_liveRecords{0};
+std::atomic<long> g_liveRecords{0};
 }
 
 CFieldItemData::CFieldItemData(UINT nType, const CStringArray* pValues) : m_nType(nType) {
@@ -15,6 +15,6 @@ CFieldItemData::~CFieldItemData() {
     --g_liveRecords;
 }
 
-int CFieldItemData::GetLiveCount() {
+long CFieldItemData::GetInstanceCount() {
     return g_liveRecords;
 }

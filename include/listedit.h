@@ -5,3 +5,4 @@
 #include <listedit/edit.h>
 #include <listedit/datawnd.h>
 #include <listedit/proplist.h>
+#include <listedit/condlist.h>

@@ -1,7 +1,6 @@
 // The condition list in real windows: its frame, the field records, conditions composed through
 // the editors and clicks, the keys, menu, header and scrolling, and rows painted into a memory DC.
 #include "Harness.h"
-#include "condlist/CFieldItemData.h"
 
 #include <algorithm>
 #include <functional>
@@ -327,7 +326,7 @@ TEST_F(ConditionListTest, SetFieldListFormsStopAtTheFirstMissingIndex) {
         list.GetFieldListArray(names);
         EXPECT_EQ(names.GetSize(), c.fieldsAfter);
         EXPECT_EQ(list.GetFieldListItemValueArray(0).GetSize(), 1);
-        EXPECT_EQ(CFieldItemData::GetLiveCount(), c.fieldsAfter);
+        EXPECT_EQ(CFieldItemData::GetInstanceCount(), c.fieldsAfter);
     }
 
     list.SetFieldList(L"P", DWT_TEXT, &a, L"Q", static_cast<UINT>(DWT_INTEGER), nullptr, nullptr);
@@ -360,7 +359,7 @@ TEST_F(ConditionListTest, SetFieldListFormsStopAtTheFirstMissingIndex) {
 }
 
 TEST_F(ConditionListTest, EveryFieldRecordIsReleasedOnce) {
-    const int base = CFieldItemData::GetLiveCount() - 4; // the fixture's four fields
+    const long base = CFieldItemData::GetInstanceCount() - 4; // the fixture's four fields
     struct Case {
         const char* name;
         std::function<void(TestList&)> drop;
@@ -376,16 +375,16 @@ TEST_F(ConditionListTest, EveryFieldRecordIsReleasedOnce) {
         ASSERT_TRUE(other.Create(WS_CHILD, Rect(0, 0, 100, 100), &host, 2));
         other.AddFieldString(L"A", DWT_TEXT);
         other.AddFieldString(L"B", DWT_TEXT);
-        EXPECT_EQ(CFieldItemData::GetLiveCount(), base + 4 + 2);
+        EXPECT_EQ(CFieldItemData::GetInstanceCount(), base + 4 + 2);
         c.drop(other);
-        EXPECT_EQ(CFieldItemData::GetLiveCount(), base + 4);
+        EXPECT_EQ(CFieldItemData::GetInstanceCount(), base + 4);
     }
     {
         TestList scoped; // the object going out of scope with its window
         ASSERT_TRUE(scoped.Create(WS_CHILD, Rect(0, 0, 100, 100), &host, 2));
         scoped.AddFieldString(L"A", DWT_TEXT);
     }
-    EXPECT_EQ(CFieldItemData::GetLiveCount(), base + 4);
+    EXPECT_EQ(CFieldItemData::GetInstanceCount(), base + 4);
 }
 
 // ---- composing ------------------------------------------------------------------------------------
