@@ -4,5 +4,6 @@
 #include <listedit/frame.h>
 #include <listedit/edit.h>
 #include <listedit/datawnd.h>
+#include <listedit/sortlist.h>
 #include <listedit/proplist.h>
 #include <listedit/condlist.h>
