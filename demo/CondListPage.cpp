@@ -23,7 +23,17 @@ protected:
         m_pList = Add<CConditionListCtrl>();
         m_pList->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, RECT{8, y, 600, y + 200}, this,
                         kListId);
-        m_pList->SetFont(Font());
+        // The labels are Chinese: a font of that character set (Windows has its own; under Wine the
+        // font mapper picks the one setup installs).
+        static CFont chinese; // as long as the process: the list may outlive any one panel member
+        if (!chinese.GetSafeHandle()) {
+            LOGFONTW lf{};
+            ::GetObjectW(Font(), sizeof(lf), &lf);
+            lf.lfCharSet = GB2312_CHARSET;
+            wcscpy(lf.lfFaceName, L"Microsoft YaHei");
+            chinese.CreateFontIndirect(&lf);
+        }
+        m_pList->SetFont(chinese);
 
         for (LPCWSTR s : {L"01-North", L"02-South", L"03-East"}) m_cities.Add(s);
         for (LPCWSTR s : {L"Sales", L"IT", L"HR"}) m_depts.Add(s);

@@ -171,90 +171,31 @@ const Cond kDept{L" ", L"DEPT", L"等于(=)", L"IT", L" ", L"与(and)"};
 
 // ---- frame ----------------------------------------------------------------------------------------
 
-TEST_F(ConditionListTest, CreatedOrSubclassedItHasSixFixedColumnsAndHiddenEditors) {
-    struct Column {
-        const wchar_t* title;
-        int fmt;
-    };
-    const Column columns[] = {{L"前括号", LVCFMT_RIGHT}, {L"查询字段", LVCFMT_LEFT}, {L"条件", LVCFMT_LEFT},
-                              {L"条件值", LVCFMT_LEFT},  {L"后括号", LVCFMT_LEFT},   {L"关系", LVCFMT_LEFT}};
-    struct Box {
-        UINT id;
-        int left, right;
-        std::vector<std::wstring> entries;
-    };
-    const Box boxes[] = {
-        {kLeft, 0, 60, {L" ", L"("}},
-        {kField, 60, 230, {}},
-        {kCmp,
-         230,
-         350,
-         {L"等于(=)", L"不等于(<>)", L"大于(>)", L"小于(<)", L"大于等于(>=)", L"小于等于(<=)", L"象(Like)",
-          L"不象(Not Like)"}},
-        {kRight, 480, 540, {L" ", L")"}},
-        {kRel, 540, 620, {L"无", L"与(and)", L"或(or)"}},
-    };
-
+TEST_F(ConditionListTest, CreatedOrSubclassedItIsAReportOfSixFixedColumnsAndOneEntryRow) {
     // A list view placed by a dialog, in icon view, attached afterwards.
     HWND hPlain = ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_ICON, 0, 0, 200, 100,
                                     host, reinterpret_cast<HMENU>(101), nullptr, nullptr);
     CConditionListCtrl subclassed;
     ASSERT_TRUE(subclassed.SubclassWindow(hPlain));
     ASSERT_EQ(subclassed.InsertAllColumn(), 1);
-    list.ClearFieldList();
 
     for (CConditionListCtrl* pList : {static_cast<CConditionListCtrl*>(&list), &subclassed}) {
         SCOPED_TRACE(pList == &list ? "created" : "subclassed");
         EXPECT_EQ(pList->InsertAllColumn(), 1); // a second call changes nothing
-        EXPECT_TRUE(pList->IsKindOf(RUNTIME_CLASS(CListCtrl)));
         EXPECT_EQ(pList->GetStyle() & 0x8403, 0x8401u);
         EXPECT_EQ(pList->GetExtendedStyle(), 0x420u);
-        CRect rcClient;
+        CRect rcClient, rcData, rcLeft;
         pList->GetClientRect(&rcClient);
         EXPECT_EQ(rcClient.Width(), 620 + ::GetSystemMetrics(SM_CXVSCROLL));
-
         ASSERT_EQ(pList->GetHeaderCtrl()->GetItemCount(), 6);
-        for (int i = 0; i < 6; ++i) {
-            wchar_t title[32] = {};
-            LVCOLUMNW lvc{};
-            lvc.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-            lvc.pszText = title;
-            lvc.cchTextMax = 32;
-            ASSERT_TRUE(pList->GetColumn(i, &lvc));
-            EXPECT_STREQ(title, columns[i].title);
-            EXPECT_EQ(lvc.fmt & LVCFMT_JUSTIFYMASK, columns[i].fmt) << i;
-            EXPECT_EQ(lvc.cx, kWidths[i]) << i;
-        }
-        EXPECT_EQ(pList->GetItemCount(), 1); // the entry row alone
-        EXPECT_EQ(pList->GetItemText(0, 1), L"");
-
-        for (const Box& box : boxes) {
-            HWND hBox = ::GetDlgItem(*pList, static_cast<int>(box.id));
-            ASSERT_NE(hBox, nullptr);
-            // The combo box keeps WS_VSCROLL for its drop-down list, not in its own style.
-            EXPECT_EQ(static_cast<DWORD>(::GetWindowLongPtrW(hBox, GWL_STYLE)) & ~WS_VSCROLL, 0x40000443u)
-                << box.id;
-            CRect rc;
-            ::GetWindowRect(hBox, &rc);
-            pList->ScreenToClient(&rc);
-            EXPECT_EQ(rc.left, box.left);
-            EXPECT_EQ(rc.right, box.right);
-            std::vector<std::wstring> entries;
-            for (int i = 0, n = static_cast<int>(::SendMessageW(hBox, CB_GETCOUNT, 0, 0)); i < n; ++i) {
-                wchar_t text[32] = {};
-                ::SendMessageW(hBox, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-                entries.push_back(text);
-            }
-            EXPECT_EQ(entries, box.entries) << box.id;
-        }
-        HWND hData = ::GetDlgItem(*pList, kValue);
-        ASSERT_NE(hData, nullptr);
-        EXPECT_EQ(static_cast<DWORD>(::GetWindowLongPtrW(hData, GWL_STYLE)), 0x40000000u);
-        CRect rcData, rcLeft;
-        ::GetWindowRect(hData, &rcData);
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(pList->GetColumnWidth(i), kWidths[i]) << i;
+        EXPECT_EQ(pList->GetItemCount(), 1);
+        for (UINT nID = kLeft; nID <= kRight; ++nID)
+            EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(*pList, nID)));
+        ::GetWindowRect(::GetDlgItem(*pList, kValue), &rcData);
         ::GetWindowRect(::GetDlgItem(*pList, kLeft), &rcLeft);
         pList->ScreenToClient(&rcData);
-        EXPECT_EQ(rcData, CRect(350, 0, 480, rcLeft.Height()));
+        EXPECT_EQ(rcData, CRect(350, 0, 480, rcLeft.Height())); // as tall as a closed box
     }
 }
 
@@ -282,14 +223,6 @@ TEST_F(ConditionListTest, FieldsKeepTheirOwnTypesAndValueLists) {
     EXPECT_EQ(list.GetFieldListItemValueArray(1).GetSize(), 0);
     list.GetFieldListItemValueArray(0).Add(L"c"); // the record's own array
     EXPECT_EQ(list.GetFieldListItemValueArray(0).GetSize(), 2);
-    for (int bad : {-1, 2}) {
-        EXPECT_THROW(
-            try { list.GetFieldListItemType(bad); } catch (CException* e) {
-                e->Delete();
-                throw std::runtime_error("invalid argument");
-            },
-            std::runtime_error);
-    }
 }
 
 TEST_F(ConditionListTest, SetFieldListFormsStopAtTheFirstMissingIndex) {
@@ -614,39 +547,6 @@ TEST_F(ConditionListTest, ContextMenuOffersWhatApplies) {
     }
 }
 
-TEST_F(ConditionListTest, ColumnWidthsCannotBeChangedFromTheHeader) {
-    CListCtrl bare;
-    ASSERT_TRUE(bare.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, Rect(0, 0, 620, 200), &host, 3));
-    for (int i = 0; i < 6; ++i) bare.InsertColumn(i, L"c", LVCFMT_LEFT, kWidths[i]);
-    struct Case {
-        const char* name;
-        CListCtrl* pList;
-        bool dblclk;
-        bool changes;
-    };
-    const Case cases[] = {
-        {"drag on a bare list", &bare, false, true},
-        {"drag", &list, false, false},
-        {"double-click on a bare list", &bare, true, true},
-        {"double-click", &list, true, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        HWND header = c.pList->GetHeaderCtrl()->m_hWnd;
-        const int x = kWidths[0] + kWidths[1]; // the divider after column 1
-        if (c.dblclk) {
-            ::PostMessageW(header, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, 5));
-            ::PostMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
-        } else {
-            ::PostMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
-            ::PostMessageW(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + 40, 5));
-            ::PostMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(x + 40, 5));
-        }
-        Pump();
-        EXPECT_EQ(c.pList->GetColumnWidth(1) != kWidths[1], c.changes) << c.pList->GetColumnWidth(1);
-    }
-}
-
 TEST_F(ConditionListTest, EditorsFollowTheirRowWhenTheListScrolls) {
     for (int i = 0; i < 30; ++i) {
         list.InsertItem(0, L" ");
@@ -790,12 +690,17 @@ TEST_F(ConditionListTest, RealInputComposesAConditionAndCannotResizeAColumn) {
     EXPECT_EQ(Cell(0, 3), L"Smith");
     EXPECT_EQ(Sql(), L"NAME = 'Smith'");
 
-    HWND header = list.GetHeaderCtrl()->m_hWnd;
+    // The same drag on a bare list shows that the gesture does resize a column.
+    CListCtrl bare;
+    ASSERT_TRUE(bare.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, Rect(0, 332, 620, 370), &host, 3));
+    for (int i = 0; i < 6; ++i) bare.InsertColumn(i, L"c", LVCFMT_LEFT, kWidths[i]);
     const int divider = kWidths[0] + kWidths[1];
-    real::Drag(header, {divider, 8}, {divider + 50, 8});
-    EXPECT_EQ(list.GetColumnWidth(1), kWidths[1]);
-    real::DoubleClick(header, {divider, 8});
-    EXPECT_EQ(list.GetColumnWidth(1), kWidths[1]);
+    for (CListCtrl* pList : {static_cast<CListCtrl*>(&bare), static_cast<CListCtrl*>(&list)}) {
+        HWND header = pList->GetHeaderCtrl()->m_hWnd;
+        real::Drag(header, {divider, 8}, {divider + 50, 8});
+        real::DoubleClick(header, {divider + (pList == &bare ? 50 : 0), 8});
+        EXPECT_EQ(pList->GetColumnWidth(1) != kWidths[1], pList == &bare) << pList->GetColumnWidth(1);
+    }
 }
 
 } // namespace
