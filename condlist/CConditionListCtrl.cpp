@@ -197,7 +197,9 @@ void CConditionListCtrl::OnDestroy() {
     if (m_cbFieldList.GetSafeHwnd()) ReleaseFieldRecords();
     m_bHasFieldList = FALSE;
     m_nCurItem = -1;
-    m_pDataWnd = nullptr; // goes with the list's window and deletes itself
+    // A data window with a window goes with the list's and deletes itself; one without is still
+    // ours, for the destructor.
+    if (m_pDataWnd && m_pDataWnd->GetSafeHwnd()) m_pDataWnd = nullptr;
 }
 
 // ---- field list ---------------------------------------------------------------------------------
