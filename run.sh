@@ -125,7 +125,7 @@ case "${1:-}" in
         pngs+=("out/demo-$page.png")
         echo "wrote out/demo-$page.png"
       done <"$shots/pages.txt"
-      montage "${pngs[@]}" -resize 70% -tile 2x -geometry +6+6 -background white -depth 8 doc/demo.png
+      montage "${pngs[@]}" -resize 70% -tile 2x -geometry +6+6 -background white -depth 8 -define png:exclude-chunk=date,time doc/demo.png
       echo "wrote doc/demo.png"
     else
       wine "$BUILD/win/bin/listedit_demo.exe"
