@@ -7,9 +7,11 @@
 
 namespace listedit::num {
 
-// The value in fixed notation with exactly `digits` digits after the point (rounded, trailing
-// zeros kept, no grouping); 0 digits give no point. A negative count is handed to the formatter
-// as a negative precision, which it treats as the default of 6 digits.
+// The value in fixed notation with exactly `digits` digits after the point (trailing zeros kept,
+// no grouping); 0 digits give no point. A value halfway between two results rounds away from zero
+// (0.125 gives "0.13", -2.5 with 0 digits "-3"), judged on the value's exact binary value: the
+// double nearest 1.005 lies below it and gives "1.00". A negative count means 6 digits, as the
+// formatter takes a negative precision; infinities and NaN give "inf", "-inf", "nan".
 std::wstring FormatNumber(double value, int digits);
 
 enum class CharVerdict {

@@ -3,8 +3,14 @@
 #include <listedit/frame/CException.h>
 #include <listedit/frame/CWinApp.h>
 
+#include "HandleMap.h"
+
+#include <algorithm>
+#include <map>
 #include <memory>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -12,8 +18,11 @@ namespace {
 struct ThreadState {
     std::unordered_map<HWND, CWnd*> permanent;
     std::unordered_map<HWND, std::unique_ptr<CWnd>> temporary;
-    MSG lastSent{};           // the message of the dispatch under way
-    CWnd* pWndInit = nullptr; // the object waiting for its window in CreateEx
+    // Temporary wrappers of a particular class (AfxFromHandleAs), beside the plain CWnd ones.
+    std::map<std::pair<HWND, const CRuntimeClass*>, std::unique_ptr<CWnd>> typedTemporary;
+    std::vector<CWnd*> creating; // objects inside CreateEx, innermost last
+    MSG lastSent{};              // the message of the dispatch under way
+    CWnd* pWndInit = nullptr;    // the object waiting for its window in CreateEx
     HHOOK hHookCbt = nullptr;
 };
 
@@ -26,6 +35,21 @@ ThreadState& State() {
 bool IsInputMessage(UINT message) {
     return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
            (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+}
+
+// Direct children first, then each child's descendants.
+CWnd* FindDescendant(HWND hWndParent, int nID, BOOL bOnlyPerm) {
+    if (HWND hWndChild = ::GetDlgItem(hWndParent, nID)) {
+        if (CWnd* p = bOnlyPerm ? CWnd::FromHandlePermanent(hWndChild) : CWnd::FromHandle(hWndChild))
+            return p;
+    }
+    for (HWND hWndChild = ::GetTopWindow(hWndParent); hWndChild;
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        if (::GetTopWindow(hWndChild)) {
+            if (CWnd* p = FindDescendant(hWndChild, nID, bOnlyPerm)) return p;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -71,6 +95,8 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP_ENTRY* pAf
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+ON_WM_DRAWITEM()
+ON_WM_MEASUREITEM()
 END_MESSAGE_MAP()
 
 CWnd::~CWnd() {
@@ -97,10 +123,29 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {
     return temp.get();
 }
 
+CWnd* PASCAL CWnd::FromHandleOfClass(HWND hWnd, const CRuntimeClass* pClass,
+                                     std::unique_ptr<CWnd> (*pfnNew)()) {
+    if (!hWnd) return nullptr;
+    if (CWnd* p = FromHandlePermanent(hWnd); p && p->IsKindOf(pClass)) return p;
+    auto& temp = State().typedTemporary[{hWnd, pClass}];
+    if (!temp) {
+        temp = pfnNew();
+        temp->m_hWnd = hWnd;
+    }
+    return temp.get();
+}
+
 void AfxDeleteTempMap() {
-    auto& temp = State().temporary;
-    for (auto& [hWnd, pWnd] : temp) pWnd->m_hWnd = nullptr; // a wrapper never destroys its window
-    temp.clear();
+    auto& state = State();
+    // A wrapper never destroys its window.
+    for (auto& [hWnd, pWnd] : state.temporary) pWnd->m_hWnd = nullptr;
+    state.temporary.clear();
+    for (auto& [key, pWnd] : state.typedTemporary) pWnd->m_hWnd = nullptr;
+    state.typedTemporary.clear();
+    AfxDeleteGdiTempMap();
+    AfxDeleteDCTempMap();
+    AfxDeleteMenuTempMap();
+    AfxDeleteImageListTempMap();
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {
@@ -109,6 +154,11 @@ BOOL CWnd::Attach(HWND hWndNew) {
     if (auto it = state.temporary.find(hWndNew); it != state.temporary.end()) {
         it->second->m_hWnd = nullptr;
         state.temporary.erase(it);
+    }
+    for (auto it = state.typedTemporary.lower_bound({hWndNew, nullptr});
+         it != state.typedTemporary.end() && it->first.first == hWndNew;) {
+        it->second->m_hWnd = nullptr;
+        it = state.typedTemporary.erase(it);
     }
     state.permanent[hWndNew] = this;
     m_hWnd = hWndNew;
@@ -187,9 +237,11 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
     }
     CWnd* pOuterInit = state.pWndInit;
     state.pWndInit = this;
+    state.creating.push_back(this);
     HWND hWnd =
         ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x, cs.y,
                           cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    state.creating.pop_back();
     bool neverAttached = state.pWndInit == this;
     state.pWndInit = pOuterInit;
     if (!hWnd) {
@@ -296,19 +348,38 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
          e = FindMessageEntry(e, message, nCode, 0)) {
         if (e->pfn(this, wParam, lParam, pResult)) return TRUE;
     }
-    // Owner-drawing requests go back to the control they concern.
-    if (message == WM_MEASUREITEM) {
-        auto* pMIS = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-        if (pMIS->CtlType != ODT_MENU) {
-            HWND hWndChild = ::GetDlgItem(m_hWnd, static_cast<int>(pMIS->CtlID));
-            if (hWndChild && ReflectLastMsg(hWndChild, pResult)) return TRUE;
-        }
-    }
-    if (message == WM_DRAWITEM) {
-        auto* pDIS = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-        if (pDIS->CtlType != ODT_MENU && ReflectLastMsg(pDIS->hwndItem, pResult)) return TRUE;
-    }
     return FALSE;
+}
+
+// Owner-drawing requests go back to the control they concern, when it has an object; otherwise the
+// window's own procedure answers them.
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    LRESULT lResult = 0;
+    if (lpDrawItemStruct->CtlType != ODT_MENU && ReflectLastMsg(lpDrawItemStruct->hwndItem, &lResult)) return;
+    Default();
+}
+
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
+    if (lpMeasureItemStruct->CtlType != ODT_MENU) {
+        int nID = static_cast<int>(lpMeasureItemStruct->CtlID);
+        CWnd* pChild = GetDescendantWindow(nID, TRUE);
+        if (!pChild) {
+            // A list asks for its row height while it is being created, possibly before its parent
+            // lists it among its children: look among the windows being created.
+            const auto& creating = State().creating;
+            auto it = std::find_if(creating.rbegin(), creating.rend(), [&](CWnd* p) {
+                return p->m_hWnd && ::GetParent(p->m_hWnd) == m_hWnd && ::GetDlgCtrlID(p->m_hWnd) == nID;
+            });
+            if (it != creating.rend()) pChild = *it;
+        }
+        LRESULT lResult = 0;
+        if (pChild && ReflectLastMsg(pChild->m_hWnd, &lResult)) return;
+    }
+    Default();
+}
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const {
+    return FindDescendant(m_hWnd, nID, bOnlyPerm);
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -397,6 +468,29 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+    DWORD dwStyle = GetExStyle();
+    DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
+    if (dwStyle == dwNewStyle) return FALSE;
+    ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(dwNewStyle));
+    if (nFlags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    return TRUE;
+}
+
+CDC* CWnd::GetDC() {
+    return CDC::FromHandle(::GetDC(m_hWnd));
+}
+
+CDC* CWnd::GetWindowDC() {
+    return CDC::FromHandle(::GetWindowDC(m_hWnd));
+}
+
+int CWnd::ReleaseDC(CDC* pDC) {
+    return pDC ? ::ReleaseDC(m_hWnd, pDC->m_hDC) : 0;
 }
 
 void CWnd::ClientToScreen(LPRECT lpRect) const {

@@ -4,3 +4,4 @@
 #include <listedit/frame.h>
 #include <listedit/edit.h>
 #include <listedit/datawnd.h>
+#include <listedit/proplist.h>

@@ -16,3 +16,17 @@
 #include <listedit/frame/CComboBox.h>
 #include <listedit/frame/CDateTimeCtrl.h>
 #include <listedit/frame/CSpinButtonCtrl.h>
+#include <listedit/frame/CGdiObject.h>
+#include <listedit/frame/CFont.h>
+#include <listedit/frame/CPen.h>
+#include <listedit/frame/CBrush.h>
+#include <listedit/frame/CBitmap.h>
+#include <listedit/frame/CDC.h>
+#include <listedit/frame/CPaintDC.h>
+#include <listedit/frame/CClientDC.h>
+#include <listedit/frame/CWindowDC.h>
+#include <listedit/frame/CImageList.h>
+#include <listedit/frame/CMenu.h>
+#include <listedit/frame/CScrollBar.h>
+#include <listedit/frame/CHeaderCtrl.h>
+#include <listedit/frame/CListCtrl.h>

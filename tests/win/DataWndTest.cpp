@@ -241,6 +241,8 @@ TEST_F(DataWndTest, NumberTypesFilterTypingAndReadTheFormattedValue) {
         dw->SetText(L"3");
         EXPECT_EQ(Text(), L"3.00");
         EXPECT_FALSE(dw->GetModified());
+        dw->SetText(L"-0.125"); // halves away from zero
+        EXPECT_EQ(Text(), L"-0.13");
         dw->SetType(DWT_TEXT);
     }
 }

@@ -1,6 +1,8 @@
 // The numeric edit in a real window, driven by the messages typing produces.
 #include "Harness.h"
 
+#include <cfloat>
+
 using namespace harness;
 
 namespace {
@@ -103,6 +105,34 @@ TEST_F(NumEditTest, ValueFormattingAndRounding) {
     edit.SetDecimalDigits(3);
     EXPECT_TRUE(edit.SetValue(2.0));
     EXPECT_EQ(Text(), L"2.000");
+}
+
+// The DLL rounds as the native unit does: halves away from zero, by the exact binary value.
+TEST_F(NumEditTest, HalvesRoundAwayFromZeroInTheWindow) {
+    const struct {
+        double value;
+        int digits;
+        const wchar_t* shown;
+    } rows[] = {
+        {0.125, 2, L"0.13"}, {-0.125, 2, L"-0.13"}, {2.5, 0, L"3"},    {0.5, 0, L"1"},
+        {-2.5, 0, L"-3"},    {1.005, 2, L"1.00"},   {0.0, 2, L"0.00"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.shown);
+        edit.SetDecimalDigits(row.digits);
+        EXPECT_TRUE(edit.SetValue(row.value));
+        EXPECT_EQ(Text(), row.shown);
+        EXPECT_EQ(edit.GetValueString(), CString(row.shown));
+        EXPECT_EQ(edit.GetValue(), ::_wtof(row.shown));
+    }
+    // Typed text is rounded when it is read.
+    edit.SetDecimalDigits(2);
+    edit.SetWindowText(L"");
+    TypeChars(edit, L"-0.125");
+    EXPECT_EQ(edit.GetValueString(), CString(L"-0.13"));
+    EXPECT_TRUE(edit.SetValue(DBL_MAX));
+    EXPECT_EQ(Text().size(), 309u + 3u);
+    EXPECT_EQ(Text().substr(0, 17) + Text().substr(306), L"17976931348623157368.00");
 }
 
 TEST_F(NumEditTest, ValueInRangeJudgesTheText) {

@@ -10,6 +10,15 @@
 //     date.SetMaskString(L"[0-9][0-9]/[0-9][0-9]/[0-9][0-9][0-9][0-9]", '_');   // __/__/____
 //     date.SetText(L"05/03/2024");                                               // position by position
 //
+// Editing keys go further than Delete. Shift+Delete and Shift+Insert are the masked edit's own cut
+// and paste, as WM_CUT and WM_PASTE: the cut puts placeholders back where the selection was and
+// leaves the clipboard as it is, the paste lays the clipboard text over the positions one for one.
+// Whatever any other key removes or puts in (Ctrl+Delete deleting a word, say) is repaired, so the
+// literals stay in place and a fixed-length text keeps its length. For example, with 12/34 shown
+// under the mask [0-9][0-9]/[0-9][0-9] and "12" selected, Shift+Delete shows __/34 and the
+// clipboard still holds what it held; with the caret at the start of __/__ and 1234 on the
+// clipboard, Shift+Insert shows 12/4_ (typed characters step over literals, pasted ones do not).
+//
 // With the mask off (SetUseMask(FALSE)) it is a plain edit, or a numeric edit with
 // SetUseNumEdit(TRUE).
 #pragma once

@@ -1,4 +1,4 @@
-// The framework's arrays: CStringArray, CUIntArray, CDWordArray and CObArray.
+// The framework's arrays: CStringArray, CUIntArray, CDWordArray, CObArray and CPtrArray.
 //
 // Indexed access outside [0, GetSize()) raises the invalid-argument exception
 // (AfxThrowInvalidArgException) instead of reading or writing outside the array.
@@ -65,3 +65,5 @@ class CUIntArray : public CArray<UINT, UINT> {};
 class CDWordArray : public CArray<DWORD, DWORD> {};
 // Holds pointers it does not own; whoever fills it deletes the objects.
 class CObArray : public CArray<CObject*, CObject*> {};
+// Holds untyped pointers it does not own.
+class CPtrArray : public CArray<void*, void*> {};

@@ -34,6 +34,7 @@ struct LISTEDIT_API AFX_CLASSINIT {
 class LISTEDIT_API CObject {
 public:
     static const CRuntimeClass classCObject;
+    static const CRuntimeClass* PASCAL GetThisClass() { return &classCObject; }
     virtual const CRuntimeClass* GetRuntimeClass() const;
     virtual ~CObject() = default;
     BOOL IsKindOf(const CRuntimeClass* pClass) const;
@@ -49,6 +50,9 @@ protected:
 #define DECLARE_DYNAMIC(class_name)                                                                          \
 public:                                                                                                      \
     static const CRuntimeClass class##class_name;                                                            \
+    static const CRuntimeClass* PASCAL GetThisClass() {                                                      \
+        return &class##class_name;                                                                           \
+    }                                                                                                        \
     const CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name)                                                                        \

@@ -1,0 +1,8 @@
+#include <listedit/frame/CBitmap.h>
+#include <listedit/frame/CBrush.h>
+
+IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
+
+BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) {
+    return pBitmap ? Attach(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->m_hObject))) : FALSE;
+}

@@ -1,0 +1,132 @@
+#include <listedit/frame/CDC.h>
+#include <listedit/frame/CImageList.h>
+#include <listedit/frame/CWnd.h>
+
+#include "HandleMap.h"
+
+namespace {
+
+HandleMap<HIMAGELIST, CImageList>& Map() {
+    thread_local HandleMap<HIMAGELIST, CImageList> map;
+    return map;
+}
+
+HBITMAP BitmapOf(CBitmap* p) {
+    return p ? static_cast<HBITMAP>(p->m_hObject) : nullptr;
+}
+
+} // namespace
+
+IMPLEMENT_DYNCREATE(CImageList, CObject)
+
+CImageList::~CImageList() {
+    DeleteImageList();
+}
+
+CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList) {
+    return Map().FromHandle(hImageList, [](HIMAGELIST h) {
+        auto p = std::make_unique<CImageList>();
+        p->m_hImageList = h;
+        return p;
+    });
+}
+
+CImageList* PASCAL CImageList::FromHandlePermanent(HIMAGELIST hImageList) {
+    return Map().FromHandlePermanent(hImageList);
+}
+
+void PASCAL CImageList::DeleteTempMap() {
+    Map().DeleteTemp([](CImageList& il) { il.m_hImageList = nullptr; });
+}
+
+void AfxDeleteImageListTempMap() {
+    CImageList::DeleteTempMap();
+}
+
+BOOL CImageList::Attach(HIMAGELIST hImageList) {
+    if (!hImageList) return FALSE;
+    m_hImageList = hImageList;
+    Map().SetPermanent(hImageList, this);
+    return TRUE;
+}
+
+HIMAGELIST CImageList::Detach() {
+    HIMAGELIST h = m_hImageList;
+    if (h) Map().RemovePermanent(h, this);
+    m_hImageList = nullptr;
+    return h;
+}
+
+BOOL CImageList::DeleteImageList() {
+    if (!m_hImageList) return FALSE;
+    return ImageList_Destroy(Detach());
+}
+
+BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
+    return Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
+}
+
+BOOL CImageList::Create(CImageList& imagelist1, int nImage1, CImageList& imagelist2, int nImage2, int dx,
+                        int dy) {
+    return Attach(
+        ImageList_Merge(imagelist1.m_hImageList, nImage1, imagelist2.m_hImageList, nImage2, dx, dy));
+}
+
+BOOL CImageList::Create(CImageList* pImageList) {
+    return pImageList ? Attach(ImageList_Duplicate(pImageList->m_hImageList)) : FALSE;
+}
+
+int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask) {
+    return ImageList_Add(m_hImageList, BitmapOf(pbmImage), BitmapOf(pbmMask));
+}
+
+int CImageList::Add(CBitmap* pbmImage, COLORREF crMask) {
+    return ImageList_AddMasked(m_hImageList, BitmapOf(pbmImage), crMask);
+}
+
+BOOL CImageList::Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask) {
+    return ImageList_Replace(m_hImageList, nImage, BitmapOf(pbmImage), BitmapOf(pbmMask));
+}
+
+BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) {
+    return ImageList_Draw(m_hImageList, nImage, pDC->m_hDC, pt.x, pt.y, nStyle);
+}
+
+BOOL CImageList::DrawEx(CDC* pDC, int nImage, POINT pt, SIZE sz, COLORREF clrBk, COLORREF clrFg,
+                        UINT nStyle) {
+    return ImageList_DrawEx(m_hImageList, nImage, pDC->m_hDC, pt.x, pt.y, sz.cx, sz.cy, clrBk, clrFg, nStyle);
+}
+
+BOOL CImageList::DrawIndirect(IMAGELISTDRAWPARAMS* pimldp) {
+    // The caller may leave the list out; it is this one.
+    pimldp->cbSize = sizeof(IMAGELISTDRAWPARAMS);
+    if (!pimldp->himl) pimldp->himl = m_hImageList;
+    return ImageList_DrawIndirect(pimldp);
+}
+
+BOOL CImageList::DrawIndirect(CDC* pDC, int nImage, POINT pt, SIZE sz, POINT ptOrigin, UINT fStyle,
+                              DWORD dwRop, COLORREF rgbBack, COLORREF rgbFore) {
+    IMAGELISTDRAWPARAMS params{};
+    params.himl = m_hImageList;
+    params.i = nImage;
+    params.hdcDst = pDC->m_hDC;
+    params.x = pt.x;
+    params.y = pt.y;
+    params.cx = sz.cx;
+    params.cy = sz.cy;
+    params.xBitmap = ptOrigin.x;
+    params.yBitmap = ptOrigin.y;
+    params.rgbBk = rgbBack;
+    params.rgbFg = rgbFore;
+    params.fStyle = fStyle;
+    params.dwRop = dwRop;
+    return DrawIndirect(&params);
+}
+
+BOOL PASCAL CImageList::DragEnter(CWnd* pWndLock, CPoint point) {
+    return ImageList_DragEnter(pWndLock ? pWndLock->m_hWnd : nullptr, point.x, point.y);
+}
+
+BOOL PASCAL CImageList::DragLeave(CWnd* pWndLock) {
+    return ImageList_DragLeave(pWndLock ? pWndLock->m_hWnd : nullptr);
+}

@@ -1,0 +1,3 @@
+#include <listedit/frame/CPen.h>
+
+IMPLEMENT_DYNAMIC(CPen, CGdiObject)

@@ -1,0 +1,14 @@
+// CClientDC: the DC of a window's client area for drawing outside WM_PAINT (GetDC in the
+// constructor, ReleaseDC in the destructor). A null window gives the screen's DC.
+#pragma once
+#include "CDC.h"
+
+class LISTEDIT_API CClientDC : public CDC {
+    DECLARE_DYNAMIC(CClientDC)
+public:
+    explicit CClientDC(CWnd* pWnd); // raises the resource exception when there is no DC
+    ~CClientDC() override;
+
+protected:
+    HWND m_hWnd = nullptr;
+};

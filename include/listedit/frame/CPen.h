@@ -1,0 +1,22 @@
+// CPen: a pen owned by the object (deleted with it unless detached).
+#pragma once
+#include "CException.h"
+#include "CGdiObject.h"
+
+class LISTEDIT_API CPen : public CGdiObject {
+    DECLARE_DYNAMIC(CPen)
+public:
+    CPen() = default;
+    // Raises the resource exception when the pen cannot be made.
+    CPen(int nPenStyle, int nWidth, COLORREF crColor) {
+        if (!CreatePen(nPenStyle, nWidth, crColor)) AfxThrowResourceException();
+    }
+    static CPen* PASCAL FromHandle(HPEN hPen) { return dynamic_cast<CPen*>(CGdiObject::FromHandle(hPen)); }
+    operator HPEN() const { return static_cast<HPEN>(m_hObject); }
+
+    BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
+        return Attach(::CreatePen(nPenStyle, nWidth, crColor));
+    }
+    BOOL CreatePenIndirect(LPLOGPEN lpLogPen) { return Attach(::CreatePenIndirect(lpLogPen)); }
+    int GetLogPen(LOGPEN* pLogPen) const { return GetObject(sizeof(LOGPEN), pLogPen); }
+};

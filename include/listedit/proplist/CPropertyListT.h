@@ -1,0 +1,120 @@
+// CPropertyListT<TBase>: everything a property list does, over the window class it lives in:
+// rows and their records, the edit cycle with its data window, keys, clicks, column widths, the
+// title tip and the painting. CPropertyListCtrl is this behaviour as a list control; a document
+// view of the same list uses the very same code over its own list window. Applications use
+// CPropertyListCtrl (or derive from it) and never name this template.
+//
+// The behaviour reaches its list window only through List(): the control is its own list.
+#pragma once
+#include <listedit/datawnd/CDataWnd.h>
+#include <listedit/frame/Arrays.h>
+#include <listedit/frame/CListCtrl.h>
+#include <listedit/frame/MessageMap.h>
+#include <listedit/proplist/CCtrlTitleTip.h>
+
+#include <type_traits>
+
+// A CDWordArray entry holds a pointer only where pointers are 32 bits wide.
+#if defined(_WIN64)
+#define LISTEDIT_PROPLIST_DWORD_VALUES                                                                       \
+    [[deprecated("a CDWordArray entry cannot hold a 64-bit pointer: use InsertItem with a CPtrArray")]]
+#else
+#define LISTEDIT_PROPLIST_DWORD_VALUES
+#endif
+
+template <class TBase> class CPropertyListT : public TBase {
+public:
+    CPropertyListT() = default;
+    ~CPropertyListT() override;
+
+    // Inserts a row named lpszName of type nType (DWT_*) showing lpszValue, its only choice, at
+    // nIndex (-1: at the end). Returns the row's index, or -1 when the list refuses the row.
+    virtual int InsertItem(LPCWSTR lpszName, UINT nType, LPCWSTR lpszValue, int nIndex = -1);
+    // As above with a list of choices (drop-down rows); the row shows the first one.
+    virtual int InsertItem(LPCWSTR lpszName, UINT nType, const CStringArray& arrValue, int nIndex = -1);
+    // Appends one row per name: arrType[i] is its type, arrValue[i] the address of its choices
+    // (a CStringArray*, 0 for none). Sizes the columns at the end. A missing type or value entry
+    // raises CInvalidArgException; the rows before it stay and redrawing stays off until the next
+    // ChangeColumnWidth. In a 64-bit program a CDWordArray entry holds an address only below
+    // 4 GiB: use the CPtrArray form there.
+    LISTEDIT_PROPLIST_DWORD_VALUES virtual void InsertItem(const CStringArray& arrName, const CUIntArray& arrType,
+                                                           const CDWordArray& arrValue);
+    // As above, each entry of arrValue a const CStringArray* (or null).
+    void InsertItem(const CStringArray& arrName, const CUIntArray& arrType, const CPtrArray& arrValue);
+    // The names keep the width they need and the values take the rest; where the rest would be
+    // narrower than the names or 40 pixels, the two share the width evenly. Ends the edit in
+    // progress without keeping it. Call it after filling or resizing the list.
+    virtual void ChangeColumnWidth();
+    // Ends the edit in progress without keeping it and deletes every row.
+    virtual BOOL DeleteAllItems();
+
+    // Bold rows: both texts in weight 700. FALSE for a row that does not exist.
+    BOOL SetBoldShow(int nIndex, BOOL bBold);
+    BOOL IsBoldShow(int nIndex) const;
+    // Whether the selected row's name is painted highlighted (off at first).
+    void SetShowSelection(BOOL bShow);
+    BOOL GetShowSelection() const { return m_bShowSelection; }
+    // Whether the user may edit (on at first). Turning it off hides the data window, keeping the
+    // edit; clicks are then ignored entirely.
+    void SetEnableEdit(BOOL bEnable);
+    BOOL EnableEdit() const { return m_bEnableEdit; }
+    // Hides the data window; nothing is written back.
+    void HideDataWnd();
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    // The right button of the data window was clicked while row m_nCurIndex is edited.
+    virtual void OnDataWndRButtonClk() {}
+    // The data window the list edits with (no window yet); derived classes may return their own.
+    virtual CDataWnd* CreateDataWnd() { return new CDataWnd; }
+    // Tab, Enter, Ctrl+Down (bNext) and Ctrl+Up in the editor: moves editing to the next or
+    // previous row, wrapping around. FALSE lets the key go on to the editor.
+    virtual BOOL TreatTabAndReturnKey(UINT nChar, BOOL bNext);
+    // Begins editing row nIndex: the data window takes the row's type, choices and value and
+    // moves over the value cell with the focus.
+    virtual void ShowIndex(int nIndex);
+    // Ends editing row nIndex: hides the data window and writes its text into the row.
+    virtual void HideIndex(int nIndex);
+    void MoveDataWndToIndex(int nIndex);
+    // Whether the cell under point needs a title tip, with its text and rectangle.
+    BOOL HitTestTip(CPoint point, CString& strText, CRect& rect);
+    // The two columns, the hidden data window (child 100) and the title tip.
+    void Init();
+
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+
+    void OnDeleteitem(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnDestroy();
+    void OnDataWndRightButtonClick(NMHDR* pNMHDR, LRESULT* pResult);
+
+    CListCtrl& List() {
+        if constexpr (std::is_base_of_v<CListCtrl, TBase>)
+            return *this;
+        else
+            return this->GetListCtrl();
+    }
+    const CListCtrl& List() const { return const_cast<CPropertyListT*>(this)->List(); }
+
+    BOOL m_bShowSelection = FALSE;
+    CDataWnd* m_pDataWnd = nullptr; // deletes itself with its window
+    CCtrlTitleTip m_TitleTip;
+    int m_nCurIndex = -1; // the row being edited
+    BOOL m_bEnableEdit = TRUE;
+
+private:
+    template <class ValueAt> void InsertRows(const CStringArray& arrName, const CUIntArray& arrType, ValueAt valueAt);
+    // The data window's window once it is made, else null.
+    CDataWnd* DataWnd() const { return m_pDataWnd && m_pDataWnd->m_hWnd ? m_pDataWnd : nullptr; }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+extern template class LISTEDIT_API CPropertyListT<CListCtrl>;

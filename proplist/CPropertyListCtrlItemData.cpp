@@ -1,0 +1,20 @@
+#include <listedit/proplist/CPropertyListCtrlItemData.h>
+
+#include <atomic>
+
+namespace {
+std::atomic<long> g_nInstances{0};
+} // namespace
+
+CPropertyListCtrlItemData::CPropertyListCtrlItemData(UINT nType, const CStringArray& arrValue) : m_nType(nType) {
+    m_arrValue.Copy(arrValue);
+    ++g_nInstances;
+}
+
+CPropertyListCtrlItemData::~CPropertyListCtrlItemData() {
+    --g_nInstances;
+}
+
+long CPropertyListCtrlItemData::GetInstanceCount() {
+    return g_nInstances;
+}
