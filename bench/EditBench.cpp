@@ -61,7 +61,7 @@ struct Step {
 };
 
 const bench::Registrar kCases{{
-    {"CNumEdit: typed digits and points", 20000, 0.0,
+    {"CNumEdit: typed digits and points", 12000, 0.0,
      [](CWnd& host, int n) {
          auto p = std::make_shared<Pair<CNumEdit>>(host);
          auto type = [](HWND h, int n) {
@@ -70,17 +70,17 @@ const bench::Registrar kCases{{
          };
          return bench::Sides{[p, n, type] { type(p->ours, n); }, [p, n, type] { type(p->bare, n); }};
      }},
-    {"CNumEdit: SetWindowText", 10000, 0.0,
+    {"CNumEdit: SetWindowText", 6000, 0.0,
      [](CWnd& host, int n) {
          auto p = std::make_shared<Pair<CNumEdit>>(host);
          return bench::Sides{[p, n] { SetTexts(p->ours, n); }, [p, n] { SetTexts(p->bare, n); }};
      }},
-    {"CMaskEditEx: typed digits, date mask", 10000, 0.0,
+    {"CMaskEditEx: typed digits, date mask", 6000, 0.0,
      [](CWnd& host, int n) {
          auto p = std::make_shared<MaskPair>(host);
          return bench::Sides{[p, n] { p->TypeOurs(n); }, [p, n] { p->TypeBare(n); }};
      }},
-    {"CMaskEditEx: typed digits, against its floor", 6000, 1.10,
+    {"CMaskEditEx: typed digits, against its floor", 4000, 1.10,
      [](CWnd& host, int n) {
          auto p = std::make_shared<MaskPair>(host);
          // The masked edit's own results, replayed by the bare edit as the floor's repair.
@@ -104,7 +104,7 @@ const bench::Registrar kCases{{
          };
          return bench::Sides{[p, n] { p->TypeOurs(n); }, floor};
      }},
-    {"CMaskEditEx: SetText, date mask", 12000, 0.0,
+    {"CMaskEditEx: SetText, date mask", 7000, 0.0,
      [](CWnd& host, int n) {
          auto p = std::make_shared<MaskPair>(host);
          return bench::Sides{[p, n] {

@@ -4,4 +4,5 @@
 #include <listedit/frame.h>
 #include <listedit/edit.h>
 #include <listedit/datawnd.h>
+#include <listedit/sortlist.h>
 #include <listedit/proplist.h>

@@ -154,7 +154,7 @@ void CCtrlTitleTip::OnPaint() {
     ::EndPaint(m_hWnd, &ps);
 }
 
-BOOL CCtrlTitleTip::OnEraseBkgnd(HDC) {
+BOOL CCtrlTitleTip::OnEraseBkgnd(CDC*) {
     return TRUE; // PaintTitle fills the whole client area
 }
 

@@ -36,7 +36,7 @@ public:
 protected:
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnPaint();
-    BOOL OnEraseBkgnd(HDC hDC);
+    BOOL OnEraseBkgnd(CDC* pDC);
 
     CWnd* m_pParentWnd = nullptr;
     CRect m_rectTitle; // the cell in the tip's client coordinates
