@@ -125,7 +125,12 @@ case "${1:-}" in
         pngs+=("out/demo-$page.png")
         echo "wrote out/demo-$page.png"
       done <"$shots/pages.txt"
-      montage "${pngs[@]}" -resize 70% -tile 2x -geometry +6+6 -background white -depth 8 doc/demo.png
+      while read -r shot; do # further pictures of a page, not in the overview
+        shot=${shot%$'\r'}
+        convert "$shots/demo-$shot.bmp" "out/demo-$shot.png"
+        echo "wrote out/demo-$shot.png"
+      done <"$shots/extra.txt"
+      montage "${pngs[@]}" -resize 70% -tile 2x -geometry +6+6 -background white -depth 8 -define png:exclude-chunk=date,time doc/demo.png
       echo "wrote doc/demo.png"
     else
       wine "$BUILD/win/bin/listedit_demo.exe"

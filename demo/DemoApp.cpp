@@ -3,7 +3,9 @@
 //
 //     listedit_demo.exe                       interactive
 //     listedit_demo.exe --screenshots DIR     paints each page once, writes DIR\demo-<page>.bmp and
-//                                             DIR\pages.txt (the page names in tab order), and exits
+//                                             DIR\pages.txt (the page names in tab order), the
+//                                             sections' further pictures and DIR\extra.txt (their
+//                                             names), and exits
 #include "DemoPanel.h"
 #include "Screenshot.h"
 
@@ -32,6 +34,8 @@ public:
         }
         return TRUE;
     }
+
+    const std::vector<std::unique_ptr<CDemoPanel>>& Sections() const { return m_sections; }
 
 private:
     std::vector<std::unique_ptr<CDemoPanel>> m_sections;
@@ -87,22 +91,39 @@ public:
 
     // Paints each page in turn and writes it to dir; FALSE when a file could not be written.
     bool SaveScreenshots(const std::wstring& dir) {
-        std::wstring index;
-        for (size_t i = 0; i < m_pages.size(); ++i) {
-            ShowPage(i);
+        std::wstring index, extra;
+        auto save = [&](const std::wstring& name) {
             AfxPumpPendingMessages();
             ::RedrawWindow(m_hWnd, nullptr, nullptr,
                            RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
             ::Sleep(300);
             AfxPumpPendingMessages();
+            return SaveWindowBitmap(m_hWnd, (dir + L"\\demo-" + name + L".bmp").c_str());
+        };
+        for (size_t i = 0; i < m_pages.size(); ++i) {
+            ShowPage(i);
+            std::vector<CDemoPanel::Shot> shots;
+            for (const auto& section : m_pageWnds[i]->Sections())
+                for (auto& shot : section->Shots()) shots.push_back(std::move(shot));
+            for (const auto& shot : shots)
+                if (!*shot.name) shot.prepare();
             std::wstring name = m_pages[i].name;
-            if (!SaveWindowBitmap(m_hWnd, (dir + L"\\demo-" + name + L".bmp").c_str())) return false;
+            if (!save(name)) return false;
             index += name + L"\n";
+            for (const auto& shot : shots) {
+                if (!*shot.name) continue;
+                shot.prepare();
+                if (!save(name + L"-" + shot.name)) return false;
+                extra += name + L"-" + shot.name + L"\n";
+            }
         }
-        FILE* f = ::_wfopen((dir + L"\\pages.txt").c_str(), L"w");
-        if (!f) return false;
-        std::fputs(std::string(index.begin(), index.end()).c_str(), f);
-        return std::fclose(f) == 0;
+        auto write = [&](LPCWSTR file, const std::wstring& text) {
+            FILE* f = ::_wfopen((dir + file).c_str(), L"w");
+            if (!f) return false;
+            std::fputs(std::string(text.begin(), text.end()).c_str(), f);
+            return std::fclose(f) == 0;
+        };
+        return write(L"\\pages.txt", index) && write(L"\\extra.txt", extra);
     }
 
 protected:

@@ -7,6 +7,7 @@
 #pragma once
 #include <listedit.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,6 +17,15 @@ public:
     // height comes from Fill.
     BOOL CreatePanel(CWnd* pParent, int x, int y, int width);
     int Height() const { return m_height; }
+
+    // Pictures of this section in a state of its own (a row being edited, a tip shown). prepare
+    // brings the section into that state; an empty name prepares the page's own picture, any
+    // other name makes a picture of its own, out/demo-<page>-<name>.png.
+    struct Shot {
+        LPCWSTR name;
+        std::function<void()> prepare;
+    };
+    virtual std::vector<Shot> Shots() { return {}; }
 
 protected:
     virtual LPCWSTR Title() const = 0;

@@ -1,5 +1,8 @@
 // CCtrlTitleTip: the popup over a cell too narrow for its text, and the capture it holds.
+#include <listedit/frame/CClientDC.h>
 #include <listedit/frame/CException.h>
+#include <listedit/frame/CFont.h>
+#include <listedit/frame/CPaintDC.h>
 #include <listedit/frame/MessageMap.h>
 #include <listedit/proplist/CCtrlTitleTip.h>
 
@@ -35,24 +38,6 @@ UINT NonClientForm(UINT message) {
 LPARAM PointParam(POINT pt) {
     return MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y));
 }
-
-// A device context of a window for the length of one scope, its state restored at the end.
-class WindowDC {
-public:
-    explicit WindowDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)), m_nSaved(::SaveDC(m_hDC)) {}
-    ~WindowDC() {
-        ::RestoreDC(m_hDC, m_nSaved);
-        ::ReleaseDC(m_hWnd, m_hDC);
-    }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    operator HDC() const { return m_hDC; }
-
-private:
-    HWND m_hWnd;
-    HDC m_hDC;
-    int m_nSaved;
-};
 
 } // namespace
 
@@ -106,11 +91,13 @@ void CCtrlTitleTip::Show(CRect rectTitle, CString strTitle, int xoffset) {
     CRect rcScreen = rectTitle;
     m_pParentWnd->ClientToScreen(&rcScreen);
 
-    SIZE extent{};
+    CSize extent;
     {
-        WindowDC dc(m_hWnd);
-        if (HFONT hFont = m_pParentWnd->GetFont()) ::SelectObject(dc, hFont);
-        ::GetTextExtentPoint32W(dc, strTitle, strTitle.GetLength(), &extent);
+        CClientDC dc(this);
+        const int nSaved = dc.SaveDC();
+        if (HFONT hFont = m_pParentWnd->GetFont()) dc.SelectObject(hFont);
+        extent = dc.GetTextExtent(strTitle);
+        dc.RestoreDC(nSaved);
     }
     using namespace listedit::proplist;
     const TipPlacement place =
@@ -126,32 +113,29 @@ void CCtrlTitleTip::Show(CRect rectTitle, CString strTitle, int xoffset) {
     m_rectTitle = rcScreen;
     ScreenToClient(&m_rectTitle);
     {
-        WindowDC dc(m_hWnd);
+        CClientDC dc(this);
+        const int nSaved = dc.SaveDC();
         PaintTitle(dc);
+        dc.RestoreDC(nSaved);
     }
     SetCapture();
 }
 
-void CCtrlTitleTip::PaintTitle(HDC hDC) const {
+void CCtrlTitleTip::PaintTitle(CDC& dc) const {
     CRect rc;
     GetClientRect(&rc);
-    ::SetBkColor(hDC, m_crBkColor);
-    ::ExtTextOutW(hDC, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    dc.FillSolidRect(&rc, m_crBkColor);
     if (m_pParentWnd)
-        if (HFONT hFont = m_pParentWnd->GetFont()) ::SelectObject(hDC, hFont);
-    ::SetBkMode(hDC, TRANSPARENT);
-    ::SetTextColor(hDC, m_crTextColor);
+        if (HFONT hFont = m_pParentWnd->GetFont()) dc.SelectObject(hFont);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(m_crTextColor);
     rc.left += kTextMargin;
-    ::DrawTextW(hDC, m_strTitle, -1, &rc, kTextFormat);
+    dc.DrawText(m_strTitle, &rc, kTextFormat);
 }
 
 void CCtrlTitleTip::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC hDC = ::BeginPaint(m_hWnd, &ps);
-    int nSaved = ::SaveDC(hDC);
-    PaintTitle(hDC);
-    ::RestoreDC(hDC, nSaved);
-    ::EndPaint(m_hWnd, &ps);
+    CPaintDC dc(this);
+    PaintTitle(dc);
 }
 
 BOOL CCtrlTitleTip::OnEraseBkgnd(CDC*) {

@@ -1,7 +1,10 @@
 // The property list's behaviour, once for every window form it takes (see CPropertyListT.h).
 // Included by the source file of each form, which instantiates the template for its base.
 #pragma once
+#include <listedit/frame/CBrush.h>
+#include <listedit/frame/CClientDC.h>
 #include <listedit/frame/CDC.h>
+#include <listedit/frame/CFont.h>
 #include <listedit/frame/CException.h>
 #include <listedit/proplist/CPropertyListCtrlItemData.h>
 #include <listedit/proplist/CPropertyListT.h>
@@ -10,12 +13,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <type_traits>
 
 namespace listedit::proplist::detail {
 
 constexpr UINT kDataWndId = 100;
 constexpr UINT kDataWndRightButton = 0xFFFFFFFF; // the data window's notification code
-constexpr UINT kBoldState = 0x0800;               // a bit of the overlay field: no image list uses it
+constexpr UINT kBoldState = 0x0800;              // a bit of the overlay field: no image list uses it
 constexpr LONG kBoldWeight = 700;
 constexpr UINT kTextFormat = DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
 constexpr int kRowPadding = 4;
@@ -33,15 +37,49 @@ BEGIN_TEMPLATE_MESSAGE_MAP(CPropertyListT, TBase, TBase)
 ON_NOTIFY_REFLECT(LVN_DELETEITEM, &ThisClass::OnDeleteitem)
 ON_WM_SIZE()
 ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
 ON_WM_MOUSEMOVE()
 ON_WM_VSCROLL()
-ON_MESSAGE(WM_MOUSEWHEEL, &ThisClass::OnMouseWheel)
+ON_WM_MOUSEWHEEL()
 ON_WM_SETFOCUS()
 ON_WM_DESTROY()
 ON_WM_MEASUREITEM_REFLECT()
 ON_NOTIFY(listedit::proplist::detail::kDataWndRightButton, listedit::proplist::detail::kDataWndId,
           &ThisClass::OnDataWndRightButtonClick)
 END_MESSAGE_MAP()
+
+// Every member is defined here, none in the class: the library exports the instantiations, and
+// only functions defined out of the class travel through the export.
+template <class TBase> CPropertyListT<TBase>::CPropertyListT() = default;
+
+template <class TBase> CListCtrl& CPropertyListT<TBase>::List() {
+    if constexpr (std::is_base_of_v<CListCtrl, TBase>)
+        return *this;
+    else
+        return this->GetListCtrl();
+}
+
+template <class TBase> const CListCtrl& CPropertyListT<TBase>::List() const {
+    return const_cast<CPropertyListT*>(this)->List();
+}
+
+template <class TBase> CDataWnd* CPropertyListT<TBase>::DataWnd() const {
+    return m_pDataWnd && m_pDataWnd->m_hWnd ? m_pDataWnd : nullptr;
+}
+
+template <class TBase> CDataWnd* CPropertyListT<TBase>::CreateDataWnd() {
+    return new CDataWnd;
+}
+
+template <class TBase> void CPropertyListT<TBase>::OnDataWndRButtonClk() {}
+
+template <class TBase> BOOL CPropertyListT<TBase>::GetShowSelection() const {
+    return m_bShowSelection;
+}
+
+template <class TBase> BOOL CPropertyListT<TBase>::EnableEdit() const {
+    return m_bEnableEdit;
+}
 
 template <class TBase> CPropertyListT<TBase>::~CPropertyListT() {
     // The rows' records go with the list's deletion notices, which reach only a whole object: so
@@ -62,9 +100,11 @@ template <class TBase> void CPropertyListT<TBase>::Init() {
         List().InsertColumn(nCol, &col);
     }
     // A failed Create has deleted the object already.
-    if (m_pDataWnd && !m_pDataWnd->Create(WS_CHILD, CRect(0, 0, 0, 0), this, listedit::proplist::detail::kDataWndId))
+    if (m_pDataWnd &&
+        !m_pDataWnd->Create(WS_CHILD, CRect(0, 0, 0, 0), this, listedit::proplist::detail::kDataWndId))
         m_pDataWnd = nullptr;
-    if (CDataWnd* pData = DataWnd()) pData->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(this->GetFont()), TRUE);
+    if (CDataWnd* pData = DataWnd())
+        pData->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(this->GetFont()), TRUE);
     m_TitleTip.Create(this);
 }
 
@@ -88,7 +128,8 @@ int CPropertyListT<TBase>::InsertItem(LPCWSTR lpszName, UINT nType, LPCWSTR lpsz
 }
 
 template <class TBase>
-int CPropertyListT<TBase>::InsertItem(LPCWSTR lpszName, UINT nType, const CStringArray& arrValue, int nIndex) {
+int CPropertyListT<TBase>::InsertItem(LPCWSTR lpszName, UINT nType, const CStringArray& arrValue,
+                                      int nIndex) {
     CListCtrl& list = List();
     if (nIndex == -1) nIndex = list.GetItemCount();
     LVITEMW item{};
@@ -106,7 +147,8 @@ int CPropertyListT<TBase>::InsertItem(LPCWSTR lpszName, UINT nType, const CStrin
 
 template <class TBase>
 template <class ValueAt>
-void CPropertyListT<TBase>::InsertRows(const CStringArray& arrName, const CUIntArray& arrType, ValueAt valueAt) {
+void CPropertyListT<TBase>::InsertRows(const CStringArray& arrName, const CUIntArray& arrType,
+                                       ValueAt valueAt) {
     this->SetRedraw(FALSE);
     const int nBase = List().GetItemCount();
     const CStringArray noValues;
@@ -129,7 +171,8 @@ void CPropertyListT<TBase>::InsertItem(const CStringArray& arrName, const CUIntA
 template <class TBase>
 void CPropertyListT<TBase>::InsertItem(const CStringArray& arrName, const CUIntArray& arrType,
                                        const CPtrArray& arrValue) {
-    InsertRows(arrName, arrType, [&arrValue](INT_PTR i) { return static_cast<const CStringArray*>(arrValue[i]); });
+    InsertRows(arrName, arrType,
+               [&arrValue](INT_PTR i) { return static_cast<const CStringArray*>(arrValue[i]); });
 }
 
 template <class TBase> BOOL CPropertyListT<TBase>::DeleteAllItems() {
@@ -261,9 +304,20 @@ template <class TBase> void CPropertyListT<TBase>::OnSize(UINT nType, int cx, in
 
 template <class TBase> void CPropertyListT<TBase>::OnLButtonDown(UINT, CPoint) {
     if (!m_bEnableEdit) return;
+    OnClickRow([this] { this->Default(); });
+}
+
+// The second press of a double-click is a click as well: quick hands click a row, press Tab and
+// click the same spot again.
+template <class TBase> void CPropertyListT<TBase>::OnLButtonDblClk(UINT nFlags, CPoint point) {
+    if (!m_bEnableEdit) return;
+    OnClickRow([&] { this->DefWindowProc(WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y)); });
+}
+
+template <class TBase> template <class Press> void CPropertyListT<TBase>::OnClickRow(Press press) {
     m_TitleTip.Hide();
     const int nOld = m_nCurIndex;
-    this->Default();
+    press(); // the list selects the row clicked, or none
     m_nCurIndex = List().GetNextItem(-1, LVNI_SELECTED);
     if (m_nCurIndex != nOld) {
         HideIndex(nOld);
@@ -285,7 +339,8 @@ template <class TBase> BOOL CPropertyListT<TBase>::PreTranslateMessage(MSG* pMsg
     if (pMsg->message == WM_KEYDOWN && pEditor && pMsg->hwnd == pEditor->m_hWnd) {
         const UINT nChar = static_cast<UINT>(pMsg->wParam);
         const bool bCtrl = ::GetKeyState(VK_CONTROL) < 0;
-        const bool bTreated = nChar == VK_TAB || nChar == VK_RETURN || ((nChar == VK_UP || nChar == VK_DOWN) && bCtrl);
+        const bool bTreated =
+            nChar == VK_TAB || nChar == VK_RETURN || ((nChar == VK_UP || nChar == VK_DOWN) && bCtrl);
         if (bTreated && TreatTabAndReturnKey(nChar, nChar != VK_UP)) return TRUE;
     }
     return TBase::PreTranslateMessage(pMsg);
@@ -320,13 +375,13 @@ template <class TBase> void CPropertyListT<TBase>::OnVScroll(UINT, UINT, CScroll
 }
 
 // The wheel scrolls the list without WM_VSCROLL; the data window follows its row all the same.
-template <class TBase> LRESULT CPropertyListT<TBase>::OnMouseWheel(WPARAM, LPARAM) {
-    const LRESULT lResult = this->Default();
+template <class TBase> BOOL CPropertyListT<TBase>::OnMouseWheel(UINT, short, CPoint) {
+    const BOOL bResult = static_cast<BOOL>(this->Default());
     if (m_nCurIndex != -1 && DataWnd() && (m_pDataWnd->GetStyle() & WS_VISIBLE)) {
         MoveDataWndToIndex(m_nCurIndex);
         List().RedrawItems(std::max(m_nCurIndex - 1, 0), m_nCurIndex + 1);
     }
-    return lResult;
+    return bResult;
 }
 
 template <class TBase> void CPropertyListT<TBase>::OnSetFocus(CWnd*) {

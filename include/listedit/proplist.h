@@ -4,3 +4,5 @@
 #include <listedit/datawnd.h>
 #include <listedit/proplist/CCtrlTitleTip.h>
 #include <listedit/proplist/CPropertyListCtrlItemData.h>
+#include <listedit/proplist/CPropertyListT.h>
+#include <listedit/proplist/CPropertyListCtrl.h>

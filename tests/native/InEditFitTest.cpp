@@ -33,7 +33,7 @@ TEST(InEditFit, CellEditorSitsRightOfTheImageAndAtLeastTwiceAsWideAsHigh) {
         Box rect;
     } rows[] = {
         {"text", std::nullopt, 150, 600, {100, 20, 250, 40}},
-        {"empty text", std::nullopt, 12, 600, {100, 20, 140, 40}},
+        {"empty text: twice as wide as high", std::nullopt, 12, 600, {100, 20, 140, 40}},
         {"image", Box{100, 20, 116, 37}, 150, 600, {116, 20, 266, 40}},
         {"image left of the cell", Box{80, 20, 100, 37}, 150, 600, {100, 20, 250, 40}},
         {"long text", std::nullopt, 900, 600, {100, 20, 600, 40}},

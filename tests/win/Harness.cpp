@@ -272,7 +272,7 @@ LRESULT CALLBACK WatchQueue(int code, WPARAM wParam, LPARAM lParam) {
 // Wine (inside its virtual desktop too) delivers keys only to the foreground window's thread, and
 // a window created while another process is in front may not get there by itself.
 void BringToFront(HWND hWnd) {
-    HWND top = hWnd ? ::GetAncestor(hWnd, GA_ROOT) : ::GetForegroundWindow();
+    HWND top = hWnd ? ::GetAncestor(hWnd, GA_ROOT) : nullptr;
     if (top && ::GetForegroundWindow() != top) {
         ::SetForegroundWindow(top);
         Pump();
@@ -421,14 +421,14 @@ POINT ToScreen(HWND hWnd, POINT pt) {
 }
 
 void Key(UINT vk, std::initializer_list<UINT> modifiers) {
-    BringToFront(nullptr);
+    BringToFront(::GetFocus());
     std::vector<INPUT> events;
     AddStroke(events, vk, modifiers);
     Send(std::move(events));
 }
 
 void Type(std::wstring_view text) {
-    BringToFront(nullptr);
+    BringToFront(::GetFocus());
     std::vector<INPUT> events;
     for (wchar_t c : text) {
         SHORT scan = ::VkKeyScanW(c);

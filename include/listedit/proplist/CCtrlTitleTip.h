@@ -52,7 +52,7 @@ private:
         POINT ptScreen;
     };
     Target TargetAt(CPoint point) const;
-    void PaintTitle(HDC hDC) const;
+    void PaintTitle(CDC& dc) const;
 
     CString m_strTitle; // kept for repainting
 

@@ -12,8 +12,6 @@
 #include <listedit/frame/MessageMap.h>
 #include <listedit/proplist/CCtrlTitleTip.h>
 
-#include <type_traits>
-
 // A CDWordArray entry holds a pointer only where pointers are 32 bits wide.
 #if defined(_WIN64)
 #define LISTEDIT_PROPLIST_DWORD_VALUES                                                                       \
@@ -24,7 +22,7 @@
 
 template <class TBase> class CPropertyListT : public TBase {
 public:
-    CPropertyListT() = default;
+    CPropertyListT();
     ~CPropertyListT() override;
 
     // Inserts a row named lpszName of type nType (DWT_*) showing lpszValue, its only choice, at
@@ -37,8 +35,8 @@ public:
     // raises CInvalidArgException; the rows before it stay and redrawing stays off until the next
     // ChangeColumnWidth. In a 64-bit program a CDWordArray entry holds an address only below
     // 4 GiB: use the CPtrArray form there.
-    LISTEDIT_PROPLIST_DWORD_VALUES virtual void InsertItem(const CStringArray& arrName, const CUIntArray& arrType,
-                                                           const CDWordArray& arrValue);
+    LISTEDIT_PROPLIST_DWORD_VALUES virtual void
+    InsertItem(const CStringArray& arrName, const CUIntArray& arrType, const CDWordArray& arrValue);
     // As above, each entry of arrValue a const CStringArray* (or null).
     void InsertItem(const CStringArray& arrName, const CUIntArray& arrType, const CPtrArray& arrValue);
     // The names keep the width they need and the values take the rest; where the rest would be
@@ -53,11 +51,11 @@ public:
     BOOL IsBoldShow(int nIndex) const;
     // Whether the selected row's name is painted highlighted (off at first).
     void SetShowSelection(BOOL bShow);
-    BOOL GetShowSelection() const { return m_bShowSelection; }
+    BOOL GetShowSelection() const;
     // Whether the user may edit (on at first). Turning it off hides the data window, keeping the
     // edit; clicks are then ignored entirely.
     void SetEnableEdit(BOOL bEnable);
-    BOOL EnableEdit() const { return m_bEnableEdit; }
+    BOOL EnableEdit() const;
     // Hides the data window; nothing is written back.
     void HideDataWnd();
 
@@ -65,9 +63,9 @@ public:
 
 protected:
     // The right button of the data window was clicked while row m_nCurIndex is edited.
-    virtual void OnDataWndRButtonClk() {}
+    virtual void OnDataWndRButtonClk();
     // The data window the list edits with (no window yet); derived classes may return their own.
-    virtual CDataWnd* CreateDataWnd() { return new CDataWnd; }
+    virtual CDataWnd* CreateDataWnd();
     // Tab, Enter, Ctrl+Down (bNext) and Ctrl+Up in the editor: moves editing to the next or
     // previous row, wrapping around. FALSE lets the key go on to the editor.
     virtual BOOL TreatTabAndReturnKey(UINT nChar, BOOL bNext);
@@ -83,25 +81,22 @@ protected:
     void Init();
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
-    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
 
     void OnDeleteitem(NMHDR* pNMHDR, LRESULT* pResult);
     void OnSize(UINT nType, int cx, int cy);
     void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
-    LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
+    BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     void OnSetFocus(CWnd* pOldWnd);
     void OnDestroy();
     void OnDataWndRightButtonClick(NMHDR* pNMHDR, LRESULT* pResult);
 
-    CListCtrl& List() {
-        if constexpr (std::is_base_of_v<CListCtrl, TBase>)
-            return *this;
-        else
-            return this->GetListCtrl();
-    }
-    const CListCtrl& List() const { return const_cast<CPropertyListT*>(this)->List(); }
+    // The list window the behaviour works on.
+    CListCtrl& List();
+    const CListCtrl& List() const;
 
     BOOL m_bShowSelection = FALSE;
     CDataWnd* m_pDataWnd = nullptr; // deletes itself with its window
@@ -110,9 +105,11 @@ protected:
     BOOL m_bEnableEdit = TRUE;
 
 private:
-    template <class ValueAt> void InsertRows(const CStringArray& arrName, const CUIntArray& arrType, ValueAt valueAt);
+    template <class Press> void OnClickRow(Press press);
+    template <class ValueAt>
+    void InsertRows(const CStringArray& arrName, const CUIntArray& arrType, ValueAt valueAt);
     // The data window's window once it is made, else null.
-    CDataWnd* DataWnd() const { return m_pDataWnd && m_pDataWnd->m_hWnd ? m_pDataWnd : nullptr; }
+    CDataWnd* DataWnd() const;
 
     DECLARE_MESSAGE_MAP()
 };
