@@ -4,7 +4,7 @@
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight) {
-    return pDC ? Attach(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight)) : FALSE;
+    return pDC && !m_hObject ? Attach(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight)) : FALSE;
 }
 
 CSize CBitmap::GetBitmapDimension() const {

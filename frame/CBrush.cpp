@@ -4,5 +4,6 @@
 IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
 
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) {
-    return pBitmap ? Attach(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->m_hObject))) : FALSE;
+    return pBitmap && !m_hObject ? Attach(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->m_hObject)))
+                                 : FALSE;
 }

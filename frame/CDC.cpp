@@ -37,7 +37,7 @@ void AfxDeleteDCTempMap() {
 }
 
 BOOL CDC::Attach(HDC hDC) {
-    if (!hDC) return FALSE;
+    if (!hDC || m_hDC) return FALSE;
     m_hDC = m_hAttribDC = hDC;
     Map().SetPermanent(hDC, this);
     return TRUE;

@@ -59,7 +59,7 @@ void AfxDeleteGdiTempMap() {
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
-    if (!hObject) return FALSE;
+    if (!hObject || m_hObject) return FALSE;
     m_hObject = hObject;
     Map().SetPermanent(hObject, this);
     return TRUE;

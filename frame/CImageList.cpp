@@ -44,7 +44,7 @@ void AfxDeleteImageListTempMap() {
 }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList) {
-    if (!hImageList) return FALSE;
+    if (!hImageList || m_hImageList) return FALSE;
     m_hImageList = hImageList;
     Map().SetPermanent(hImageList, this);
     return TRUE;
@@ -63,17 +63,17 @@ BOOL CImageList::DeleteImageList() {
 }
 
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
-    return Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
+    return !m_hImageList && Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));
 }
 
 BOOL CImageList::Create(CImageList& imagelist1, int nImage1, CImageList& imagelist2, int nImage2, int dx,
                         int dy) {
-    return Attach(
-        ImageList_Merge(imagelist1.m_hImageList, nImage1, imagelist2.m_hImageList, nImage2, dx, dy));
+    return !m_hImageList && Attach(ImageList_Merge(imagelist1.m_hImageList, nImage1, imagelist2.m_hImageList,
+                                                   nImage2, dx, dy));
 }
 
 BOOL CImageList::Create(CImageList* pImageList) {
-    return pImageList ? Attach(ImageList_Duplicate(pImageList->m_hImageList)) : FALSE;
+    return pImageList && !m_hImageList ? Attach(ImageList_Duplicate(pImageList->m_hImageList)) : FALSE;
 }
 
 int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask) {
@@ -98,9 +98,8 @@ BOOL CImageList::DrawEx(CDC* pDC, int nImage, POINT pt, SIZE sz, COLORREF clrBk,
 }
 
 BOOL CImageList::DrawIndirect(IMAGELISTDRAWPARAMS* pimldp) {
-    // The caller may leave the list out; it is this one.
     pimldp->cbSize = sizeof(IMAGELISTDRAWPARAMS);
-    if (!pimldp->himl) pimldp->himl = m_hImageList;
+    pimldp->himl = m_hImageList;
     return ImageList_DrawIndirect(pimldp);
 }
 

@@ -35,7 +35,7 @@ void AfxDeleteMenuTempMap() {
 }
 
 BOOL CMenu::Attach(HMENU hMenu) {
-    if (!hMenu) return FALSE;
+    if (!hMenu || m_hMenu) return FALSE;
     m_hMenu = hMenu;
     Map().SetPermanent(hMenu, this);
     return TRUE;

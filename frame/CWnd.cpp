@@ -5,12 +5,10 @@
 
 #include "HandleMap.h"
 
-#include <algorithm>
 #include <map>
 #include <memory>
 #include <unordered_map>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -20,9 +18,8 @@ struct ThreadState {
     std::unordered_map<HWND, std::unique_ptr<CWnd>> temporary;
     // Temporary wrappers of a particular class (AfxFromHandleAs), beside the plain CWnd ones.
     std::map<std::pair<HWND, const CRuntimeClass*>, std::unique_ptr<CWnd>> typedTemporary;
-    std::vector<CWnd*> creating; // objects inside CreateEx, innermost last
-    MSG lastSent{};              // the message of the dispatch under way
-    CWnd* pWndInit = nullptr;    // the object waiting for its window in CreateEx
+    MSG lastSent{};           // the message of the dispatch under way
+    CWnd* pWndInit = nullptr; // the object waiting for its window in CreateEx
     HHOOK hHookCbt = nullptr;
 };
 
@@ -155,11 +152,6 @@ BOOL CWnd::Attach(HWND hWndNew) {
         it->second->m_hWnd = nullptr;
         state.temporary.erase(it);
     }
-    for (auto it = state.typedTemporary.lower_bound({hWndNew, nullptr});
-         it != state.typedTemporary.end() && it->first.first == hWndNew;) {
-        it->second->m_hWnd = nullptr;
-        it = state.typedTemporary.erase(it);
-    }
     state.permanent[hWndNew] = this;
     m_hWnd = hWndNew;
     return TRUE;
@@ -237,11 +229,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
     }
     CWnd* pOuterInit = state.pWndInit;
     state.pWndInit = this;
-    state.creating.push_back(this);
     HWND hWnd =
         ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x, cs.y,
                           cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    state.creating.pop_back();
     bool neverAttached = state.pWndInit == this;
     state.pWndInit = pOuterInit;
     if (!hWnd) {
@@ -361,17 +351,7 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
 
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
     if (lpMeasureItemStruct->CtlType != ODT_MENU) {
-        int nID = static_cast<int>(lpMeasureItemStruct->CtlID);
-        CWnd* pChild = GetDescendantWindow(nID, TRUE);
-        if (!pChild) {
-            // A list asks for its row height while it is being created, possibly before its parent
-            // lists it among its children: look among the windows being created.
-            const auto& creating = State().creating;
-            auto it = std::find_if(creating.rbegin(), creating.rend(), [&](CWnd* p) {
-                return p->m_hWnd && ::GetParent(p->m_hWnd) == m_hWnd && ::GetDlgCtrlID(p->m_hWnd) == nID;
-            });
-            if (it != creating.rend()) pChild = *it;
-        }
+        CWnd* pChild = GetDescendantWindow(static_cast<int>(lpMeasureItemStruct->CtlID), TRUE);
         LRESULT lResult = 0;
         if (pChild && ReflectLastMsg(pChild->m_hWnd, &lResult)) return;
     }

@@ -19,10 +19,7 @@ public:
         if (!temp) temp = make(h);
         return temp.get();
     }
-    void SetPermanent(Handle h, Object* p) {
-        DropTemporary(h);
-        m_permanent[h] = p;
-    }
+    void SetPermanent(Handle h, Object* p) { m_permanent[h] = p; }
     void RemovePermanent(Handle h, const Object* p) {
         if (auto it = m_permanent.find(h); it != m_permanent.end() && it->second == p) m_permanent.erase(it);
     }
@@ -34,10 +31,6 @@ public:
     }
 
 private:
-    void DropTemporary(Handle h) {
-        if (auto it = m_temporary.find(h); it != m_temporary.end()) it->second->Detach();
-        m_temporary.erase(h);
-    }
     std::unordered_map<Handle, Object*> m_permanent;
     std::unordered_map<Handle, std::unique_ptr<Object>> m_temporary;
 };

@@ -207,6 +207,28 @@ TEST_F(XListTest, EditorReportsTheOutcomeToTheListsParent) {
     }
 }
 
+TEST_F(XListTest, ListWithoutParentHearsTheReportWithTheEditorsId) {
+    struct LoneList : CXListCtrl {
+        std::vector<NMHDR> heard;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == LVN_ENDLABELEDITW)
+                heard.push_back(*reinterpret_cast<NMHDR*>(lParam));
+            return CXListCtrl::WindowProc(message, wParam, lParam);
+        }
+    } lone;
+    ASSERT_TRUE(lone.CWnd::CreateEx(0, WC_LISTVIEWW, L"", WS_POPUP | WS_VISIBLE | LVS_REPORT, 100, 100, 300,
+                                    200, nullptr, nullptr));
+    lone.InsertColumn(0, L"Name", LVCFMT_LEFT, 100);
+    lone.InsertColumn(1, L"City", LVCFMT_LEFT, 100);
+    lone.InsertItem(0, L"row");
+    ASSERT_NE(lone.EditSubLabel(0, 1), nullptr);
+    PressKey(::GetDlgItem(lone, 1001), VK_RETURN);
+    ASSERT_EQ(lone.heard.size(), 1u);
+    EXPECT_EQ(lone.heard[0].hwndFrom, lone.m_hWnd);
+    EXPECT_EQ(lone.heard[0].idFrom, 1001u);
+    lone.DestroyWindow();
+}
+
 TEST_F(XListTest, ScrollingCommitsAnOpenEditBeforeTheCellsMove) {
     struct Row {
         const char* name;

@@ -24,6 +24,10 @@
 #define PASCAL __stdcall
 #endif
 
+// An opaque position in a collection (CListCtrl::GetFirstSelectedItemPosition); null is the end.
+struct __POSITION {};
+using POSITION = __POSITION*;
+
 // Reflected messages arrive at the child as the original message number plus this base.
 constexpr UINT WM_REFLECT_BASE = 0xBC00;
 

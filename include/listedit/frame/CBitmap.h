@@ -16,9 +16,11 @@ public:
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits) {
-        return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
+        return !m_hObject && Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
     }
-    BOOL CreateBitmapIndirect(LPBITMAP lpBitmap) { return Attach(::CreateBitmapIndirect(lpBitmap)); }
+    BOOL CreateBitmapIndirect(LPBITMAP lpBitmap) {
+        return !m_hObject && Attach(::CreateBitmapIndirect(lpBitmap));
+    }
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
     BOOL CreateDiscardableBitmap(CDC* pDC, int nWidth, int nHeight) {
         return CreateCompatibleBitmap(pDC, nWidth, nHeight);

@@ -19,12 +19,14 @@ public:
     }
     operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
 
-    BOOL CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
+    BOOL CreateSolidBrush(COLORREF crColor) { return !m_hObject && Attach(::CreateSolidBrush(crColor)); }
     BOOL CreateHatchBrush(int nIndex, COLORREF crColor) {
-        return Attach(::CreateHatchBrush(nIndex, crColor));
+        return !m_hObject && Attach(::CreateHatchBrush(nIndex, crColor));
     }
-    BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush) { return Attach(::CreateBrushIndirect(lpLogBrush)); }
+    BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush) {
+        return !m_hObject && Attach(::CreateBrushIndirect(lpLogBrush));
+    }
     BOOL CreatePatternBrush(CBitmap* pBitmap);
-    BOOL CreateSysColorBrush(int nIndex) { return Attach(::GetSysColorBrush(nIndex)); }
+    BOOL CreateSysColorBrush(int nIndex) { return !m_hObject && Attach(::GetSysColorBrush(nIndex)); }
     int GetLogBrush(LOGBRUSH* pLogBrush) const { return GetObject(sizeof(LOGBRUSH), pLogBrush); }
 };

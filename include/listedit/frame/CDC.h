@@ -33,10 +33,13 @@ public:
 
     static CDC* PASCAL FromHandle(HDC hDC);
     static void PASCAL DeleteTempMap();
-    BOOL Attach(HDC hDC); // FALSE for a null handle
+    BOOL Attach(HDC hDC); // FALSE for a null handle or when one is held already
     HDC Detach();
 
-    BOOL CreateCompatibleDC(CDC* pDC) { return Attach(::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr)); }
+    // FALSE when this object holds a DC already.
+    BOOL CreateCompatibleDC(CDC* pDC) {
+        return !m_hDC && Attach(::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr));
+    }
     BOOL DeleteDC();
     int SaveDC() { return ::SaveDC(m_hDC); }
     BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }

@@ -18,13 +18,15 @@ public:
     }
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 
-    BOOL CreateFontIndirect(const LOGFONTW* lpLogFont) { return Attach(::CreateFontIndirectW(lpLogFont)); }
+    BOOL CreateFontIndirect(const LOGFONTW* lpLogFont) {
+        return !m_hObject && Attach(::CreateFontIndirectW(lpLogFont));
+    }
     BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
                     BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
                     BYTE nQuality, BYTE nPitchAndFamily, LPCWSTR lpszFacename) {
-        return Attach(::CreateFontW(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
-                                    cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
-                                    nPitchAndFamily, lpszFacename));
+        return !m_hObject && Attach(::CreateFontW(nHeight, nWidth, nEscapement, nOrientation, nWeight,
+                                                  bItalic, bUnderline, cStrikeOut, nCharSet, nOutPrecision,
+                                                  nClipPrecision, nQuality, nPitchAndFamily, lpszFacename));
     }
     // nPointSize in tenths of a point, converted for pDC (the screen when null).
     BOOL CreatePointFont(int nPointSize, LPCWSTR lpszFaceName, CDC* pDC = nullptr);

@@ -1,4 +1,5 @@
-// CImageList: an image list owned by the object (destroyed with it unless detached).
+// CImageList: an image list owned by the object (destroyed with it unless detached). Creating or
+// attaching into an object that holds a list already fails (FALSE).
 //
 //     CImageList images;
 //     images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 4, 4);
@@ -29,7 +30,7 @@ public:
     static CImageList* PASCAL FromHandle(HIMAGELIST hImageList);
     static CImageList* PASCAL FromHandlePermanent(HIMAGELIST hImageList);
     static void PASCAL DeleteTempMap();
-    BOOL Attach(HIMAGELIST hImageList); // FALSE for a null handle
+    BOOL Attach(HIMAGELIST hImageList); // FALSE for a null handle or when one is held already
     HIMAGELIST Detach();
     BOOL DeleteImageList(); // FALSE when there is no list
 
@@ -62,7 +63,7 @@ public:
     // Drawing.
     BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
     BOOL DrawEx(CDC* pDC, int nImage, POINT pt, SIZE sz, COLORREF clrBk, COLORREF clrFg, UINT nStyle);
-    BOOL DrawIndirect(IMAGELISTDRAWPARAMS* pimldp);
+    BOOL DrawIndirect(IMAGELISTDRAWPARAMS* pimldp); // draws from this list whatever pimldp->himl says
     BOOL DrawIndirect(CDC* pDC, int nImage, POINT pt, SIZE sz, POINT ptOrigin, UINT fStyle = ILD_NORMAL,
                       DWORD dwRop = SRCCOPY, COLORREF rgbBack = CLR_DEFAULT, COLORREF rgbFore = CLR_DEFAULT);
 

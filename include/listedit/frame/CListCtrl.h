@@ -17,10 +17,6 @@ class CEdit;
 class CHeaderCtrl;
 class CImageList;
 
-// An opaque iterator over the selected items (GetFirstSelectedItemPosition).
-struct __POSITION {};
-using POSITION = __POSITION*;
-
 class LISTEDIT_API CListCtrl : public CWnd {
     DECLARE_DYNAMIC(CListCtrl)
 public:
@@ -106,7 +102,10 @@ public:
         return static_cast<BOOL>(
             SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pItem)));
     }
-    BOOL GetCheck(int nItem) const { return ((GetItemState(nItem, LVIS_STATEIMAGEMASK) >> 12) - 1) > 0; }
+    // 1 checked, 0 unchecked, -1 when the item has no check box state.
+    BOOL GetCheck(int nItem) const {
+        return static_cast<int>(GetItemState(nItem, LVIS_STATEIMAGEMASK) >> 12) - 1;
+    }
     BOOL SetCheck(int nItem, BOOL fCheck = TRUE) {
         return SetItemState(nItem, INDEXTOSTATEIMAGEMASK(fCheck ? 2 : 1), LVIS_STATEIMAGEMASK);
     }

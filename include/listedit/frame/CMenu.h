@@ -1,4 +1,5 @@
-// CMenu: a menu owned by the object (destroyed with it unless detached).
+// CMenu: a menu owned by the object (destroyed with it unless detached). Creating or attaching into
+// an object that holds a menu already fails (FALSE).
 //
 //     CMenu menu;
 //     menu.CreatePopupMenu();
@@ -23,11 +24,11 @@ public:
     HMENU GetSafeHmenu() const { return m_hMenu; }
     static CMenu* PASCAL FromHandle(HMENU hMenu);
     static void PASCAL DeleteTempMap();
-    BOOL Attach(HMENU hMenu); // FALSE for a null handle
+    BOOL Attach(HMENU hMenu); // FALSE for a null handle or when one is held already
     HMENU Detach();
 
-    BOOL CreateMenu() { return Attach(::CreateMenu()); }
-    BOOL CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
+    BOOL CreateMenu() { return !m_hMenu && Attach(::CreateMenu()); }
+    BOOL CreatePopupMenu() { return !m_hMenu && Attach(::CreatePopupMenu()); }
     BOOL DestroyMenu(); // FALSE when there is no menu
 
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCWSTR lpszNewItem = nullptr) {

@@ -15,8 +15,8 @@ public:
     operator HPEN() const { return static_cast<HPEN>(m_hObject); }
 
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
-        return Attach(::CreatePen(nPenStyle, nWidth, crColor));
+        return !m_hObject && Attach(::CreatePen(nPenStyle, nWidth, crColor));
     }
-    BOOL CreatePenIndirect(LPLOGPEN lpLogPen) { return Attach(::CreatePenIndirect(lpLogPen)); }
+    BOOL CreatePenIndirect(LPLOGPEN lpLogPen) { return !m_hObject && Attach(::CreatePenIndirect(lpLogPen)); }
     int GetLogPen(LOGPEN* pLogPen) const { return GetObject(sizeof(LOGPEN), pLogPen); }
 };
