@@ -95,6 +95,50 @@ template <class TBase> BOOL CSortListT<TBase>::IsAscSorted() const {
     return m_ctlHeader.IsAscSorted();
 }
 
+template <class TBase> void CSortListT<TBase>::ReSort() {
+    SortColumn(GetSortedColumn(), IsAscSorted());
+}
+
+template <class TBase> CSortedHeaderCtrl* CSortListT<TBase>::GetHeaderCtrl() {
+    return &m_ctlHeader;
+}
+
+template <class TBase> void CSortListT<TBase>::SetDeleteItemData(BOOL bDelete) {
+    m_bDeleteItemData = bDelete;
+}
+
+template <class TBase> BOOL CSortListT<TBase>::GetDeleteItemData() const {
+    return m_bDeleteItemData;
+}
+
+template <class TBase> BOOL CSortListT<TBase>::HasExStyle(DWORD dwStyle) const {
+    return (List().GetExtendedStyle() & dwStyle) != 0;
+}
+
+template <class TBase> BOOL CSortListT<TBase>::GetFullRowSel() const {
+    return HasExStyle(LVS_EX_FULLROWSELECT);
+}
+
+template <class TBase> BOOL CSortListT<TBase>::GetGridLine() const {
+    return HasExStyle(LVS_EX_GRIDLINES);
+}
+
+template <class TBase> BOOL CSortListT<TBase>::TrackSelect() const {
+    return HasExStyle(LVS_EX_TRACKSELECT);
+}
+
+template <class TBase> BOOL CSortListT<TBase>::GetHeadDragDrop() const {
+    return HasExStyle(LVS_EX_HEADERDRAGDROP);
+}
+
+template <class TBase> BOOL CSortListT<TBase>::GetInfoTip() const {
+    return HasExStyle(LVS_EX_INFOTIP);
+}
+
+template <class TBase> BOOL CSortListT<TBase>::GetUnderLineHot() const {
+    return HasExStyle(LVS_EX_UNDERLINEHOT);
+}
+
 template <class TBase> void CSortListT<TBase>::SortColumn(int nCol, BOOL bAsc) {
     CListCtrl& list = List();
     if ((list.GetStyle() & LVS_TYPEMASK) == LVS_REPORT) m_ctlHeader.SetSortImage(nCol, bAsc);

@@ -1,6 +1,9 @@
 #include "Harness.h"
 
+#include <algorithm>
+#include <climits>
 #include <map>
+#include <memory>
 #include <ostream>
 
 namespace harness {
@@ -155,6 +158,77 @@ std::wstring GetClipboardText() {
     }
     ::CloseClipboard();
     return text;
+}
+
+MemoryDC::MemoryDC(int cx, int cy) : m_hDC(::CreateCompatibleDC(nullptr)), m_cx(cx), m_cy(cy) {
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy; // top-down
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_bits = static_cast<const DWORD*>(bits);
+    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
+}
+
+MemoryDC::~MemoryDC() {
+    ::SelectObject(m_hDC, m_hOld);
+    ::DeleteObject(m_hBitmap);
+    ::DeleteDC(m_hDC);
+}
+
+void MemoryDC::Fill(COLORREF colour) {
+    HBRUSH brush = ::CreateSolidBrush(colour);
+    RECT rc{0, 0, m_cx, m_cy};
+    ::FillRect(m_hDC, &rc, brush);
+    ::DeleteObject(brush);
+}
+
+COLORREF MemoryDC::At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= m_cx || y >= m_cy) return CLR_INVALID;
+    ::GdiFlush();
+    const DWORD p = m_bits[y * m_cx + x];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+RECT MemoryDC::InkBounds(RECT rc, std::initializer_list<COLORREF> background) const {
+    RECT ink{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (int y = rc.top; y < rc.bottom; ++y) {
+        for (int x = rc.left; x < rc.right; ++x) {
+            const COLORREF c = At(x, y);
+            if (std::find(background.begin(), background.end(), c) != background.end()) continue;
+            ink.left = std::min<LONG>(ink.left, x);
+            ink.top = std::min<LONG>(ink.top, y);
+            ink.right = std::max<LONG>(ink.right, x + 1);
+            ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+        }
+    }
+    return ink.left == INT_MAX ? RECT{0, 0, 0, 0} : ink;
+}
+
+CFont* FontWithSpace(int px) {
+    static std::map<int, std::unique_ptr<CFont>> fonts;
+    auto& font = fonts[px];
+    if (font) return font.get();
+    HDC hDC = ::GetDC(nullptr);
+    for (int height = 6; height < 60 && !font; ++height) {
+        LOGFONTW lf{};
+        lf.lfHeight = -height;
+        lf.lfWeight = FW_NORMAL;
+        lf.lfQuality = NONANTIALIASED_QUALITY;
+        wcscpy(lf.lfFaceName, L"Tahoma");
+        auto candidate = std::make_unique<CFont>();
+        if (!candidate->CreateFontIndirect(&lf)) continue;
+        HGDIOBJ old = ::SelectObject(hDC, candidate->m_hObject);
+        SIZE sz{};
+        ::GetTextExtentPoint32W(hDC, L" ", 1, &sz);
+        ::SelectObject(hDC, old);
+        if (sz.cx == px) font = std::move(candidate);
+    }
+    ::ReleaseDC(nullptr, hDC);
+    return font.get();
 }
 
 } // namespace harness

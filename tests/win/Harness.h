@@ -125,6 +125,42 @@ POINT ToScreen(HWND hWnd, POINT pt);
 
 } // namespace real
 
+// A 32-bit top-down DIB section selected into a memory DC, for checking painted pixels.
+class MemoryDC {
+public:
+    MemoryDC(int cx, int cy);
+    ~MemoryDC();
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    operator HDC() const { return m_hDC; }
+    void Fill(COLORREF colour);
+    COLORREF At(int x, int y) const; // CLR_INVALID outside the bitmap
+    // The bounding box (right and bottom exclusive) of the pixels in rc whose colour is none of
+    // `background`; all 0 when there are none.
+    RECT InkBounds(RECT rc, std::initializer_list<COLORREF> background) const;
+
+private:
+    HDC m_hDC;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
+    const DWORD* m_bits = nullptr;
+    int m_cx, m_cy;
+};
+
+// A font (kept for the whole run) whose space is px pixels wide; null when none is found.
+CFont* FontWithSpace(int px);
+
+// Selects a font into a DC while it lives.
+class ScopedFont {
+public:
+    ScopedFont(HDC hDC, CFont* pFont) : m_hDC(hDC), m_hOld(::SelectObject(hDC, pFont->m_hObject)) {}
+    ~ScopedFont() { ::SelectObject(m_hDC, m_hOld); }
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
+};
+
 } // namespace harness
 
 // Prints a recorded message in a failure report.

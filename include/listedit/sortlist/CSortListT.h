@@ -2,7 +2,8 @@
 //
 // It holds the sort state's header object, the row-data deletion, the colours and state-image width
 // taken from the messages that set them, the focus repainting and the owner-drawn row painting, and
-// works on the list through List(). Applications do not use it directly: CSortListCtrl is this
+// works on the list through List(). Every member is defined in the library (the instantiations are
+// exported from it), none inline. Applications do not use it directly: CSortListCtrl is this
 // behaviour over CXListCtrl; a document view form reuses it over its own list window.
 #pragma once
 #include <listedit/frame/CListCtrl.h>
@@ -21,24 +22,24 @@ public:
     // An exception thrown by CompareItems stops nothing inside the list's sort; it is raised again
     // from here once the sort has returned.
     void SortColumn(int nCol, BOOL bAsc);
-    void ReSort() { SortColumn(GetSortedColumn(), IsAscSorted()); }
+    void ReSort();
     // The sorted column (-1 when none) and the direction, as the header holds them.
     int GetSortedColumn() const;
     BOOL IsAscSorted() const;
-    CSortedHeaderCtrl* GetHeaderCtrl() { return &m_ctlHeader; }
+    CSortedHeaderCtrl* GetHeaderCtrl();
 
     // Non-zero: the list owns every row's data object (a CObject, or null) and deletes it with its
     // row, whether rows go one by one, all at once or with the window.
-    void SetDeleteItemData(BOOL bDelete) { m_bDeleteItemData = bDelete; }
-    BOOL GetDeleteItemData() const { return m_bDeleteItemData; }
+    void SetDeleteItemData(BOOL bDelete);
+    BOOL GetDeleteItemData() const;
 
     // The list's extended styles, read afresh: each returns exactly 0 or 1.
-    BOOL GetFullRowSel() const { return HasExStyle(LVS_EX_FULLROWSELECT); }
-    BOOL GetGridLine() const { return HasExStyle(LVS_EX_GRIDLINES); }
-    BOOL TrackSelect() const { return HasExStyle(LVS_EX_TRACKSELECT); }
-    BOOL GetHeadDragDrop() const { return HasExStyle(LVS_EX_HEADERDRAGDROP); }
-    BOOL GetInfoTip() const { return HasExStyle(LVS_EX_INFOTIP); }
-    BOOL GetUnderLineHot() const { return HasExStyle(LVS_EX_UNDERLINEHOT); }
+    BOOL GetFullRowSel() const;
+    BOOL GetGridLine() const;
+    BOOL TrackSelect() const;
+    BOOL GetHeadDragDrop() const;
+    BOOL GetInfoTip() const;
+    BOOL GetUnderLineHot() const;
 
 protected:
     explicit CSortListT(BOOL bDeleteItemData);
@@ -88,6 +89,6 @@ protected:
 private:
     // The control form is a CListCtrl itself; the view form's list is its own window.
     static constexpr bool kIsControl = std::is_base_of_v<CListCtrl, TBase>;
-    BOOL HasExStyle(DWORD dwStyle) const { return (List().GetExtendedStyle() & dwStyle) != 0; }
+    BOOL HasExStyle(DWORD dwStyle) const;
     std::exception_ptr m_sortError; // the first exception a comparison threw during one sort
 };
