@@ -6,3 +6,4 @@
 #include <listedit/datawnd.h>
 #include <listedit/sortlist.h>
 #include <listedit/proplist.h>
+#include <listedit/condlist.h>

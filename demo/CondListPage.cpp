@@ -1,0 +1,134 @@
+// The condition list: fields of every type code, a condition of a few rows, and what an application
+// reads back from it: the SQL text, and the parameterized form with the values to bind. The editors
+// are open on a row, as after a click on its value.
+#include "DemoPanel.h"
+
+namespace {
+
+class CCondListPanel : public CDemoPanel {
+protected:
+    static constexpr UINT kListId = 3100;
+    static constexpr UINT kRefreshId = 3101;
+    CConditionListCtrl* m_pList = nullptr;
+    CWnd* m_pSql = nullptr;
+    CWnd* m_pParams = nullptr;
+    CStringArray m_cities, m_depts;
+
+    LPCWSTR Title() const override {
+        return L"CConditionListCtrl: a query condition composed row by row (click a row, pick a field; "
+               L"right-click for the menu)";
+    }
+
+    int Fill(int y) override {
+        m_pList = Add<CConditionListCtrl>();
+        m_pList->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, RECT{8, y, 600, y + 200}, this,
+                        kListId);
+        // The labels are Chinese: a font of that character set (Windows has its own; under Wine the
+        // font mapper picks the one setup installs).
+        static CFont chinese; // as long as the process: the list may outlive any one panel member
+        if (!chinese.GetSafeHandle()) {
+            LOGFONTW lf{};
+            ::GetObjectW(Font(), sizeof(lf), &lf);
+            lf.lfCharSet = GB2312_CHARSET;
+            wcscpy(lf.lfFaceName, L"Microsoft YaHei");
+            chinese.CreateFontIndirect(&lf);
+        }
+        m_pList->SetFont(chinese);
+
+        for (LPCWSTR s : {L"01-North", L"02-South", L"03-East"}) m_cities.Add(s);
+        for (LPCWSTR s : {L"Sales", L"IT", L"HR"}) m_depts.Add(s);
+        CStringArray fields;
+        CUIntArray types;
+        CPtrArray values;
+        auto field = [&](LPCWSTR name, UINT type, CStringArray* pValues) {
+            fields.Add(name);
+            types.Add(type);
+            values.Add(pValues);
+        };
+        field(L"NAME", DWT_TEXT, nullptr);
+        field(L"SALARY", DWT_NUMBER, nullptr);
+        field(L"AGE", DWT_INTEGER, nullptr);
+        field(L"BORN", DWT_DATE, nullptr);
+        field(L"SCORE", DWT_NUMBER2, nullptr);
+        field(L"CITY", DWT_LIST, &m_cities);
+        field(L"ACTIVE", DWT_CHECK, nullptr);
+        field(L"DEPT", DWT_COMBO, &m_depts);
+        m_pList->SetFieldList(fields, types, values);
+
+        // Rows as an application restores a saved condition: the six cells and the field's type code.
+        struct Row {
+            LPCWSTR cells[6];
+            int type;
+        };
+        const Row rows[] = {
+            {{L"(", L"NAME", L"象(Like)", L"Sm%", L" ", L"或(or)"}, DWT_TEXT},
+            {{L" ", L"CITY", L"等于(=)", L"01-North", L")", L"与(and)"}, DWT_LIST},
+            {{L" ", L"BORN", L"大于等于(>=)", L"1980-1-1", L" ", L"与(and)"}, DWT_DATE},
+            {{L" ", L"SALARY", L"大于(>)", L"4000.00", L" ", L"与(and)"}, DWT_NUMBER},
+            {{L" ", L"DEPT", L"不等于(<>)", L"O'Neil's", L" ", L"与(and)"}, DWT_COMBO},
+            {{L" ", L"ACTIVE", L"等于(=)", L"1", L" ", L"无"}, DWT_CHECK},
+        };
+        for (int i = 0; i < static_cast<int>(std::size(rows)); ++i) {
+            m_pList->InsertItem(i, rows[i].cells[0]);
+            for (int c = 1; c < 6; ++c) m_pList->SetItemText(i, c, rows[i].cells[c]);
+            m_pList->SetItemData(i, static_cast<DWORD_PTR>(rows[i].type));
+        }
+
+        CRect rcList;
+        m_pList->GetWindowRect(&rcList);
+        ScreenToClient(&rcList);
+        y = rcList.bottom + 8;
+        auto* refresh = Add<CButton>();
+        refresh->Create(L"Read the condition", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, RECT{8, y, 160, y + 24},
+                        this, kRefreshId);
+        refresh->SetFont(Font());
+        AddLabel(L"GetSQLSelectString: the values spliced into the text",
+                 RECT{8, y + 32, Width() - 8, y + 50});
+        m_pSql = AddLabel(L"", RECT{16, y + 52, Width() - 8, y + 88});
+        AddLabel(L"GetSQLSelectParams: placeholders, and the values to bind with their type codes",
+                 RECT{8, y + 96, Width() - 8, y + 114});
+        m_pParams = AddLabel(L"", RECT{16, y + 116, Width() - 8, y + 170});
+        Refresh();
+
+        // The editors open on the second row, as after a click on its value.
+        CRect rcCell;
+        m_pList->GetSubItemRect(1, 3, LVIR_BOUNDS, rcCell);
+        m_pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
+                             MAKELPARAM(rcCell.left + 10, (rcCell.top + rcCell.bottom) / 2));
+        return y + 172;
+    }
+
+    void Refresh() {
+        CString sql;
+        if (!m_pList->GetSQLSelectString(sql)) {
+            m_pSql->SetWindowText(L"(the row being edited has no value yet)");
+            return;
+        }
+        m_pSql->SetWindowText(sql.IsEmpty() ? CString(L"(no condition)") : sql);
+        CString params;
+        CStringArray values;
+        CUIntArray types;
+        m_pList->GetSQLSelectParams(params, values, types);
+        CString text = params + L"\r\nvalues:";
+        for (INT_PTR i = 0; i < values.GetSize(); ++i) {
+            CString one;
+            one.Format(L"%s [%s] (type %u)", i ? L"," : L"", values[i].GetString(), types[i]);
+            text += one;
+        }
+        m_pParams->SetWindowText(text);
+    }
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        if (LOWORD(wParam) == kRefreshId && HIWORD(wParam) == BN_CLICKED) {
+            Refresh();
+            return TRUE;
+        }
+        return CDemoPanel::OnCommand(wParam, lParam);
+    }
+};
+
+const DemoPageRegistrar kPage{{60, L"Condition list", L"condlist", {[]() -> std::unique_ptr<CDemoPanel> {
+                                   return std::make_unique<CCondListPanel>();
+                               }}}};
+
+} // namespace

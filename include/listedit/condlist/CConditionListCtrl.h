@@ -1,0 +1,153 @@
+// CConditionListCtrl: a report list in which the user composes a query condition row by row (left
+// parenthesis, field, comparison, value, right parenthesis, relation to the next row), and from
+// which the application reads back the text of an SQL condition.
+//
+//     CConditionListCtrl list;                          // or SubclassDlgItem + InsertAllColumn()
+//     list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, rect, pParent, IDC_QUERY);
+//     CStringArray cities;                              // a list field compares by the code
+//     cities.Add(L"01-North");                          // before its first "-"
+//     list.AddFieldString(L"NAME", DWT_TEXT, nullptr);
+//     list.AddFieldString(L"CITY", DWT_LIST, &cities);
+//     ... the user composes rows ...
+//     CString sql; CStringArray values; CUIntArray types;
+//     if (list.GetSQLSelectParams(sql, values, types)) Bind(sql, values, types);
+//
+// Shape: the list always ends with one empty entry row; every row above it is a committed
+// condition. The user clicks the entry row, picks a field (the other editors then appear), fills
+// them in, and a click elsewhere (or a call to GetSQLSelectString) commits the row. The column
+// titles, comparison and relation labels and menu entries are the control's own Chinese texts.
+//
+// The parent should be a framework window (CWnd), which sends the row-height request and the
+// drawing requests back to the control; under another parent the list keeps its default row
+// height.
+//
+// Choices where the behaviour would otherwise be open:
+// - The entry row is protected: DeleteCurrent (the Delete key in a box, the menu's "删除") with the
+//   entry row current only closes the editors, so the list never loses its last, empty row. Insert
+//   with the entry row current adds a default condition just above it.
+// - If InsertAllColumn fails (a column or an editor cannot be made) the columns and editors are
+//   removed again and the control has no editors: clicks, keys and row operations then do
+//   nothing, and the SQL text is empty. A later InsertAllColumn may try again.
+// - The editors follow their row for every vertical scroll request and for the mouse wheel.
+// - A click on a condition row outside the six columns puts the focus into the value editor.
+// - Escape closes the editors only while a row is being edited; otherwise it goes on (to a
+//   dialog, say).
+// - A font set on the list (WM_SETFONT) reaches the editors, and the rows take its height.
+// - Field-list members need the control's window: before it exists AddFieldString adds nothing.
+#pragma once
+#include <listedit/datawnd/CDataWnd.h>
+#include <listedit/frame/Arrays.h>
+#include <listedit/frame/CComboBox.h>
+#include <listedit/frame/CListCtrl.h>
+
+class LISTEDIT_API CConditionListCtrl : public CListCtrl {
+    DECLARE_DYNAMIC(CConditionListCtrl)
+public:
+    CConditionListCtrl();
+    ~CConditionListCtrl() override;
+
+    // ---- fields: name, type code (DWT_*) and the values offered for it ----
+    // Appends a field; the control keeps its own copy of *pValues (null: no values). The name is
+    // also the column name written into the SQL text.
+    void AddFieldString(const wchar_t* lpszField, UINT nType, const CStringArray* pValues = nullptr);
+    // Removes every field, and with them every condition row.
+    void ClearFieldList();
+    // Replaces the fields: field i is arrFields[i] with type arrTypes[i] and the value list that
+    // arrValues[i] points to (null: none). A shorter arrTypes or arrValues raises
+    // CInvalidArgException at the first missing index; the fields before it stay added.
+    void SetFieldList(const CStringArray& arrFields, const CUIntArray& arrTypes, const CPtrArray& arrValues);
+    // The same with each value list's address in a DWORD, which holds an address only below 4 GiB
+    // (always in a 32-bit program, seldom in a 64-bit one): prefer the CPtrArray form.
+#ifdef _WIN64
+    [[deprecated("a DWORD cannot hold a 64-bit address: use SetFieldList(const CStringArray&, const "
+                 "CUIntArray&, const CPtrArray&)")]]
+#endif
+    void
+    SetFieldList(const CStringArray& arrFields, const CUIntArray& arrTypes, const CDWordArray& arrValues);
+    // The same as triples (name, UINT type, const CStringArray* values) ending with a null name:
+    //     list.SetFieldList(L"NAME", DWT_TEXT, nullptr, L"AGE", DWT_INTEGER, nullptr, nullptr);
+    void SetFieldList(const wchar_t* lpszField, UINT nType, const CStringArray* pValues, ...);
+    void GetFieldListArray(CStringArray& arrFields) const;
+    // Field nIndex's type code and its own value list (changes to it reach the value editor the
+    // next time it opens). An index that names no field raises CInvalidArgException.
+    int GetFieldListItemType(int nIndex) const;
+    CStringArray& GetFieldListItemValueArray(int nIndex) const;
+
+    // ---- the condition ----
+    // Commits the row being edited, then writes the condition (without WHERE) into strSQL: each
+    // value copied unchanged between quotes for text, date, list (its code before the first "-")
+    // and combo fields, bare for numbers and check states. Returns 1, or 0 with strSQL untouched
+    // when the row being edited has an empty value.
+    int GetSQLSelectString(CString& strSQL);
+    // The same condition with a "?" for each value, and the values in order (list values cut at
+    // their first "-", numbers and check states as their text) with each field's type code beside
+    // them. Prefer it whenever the text goes to a database: bound values are only ever values,
+    // while GetSQLSelectString splices what the user typed into the statement, so a quote in a
+    // value breaks it and a value such as x' OR '1'='1 changes what it selects. The type codes let
+    // numbers (DWT_NUMBER, DWT_INTEGER, DWT_NUMBER2, DWT_CHECK) be bound as numbers. Same result
+    // and failure as GetSQLSelectString; arrays untouched on 0.
+    int GetSQLSelectParams(CString& strSQL, CStringArray& arrValues, CUIntArray& arrTypes);
+
+    // ---- rows (each also reached through keys and the context menu) ----
+    // Adds a default condition (first field, "等于(=)", empty value) at the row being edited and
+    // opens the editors on it; nothing when no row is being edited.
+    virtual void Insert();
+    // Removes every condition row and closes the editors.
+    virtual void Clear();
+    // Deletes the condition row being edited (see the entry-row choice above).
+    virtual void DeleteCurrent();
+    // Makes the six columns, the editors and the entry row, once; returns 0 on failure. Called on
+    // creation; call it yourself after subclassing a list from a dialog template.
+    virtual int InsertAllColumn();
+
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    // How a value is written into the text of GetSQLSelectString; override to change quoting.
+    virtual CString GetStringByType(const wchar_t* lpszValue, int nType);
+    virtual void HideAllChild();
+    // Copies the editors into the row being edited (a new row when it is the entry row); 0 when the
+    // value is empty, 1 otherwise (also when there is nothing to commit).
+    virtual int InsertItemValue();
+    // Loads the row being edited into the editors.
+    virtual void SetValue();
+    // Moves the editors to row nItem; shows all (or only the field box) unless bKeepVisibility.
+    virtual void MoveAllChild(int nItem, int bShowAll, int bKeepVisibility);
+    // The SQL word of a comparison or relation label with a space on each side (" = ", " and ").
+    CString GetConditionString(const wchar_t* lpszCondition);
+
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
+    void PreSubclassWindow() override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+    int OnCreate(LPCREATESTRUCTW lpCreateStruct);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnRButtonDown(UINT nFlags, CPoint point);
+    void OnDestroy();
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    void OnSelchangeFieldlist();
+    void OnCommandMenu(UINT nID);
+
+    int m_nCurItem = -1;          // the row the editors are on; -1 for none
+    BOOL m_bHasFieldList = FALSE; // a field exists: left clicks open the editors
+    CComboBox m_cbFieldList;      // 1002, column 1
+    CComboBox m_cbCondition;      // 1003, column 2
+    CComboBox m_cbRelation;       // 1005, column 5
+    CComboBox m_cbLeftBracket;    // 1001, column 0
+    CComboBox m_cbRightBracket;   // 1006, column 4
+    CDataWnd* m_pDataWnd;         // 1004, column 3; deletes itself with its window
+
+private:
+    template <class GetValues>
+    void SetFieldListFrom(const CStringArray&, const CUIntArray&, const GetValues&);
+    void ReleaseFieldRecords();
+    bool HasEditors() const;
+    void FollowRow();
+    template <class Sink> int BuildCondition(Sink&& sink);
+
+    DECLARE_MESSAGE_MAP()
+};
