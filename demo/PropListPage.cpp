@@ -75,7 +75,7 @@ protected:
             {L"Discount rate", DWT_NUMBER2, L"0.05", nullptr},
             {L"Colour", DWT_LIST, nullptr, &colours},
             {L"Gift wrapped", DWT_CHECK, L"1", nullptr},
-            {L"City in which the parcel is to be handed over", DWT_COMBO, nullptr, &cities},
+            {L"City in which the parcel is to be handed over to its receiver", DWT_COMBO, nullptr, &cities},
         };
         std::vector<std::unique_ptr<CStringArray>> singles;
         for (const auto& r : rows) {
