@@ -116,6 +116,11 @@ public:
                 if (!save(name + L"-" + shot.name)) return false;
                 extra += name + L"-" + shot.name + L"\n";
             }
+            // A title tip a shot left under the mouse would otherwise float over the next pages, which
+            // the demo switches to without the mouse ever leaving the cell.
+            ::SetCursorPos(0, 0);
+            for (HWND tip = nullptr; (tip = ::FindWindowExW(nullptr, tip, L"kvt_MFCCtrlTitleTip", nullptr));)
+                if (::IsWindowVisible(tip)) ::ShowWindow(tip, SW_HIDE);
         }
         auto write = [&](LPCWSTR file, const std::wstring& text) {
             FILE* f = ::_wfopen((dir + file).c_str(), L"w");
