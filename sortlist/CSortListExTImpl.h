@@ -14,7 +14,9 @@ template <class TBase> int CSortListExT<TBase>::InsertItem(int nItem, CItemData*
     lvi.iItem = nItem;
     lvi.pszText = LPSTR_TEXTCALLBACKW;
     lvi.lParam = reinterpret_cast<LPARAM>(pData);
-    return this->List().InsertItem(&lvi);
+    // Straight to the list view's own procedure: no handler of these lists takes LVM_INSERTITEM,
+    // and a bulk fill should not pay a dispatch through every message map for each row.
+    return static_cast<int>(this->List().DefWindowProc(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&lvi)));
 }
 
 template <class TBase> int CSortListExT<TBase>::CompareItems(CObject* pItem1, CObject* pItem2) {
