@@ -59,16 +59,7 @@ int CListCtrl::InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, 
 
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCWSTR lpszItem, int nImage, UINT nState,
                         UINT nStateMask, LPARAM lParam) {
-    LVITEMW item{};
-    item.mask = nMask;
-    item.iItem = nItem;
-    item.iSubItem = nSubItem;
-    item.pszText = const_cast<LPWSTR>(lpszItem);
-    item.iImage = nImage;
-    item.state = nState;
-    item.stateMask = nStateMask;
-    item.lParam = lParam;
-    return SetItem(&item);
+    return SetItem(nItem, nSubItem, nMask, lpszItem, nImage, nState, nStateMask, lParam, 0);
 }
 
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCWSTR lpszItem, int nImage, UINT nState,
