@@ -85,13 +85,15 @@ protected:
                            this, nID);
             button->SetFont(Font());
         }
-        m_pSaved = AddLabel(L"(nothing saved yet)", RECT{328, y + 4, Width() - 8, y + 22});
         AddLabel(L"GetSQLSelectString: the values spliced into the text",
                  RECT{8, y + 32, Width() - 8, y + 50});
         m_pSql = AddLabel(L"", RECT{16, y + 52, Width() - 8, y + 88});
         AddLabel(L"GetSQLSelectParams: placeholders, and the values to bind with their type codes",
                  RECT{8, y + 96, Width() - 8, y + 114});
         m_pParams = AddLabel(L"", RECT{16, y + 116, Width() - 8, y + 170});
+        AddLabel(L"Save: GetSQLSelectString stored; Restore: SetSQLSelectString sets it back as rows",
+                 RECT{8, y + 178, Width() - 8, y + 196});
+        m_pSaved = AddLabel(L"(nothing saved yet)", RECT{16, y + 198, Width() - 8, y + 234});
         Refresh();
 
         // The editors open on the second row, as after a click on its value.
@@ -99,7 +101,7 @@ protected:
         m_pList->GetSubItemRect(1, 3, LVIR_BOUNDS, rcCell);
         m_pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
                              MAKELPARAM(rcCell.left + 10, (rcCell.top + rcCell.bottom) / 2));
-        return y + 172;
+        return y + 236;
     }
 
     void Refresh() {

@@ -24,6 +24,12 @@ const std::vector<ParseField> kFields = {
     {L"", 3, {}},
 };
 
+// Whole terms and joints, so that long conditions that read are common, and pieces of tokens and raw
+// characters, so that near misses are too.
+const wchar_t* const kTerms[] = {L"NAME = 'x'",          L"AGE > 1",    L"城市 = '01'",
+                                 L"[Order Date] <= 'd'", L"ACTIVE = ?", L"DEPT Not Like 'I''T'",
+                                 L"Order=-.5",           L"name like ?"};
+const wchar_t* const kJoints[] = {L" and ", L" or ", L"(", L")", L" ) ", L"OR"};
 const wchar_t* const kPieces[] = {
     L"NAME", L"AGE", L"Order", L"Order Date", L"城市", L"DEPT", L" ",   L"\t",  L"(",   L")",      L"'",
     L"''",   L"=",   L"<>",    L"<",          L">",    L"Like", L"Not", L"and", L"or",  L"?",      L"1",
@@ -54,10 +60,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     std::wstring text;
     while (in.remaining_bytes() > 0) {
-        if (in.ConsumeBool())
+        switch (in.ConsumeIntegralInRange(0, 3)) {
+        case 0:
+            text += in.PickValueInArray(kTerms);
+            break;
+        case 1:
+            text += in.PickValueInArray(kJoints);
+            break;
+        case 2:
             text += in.PickValueInArray(kPieces);
-        else
+            break;
+        default:
             text += static_cast<wchar_t>(in.ConsumeIntegral<uint16_t>());
+            break;
+        }
     }
     ParseOptions options;
     options.parameters = values;
