@@ -521,9 +521,14 @@ CString CConditionListCtrl::GetSQLParseError(int* pnPos) const {
 
 int CConditionListCtrl::ReadCondition(LPCWSTR lpszSQL, std::span<const std::wstring> values,
                                       std::span<const int> types) {
+    if (!HasEditors()) { // no window, no field list, no rows to replace
+        m_strParseError = L"the condition list has no window";
+        m_nParseErrorPos = 0;
+        return 0;
+    }
     std::vector<ct::ParseField> fields;
     CString strName;
-    for (int i = 0, n = m_cbFieldList.GetSafeHwnd() ? m_cbFieldList.GetCount() : 0; i < n; ++i) {
+    for (int i = 0, n = m_cbFieldList.GetCount(); i < n; ++i) {
         const CFieldItemData& record = RecordOf(m_cbFieldList, i);
         m_cbFieldList.GetLBText(i, strName);
         ct::ParseField& field = fields.emplace_back();

@@ -337,43 +337,28 @@ int RelationOfWord(std::wstring_view word) {
 }
 
 std::wstring ParseErrorMessage(ParseErrorCode code) {
-    switch (code) {
-    case ParseErrorCode::kNone:
-        return {};
-    case ParseErrorCode::kExpectedField:
-        return L"a field name is missing";
-    case ParseErrorCode::kUnknownField:
-        return L"the field is not in the field list";
-    case ParseErrorCode::kExpectedComparison:
-        return L"expected a comparison: =, <>, >, <, >=, <=, Like or Not Like";
-    case ParseErrorCode::kExpectedValue:
-        return L"the value is missing";
-    case ParseErrorCode::kExpectedText:
-        return L"the field takes its value in single quotes";
-    case ParseErrorCode::kExpectedNumber:
-        return L"the field takes a number";
-    case ParseErrorCode::kUnclosedQuote:
-        return L"the quoted value is not closed";
-    case ParseErrorCode::kNotInList:
-        return L"the value is not in the field's list";
-    case ParseErrorCode::kNoParameter:
-        return L"no value is left for this placeholder";
-    case ParseErrorCode::kParameterType:
-        return L"the value for this placeholder has another type code than its field";
-    case ParseErrorCode::kExtraParameters:
-        return L"there are more values than placeholders";
-    case ParseErrorCode::kExpectedRelation:
-        return L"expected and, or, or the end of the condition";
-    case ParseErrorCode::kSecondOpen:
-        return L"a condition opens one parenthesis at most";
-    case ParseErrorCode::kSecondClose:
-        return L"only the last condition closes more than one parenthesis";
-    case ParseErrorCode::kStrayClose:
-        return L"the parenthesis closes nothing";
-    case ParseErrorCode::kUnclosedOpen:
-        return L"the parenthesis is not closed";
-    }
-    return {};
+    // By ParseErrorCode.
+    static constexpr std::wstring_view kMessages[] = {
+        L"",
+        L"a field name is missing",
+        L"the field is not in the field list",
+        L"expected a comparison: =, <>, >, <, >=, <=, Like or Not Like",
+        L"the value is missing",
+        L"the field takes its value in single quotes",
+        L"the field takes a number",
+        L"the quoted value is not closed",
+        L"the value is not in the field's list",
+        L"no value is left for this placeholder",
+        L"the value for this placeholder has another type code than its field",
+        L"there are more values than placeholders",
+        L"expected and, or, or the end of the condition",
+        L"a condition opens one parenthesis at most",
+        L"only the last condition closes more than one parenthesis",
+        L"the parenthesis closes nothing",
+        L"the parenthesis is not closed",
+    };
+    static_assert(std::size(kMessages) == static_cast<std::size_t>(ParseErrorCode::kUnclosedOpen) + 1);
+    return std::wstring(kMessages[static_cast<std::size_t>(code)]);
 }
 
 ParseResult ParseCondition(std::wstring_view text, std::span<const ParseField> fields,

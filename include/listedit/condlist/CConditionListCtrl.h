@@ -11,6 +11,8 @@
 //     ... the user composes rows ...
 //     CString sql; CStringArray values; CUIntArray types;
 //     if (list.GetSQLSelectParams(sql, values, types)) Bind(sql, values, types);
+//     list.GetSQLSelectString(sql); Store(sql);         // a saved condition ...
+//     list.SetSQLSelectString(Load());                   // ... shown again as rows
 //
 // Shape: the list always ends with one empty entry row; every row above it is a committed
 // condition. The user clicks the entry row, picks a field (the other editors then appear), fills
@@ -121,7 +123,9 @@ public:
     // others as numbers. Keywords are read in any case, blanks anywhere between tokens. A row
     // holds at most one "(" and one ")": text that needs more, or anything else outside what the
     // control writes, is refused with 0 and the rows stay as they were (GetSQLParseError tells
-    // why and where). Values are taken as text, as the editors take them.
+    // why and where). Values are taken as text, as the editors take them. Before the control has
+    // its window it takes nothing (0). Values are read as the control writes them by default,
+    // whatever a subclass's GetStringByType writes.
     int SetSQLSelectString(LPCWSTR lpszSQL);
     // The same for the parameterized form, as GetSQLSelectParams gives it: each "?" takes the next
     // value, whose type code must be its field's; number values must be numbers; every value must
