@@ -122,10 +122,10 @@ public:
     // doubled quote is one quote; a list value by the code before the "-" of one of its entries),
     // others as numbers. Keywords are read in any case, blanks anywhere between tokens. A row
     // holds at most one "(" and one ")": text that needs more, or anything else outside what the
-    // control writes, is refused with 0 and the rows stay as they were (GetSQLParseError tells
-    // why and where). Values are taken as text, as the editors take them. Before the control has
-    // its window it takes nothing (0). Values are read as the control writes them by default,
-    // whatever a subclass's GetStringByType writes.
+    // control writes, is refused with 0, and the rows and any edit in progress stay as they were
+    // (GetSQLParseError tells why and where). Values are taken as text, as the editors take them.
+    // Before the control has its window it takes nothing (0). Values are read as the control
+    // writes them by default, whatever a subclass's GetStringByType writes.
     int SetSQLSelectString(LPCWSTR lpszSQL);
     // The same for the parameterized form, as GetSQLSelectParams gives it: each "?" takes the next
     // value, whose type code must be its field's; number values must be numbers; every value must
