@@ -1,0 +1,42 @@
+// CListView: a view whose window is a list-view control ("SysListView32"), for showing rows as the
+// content of a frame. GetListCtrl gives the view's own window as a CListCtrl, so every list
+// operation works on the view:
+//
+//     CListCtrl& list = pView->GetListCtrl();
+//     list.InsertColumn(0, L"Name");
+//
+// Owner-drawn rows come back to the view's DrawItem and MeasureItem, as for a CListCtrl.
+#pragma once
+#include "CCtrlView.h"
+#include "CListCtrl.h"
+
+class LISTEDIT_API CListView : public CCtrlView {
+    DECLARE_DYNCREATE(CListView)
+public:
+    CListCtrl& GetListCtrl() const;
+
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+
+protected:
+    CListView();
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+    // A wrapper object of the view's own window: it is not the window's object (the view is), so
+    // it neither receives the window's messages nor destroys it; it passes what it sends to the
+    // list view's own procedure.
+    template <class TList> class CWindowAlias : public TList {
+    public:
+        CWindowAlias() = default;
+        ~CWindowAlias() override { this->m_hWnd = nullptr; }
+        TList& Of(const CWnd& owner, WNDPROC pfnSuper) {
+            this->m_hWnd = owner.m_hWnd;
+            this->m_pfnSuper = pfnSuper;
+            return *this;
+        }
+    };
+    WNDPROC ListProc() const { return m_pfnSuper; }
+
+private:
+    mutable CWindowAlias<CListCtrl> m_list;
+};
