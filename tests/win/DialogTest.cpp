@@ -8,7 +8,6 @@ using namespace harness;
 
 namespace {
 
-constexpr int kStillOpen = ScriptedDialog::kStillOpen;
 enum : WORD { IDC_FIRST = 10, IDC_SECOND, IDC_PROPS, IDC_QUERY };
 
 class ListsDialog : public ScriptedDialog {
@@ -16,20 +15,19 @@ public:
     CPropertyListCtrl m_props;
     CConditionListCtrl m_query;
 
-    // The row the property list's data window lies over; -1 while it is hidden.
-    int EditedRow() {
+    // Whether the property list's data window is shown over row `row`.
+    bool Editing(int row) {
         HWND hData = ::GetDlgItem(m_props.m_hWnd, 100);
         CRect rc, rcRow;
         ::GetWindowRect(hData, &rc);
         m_props.ScreenToClient(&rc);
-        for (int row = 0; ::IsWindowVisible(hData) && row < m_props.GetItemCount(); ++row)
-            if (m_props.GetItemRect(row, &rcRow, LVIR_BOUNDS) && rcRow.PtInRect(rc.CenterPoint())) return row;
-        return -1;
+        m_props.GetItemRect(row, &rcRow, LVIR_BOUNDS);
+        return ::IsWindowVisible(hData) && rcRow.PtInRect(rc.CenterPoint());
     }
-    void ClickValue(int row) {
+    static void Click(CListCtrl& list, int row, int col) {
         CRect rc;
-        m_props.GetSubItemRect(row, 1, LVIR_BOUNDS, rc);
-        real::Click(m_props.m_hWnd, {rc.left + 5, rc.CenterPoint().y});
+        list.GetSubItemRect(row, col, LVIR_BOUNDS, rc);
+        real::Click(list.m_hWnd, {rc.left + 5, rc.CenterPoint().y});
     }
 
 protected:
@@ -53,60 +51,49 @@ TEST_F(WindowTest, ModalDialogGivesControlsTheirKeysFirst) {
         .Control(WC_LISTVIEWW, L"", IDC_QUERY, {5, 125, 325, 175}, WS_TABSTOP | WS_BORDER)
         .Control(L"Button", L"OK", IDOK, {200, 180, 250, 194}, WS_TABSTOP | BS_DEFPUSHBUTTON)
         .Control(L"Button", L"Cancel", IDCANCEL, {260, 180, 310, 194}, WS_TABSTOP);
+    using Step = std::function<bool(ListsDialog&)>;
+    const Step focusFirst = [](ListsDialog& d) {
+        return ::SetFocus(::GetDlgItem(d.m_hWnd, IDC_FIRST)), true;
+    };
+    const Step editFirstRow = [](ListsDialog& d) { return d.Click(d.m_props, 0, 1), d.Editing(0); };
+    // A condition row with a field chosen and the focus in its value editor.
+    const Step editCondition = [](ListsDialog& d) {
+        d.Click(d.m_query, 0, 1);
+        real::Click(::GetDlgItem(d.m_query.m_hWnd, 1002), {10, 5}); // drops the fields down
+        real::Key(VK_DOWN);
+        real::Key(VK_RETURN); // NAME: the value editor shows
+        real::Click(::GetWindow(::GetDlgItem(d.m_query.m_hWnd, 1004), GW_CHILD), {5, 5});
+        return ::IsChild(d.m_query.m_hWnd, ::GetFocus()) != FALSE;
+    };
     struct Case {
         const char* what;
-        std::function<void(ListsDialog&)> script;
+        Step before;
+        UINT key;
+        Step after;
         INT_PTR result;
-    };
-    const Case cases[] = {
-        {"Tab on a plain control moves the focus",
-         [](ListsDialog& d) {
-             ::SetFocus(::GetDlgItem(d.m_hWnd, IDC_FIRST));
-             real::Key(VK_TAB);
-             EXPECT_EQ(::GetFocus(), ::GetDlgItem(d.m_hWnd, IDC_SECOND));
-         },
-         kStillOpen},
-        {"Tab in the property list moves its edit",
-         [](ListsDialog& d) {
-             d.ClickValue(0);
-             ASSERT_EQ(d.EditedRow(), 0);
-             real::Key(VK_TAB);
-             EXPECT_EQ(d.EditedRow(), 1);
-         },
-         kStillOpen},
-        {"Enter in the property list moves its edit, not the default button",
-         [](ListsDialog& d) {
-             d.ClickValue(0);
-             real::Key(VK_RETURN);
-             EXPECT_EQ(d.EditedRow(), 1);
-         },
-         kStillOpen},
-        {"Escape in the condition list cancels its row edit",
-         [](ListsDialog& d) {
-             CRect rc;
-             d.m_query.GetSubItemRect(0, 1, LVIR_BOUNDS, rc);
-             real::Click(d.m_query.m_hWnd, {rc.left + 5, rc.CenterPoint().y});
-             HWND hField = ::GetDlgItem(d.m_query.m_hWnd, 1002);
-             real::Click(hField, {10, 5}); // drops the field list down
-             real::Key(VK_DOWN);
-             real::Key(VK_RETURN); // NAME: the value editor shows
-             real::Click(::GetWindow(::GetDlgItem(d.m_query.m_hWnd, 1004), GW_CHILD), {5, 5});
-             ASSERT_TRUE(::IsChild(d.m_query.m_hWnd, ::GetFocus()));
-             real::Key(VK_ESCAPE);
-             EXPECT_FALSE(::IsWindowVisible(hField));
-         },
-         kStillOpen},
-        {"Escape elsewhere cancels the dialog",
-         [](ListsDialog& d) {
-             ::SetFocus(::GetDlgItem(d.m_hWnd, IDC_FIRST));
-             real::Key(VK_ESCAPE);
-         },
+    } const cases[] = {
+        {"Tab on a plain control moves the focus", focusFirst, VK_TAB,
+         [](ListsDialog& d) { return ::GetFocus() == ::GetDlgItem(d.m_hWnd, IDC_SECOND); },
+         ScriptedDialog::kStillOpen},
+        {"Tab in the property list moves its edit", editFirstRow, VK_TAB,
+         [](ListsDialog& d) { return d.Editing(1); }, ScriptedDialog::kStillOpen},
+        {"Enter there too, and presses no button", editFirstRow, VK_RETURN,
+         [](ListsDialog& d) { return d.Editing(1); }, ScriptedDialog::kStillOpen},
+        {"Escape in a condition row cancels the row", editCondition, VK_ESCAPE,
+         [](ListsDialog& d) { return !::IsWindowVisible(::GetDlgItem(d.m_query.m_hWnd, 1002)); },
+         ScriptedDialog::kStillOpen},
+        {"Escape elsewhere cancels the dialog", focusFirst, VK_ESCAPE, [](ListsDialog&) { return true; },
          IDCANCEL},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ListsDialog dlg;
-        dlg.script = [&c](ScriptedDialog& d) { c.script(static_cast<ListsDialog&>(d)); };
+        dlg.script = [&c](ScriptedDialog& d) {
+            auto& lists = static_cast<ListsDialog&>(d);
+            ASSERT_TRUE(c.before(lists));
+            real::Key(c.key);
+            EXPECT_TRUE(c.after(lists));
+        };
         ASSERT_TRUE(dlg.InitModalIndirect(tpl.get(), &host));
         EXPECT_EQ(dlg.DoModal(), c.result);
         EXPECT_EQ(dlg.m_hWnd, nullptr);

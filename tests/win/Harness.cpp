@@ -529,6 +529,12 @@ BOOL ScriptedDialog::OnInitDialog() {
 }
 
 LRESULT ScriptedDialog::OnScript(WPARAM, LPARAM) {
+    // A window just shown and activated still has pointer traffic of its own under way; the
+    // script's first click waits until that has passed.
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < 1000 &&
+           ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 200, QS_ALLINPUT) == WAIT_OBJECT_0)
+        Pump();
     if (script) script(*this);
     if (ContinueModal()) EndDialog(kStillOpen);
     return 0;
