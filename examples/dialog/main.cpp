@@ -117,25 +117,17 @@ LRESULT CExampleDialog::OnSelfCheck(WPARAM, LPARAM) {
 class CExampleApp : public CWinApp {
 public:
     BOOL InitInstance() override {
-        auto* pDialog = new CExampleDialog;
-        if (!pDialog->Create(IDD_MAIN)) {
-            delete pDialog;
-            return FALSE;
-        }
-        m_pDialog.reset(pDialog);
-        m_pMainWnd = pDialog;
-        pDialog->ShowWindow(m_nCmdShow);
+        if (!m_dialog.Create(IDD_MAIN)) return FALSE;
+        m_pMainWnd = &m_dialog; // closing it ends Run
+        m_dialog.ShowWindow(m_nCmdShow);
         if (std::wstring_view(m_lpCmdLine).find(L"--self-check") != std::wstring_view::npos)
-            pDialog->PostMessage(WM_APP);
+            m_dialog.PostMessage(WM_APP);
         return TRUE;
     }
-    int ExitInstance() override {
-        m_pDialog.reset();
-        return selfcheck::g_failures ? 1 : CWinApp::ExitInstance();
-    }
+    int ExitInstance() override { return selfcheck::g_failures ? 1 : CWinApp::ExitInstance(); }
 
 private:
-    std::unique_ptr<CExampleDialog> m_pDialog;
+    CExampleDialog m_dialog;
 };
 
 CExampleApp theApp;

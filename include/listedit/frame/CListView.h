@@ -22,9 +22,10 @@ protected:
     CListView();
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
-    // A wrapper object of the view's own window: it is not the window's object (the view is), so
-    // it neither receives the window's messages nor destroys it; it passes what it sends to the
-    // list view's own procedure.
+    // A wrapper object of the view's own window, as GetListCtrl hands out: it is not the window's
+    // object (the view is), so it neither receives the window's messages nor destroys it, and what
+    // it passes on goes to the list view's own procedure (ListProc). A derived view may hand out a
+    // richer list class the same way.
     template <class TList> class CWindowAlias : public TList {
     public:
         CWindowAlias() = default;
@@ -35,7 +36,7 @@ protected:
             return *this;
         }
     };
-    WNDPROC ListProc() const { return m_pfnSuper; }
+    WNDPROC ListProc() const { return m_pfnSuper; } // the list view's own procedure
 
 private:
     mutable CWindowAlias<CListCtrl> m_list;
