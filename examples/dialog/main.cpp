@@ -23,6 +23,7 @@ protected:
     CPropertyListCtrl m_props;
     CSortListCtrlEx m_files;
     CConditionListCtrl m_query;
+    CFont m_chinese;
 
     DECLARE_MESSAGE_MAP()
 };
@@ -68,8 +69,15 @@ BOOL CExampleDialog::OnInitDialog() {
         m_files.InsertItem(m_files.GetItemCount(), pRow);
     }
 
-    // A condition list taken from a template gets its columns and editors before its fields.
+    // A condition list taken from a template gets its columns and editors before its fields. Its
+    // labels are Chinese: a font of that character set (the system's font mapper picks one).
     m_query.SubclassDlgItem(IDC_QUERY, this);
+    LOGFONTW lf{};
+    ::GetObjectW(GetFont(), sizeof(lf), &lf);
+    lf.lfCharSet = GB2312_CHARSET;
+    wcscpy(lf.lfFaceName, L"Microsoft YaHei");
+    m_chinese.CreateFontIndirect(&lf);
+    m_query.SetFont(m_chinese);
     m_query.InsertAllColumn();
     m_query.AddFieldString(L"NAME", DWT_TEXT, nullptr);
     return TRUE;
