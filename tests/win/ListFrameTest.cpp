@@ -43,24 +43,14 @@ void Paint(CWnd& wnd) {
 
 TEST_F(ListFrameTest, OwnerDrawnListIsMeasuredFromCreationAndDrawsItsRows) {
     const DWORD style = WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED;
-    struct Case {
-        const char* name;
-        bool inPanel; // parent: the host, or a plain framework window inside it
-        std::function<BOOL(CListCtrl&, CWnd*)> create;
-    };
-    const Case cases[] = {
-        {"Create", false, [&](CListCtrl& l, CWnd* p) { return l.Create(style, Rect(0, 0, 300, 200), p, 7); }},
-        {"CreateEx in a panel", true,
-         [&](CListCtrl& l, CWnd* p) {
-             return l.CreateEx(WS_EX_CLIENTEDGE, style, Rect(0, 0, 300, 200), p, 7);
-         }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    // Create on the host, and CreateEx on a plain framework window inside it.
+    for (DWORD exStyle : {DWORD(0), DWORD(WS_EX_CLIENTEDGE)}) {
+        SCOPED_TRACE(exStyle);
         CWnd panel;
         ASSERT_TRUE(panel.Create(L"STATIC", L"", WS_CHILD | WS_VISIBLE, Rect(0, 0, 320, 220), &host, 1));
         RecordingList list;
-        ASSERT_TRUE(c.create(list, c.inPanel ? &panel : &host));
+        ASSERT_TRUE(exStyle ? list.CreateEx(exStyle, style, Rect(0, 0, 300, 200), &panel, 7)
+                            : list.Create(style, Rect(0, 0, 300, 200), &host, 7));
         EXPECT_GE(list.measured, 1); // asked while the window was being created
         list.InsertColumn(0, L"A", LVCFMT_LEFT, 100);
         for (int i = 0; i < 3; ++i) list.InsertItem(i, L"row");

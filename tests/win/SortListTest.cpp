@@ -13,7 +13,6 @@ using Texts = std::vector<std::wstring>;
 // Exposes what the tests look at; compares as numbers when asked to.
 class TestSortList : public CSortListCtrlEx {
 public:
-    using CSortListCtrlEx::DrawItem;
     using CSortListCtrlEx::m_cxStateImageOffset;
     int compares = 0;
     bool numeric = false;
@@ -368,8 +367,7 @@ TEST_F(SortListTest, RowPaintsBandTextsAndFocus) {
         list.ModifyStyle(LVS_SHOWSELALWAYS, c.showSelAlways);
         c.focus ? list.SetFocus() : host.SetFocus();
         dc.Fill(RGB(255, 0, 255));
-        DRAWITEMSTRUCT dis{ODT_LISTVIEW, 1, 0, ODA_DRAWENTIRE, 0, list, dc, bounds, 0};
-        list.DrawItem(&dis);
+        DrawRow(list, dc, 0);
         EXPECT_EQ(dc.At(label.left - 1, mid), RGB(255, 0, 255)); // the band starts at the label
         EXPECT_EQ(dc.At(label.left + 1, mid), c.band);
         EXPECT_EQ(dc.At(bounds.right - 3, bounds.top + 3), c.band);
