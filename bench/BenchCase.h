@@ -36,7 +36,7 @@ struct Case {
     // Creates the controls of both sides as children of host (client area kHostWidth x kHostHeight)
     // and returns the two runs; called once per case, the controls go when the Sides are destroyed.
     std::function<Sides(CWnd& host, int size)> setup;
-    std::string baseline; // what the bare side does, in a few words (for the report)
+    std::string baseline = {}; // what the bare side does, in a few words (for the report)
 };
 
 inline constexpr int kHostWidth = 800;
