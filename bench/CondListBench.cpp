@@ -37,17 +37,21 @@ void AddFields(CConditionListCtrl& list) {
                       static_cast<UINT>(DWT_LIST), nullptr, nullptr);
 }
 
+// The two sides of a case where painting counts sit one above the other, both in full view.
+constexpr RECT kUpper{0, 0, 660, 290};
+constexpr RECT kLower{0, 300, 660, 590};
+
 struct CondList : CConditionListCtrl {
-    CondList(CWnd& host, UINT nID, int rows) {
-        Create(WS_CHILD | WS_VISIBLE | WS_BORDER, RECT{0, 0, 660, 400}, &host, nID);
+    CondList(CWnd& host, UINT nID, int rows, const RECT& rc = RECT{0, 0, 660, 400}) {
+        Create(WS_CHILD | WS_VISIBLE | WS_BORDER, rc, &host, nID);
         AddFields(*this);
         FillRows(*this, rows);
     }
 };
 
 struct BareList : CListCtrl {
-    BareList(CWnd& host, UINT nID, int rows) {
-        Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, RECT{0, 0, 660, 400}, &host, nID);
+    BareList(CWnd& host, UINT nID, int rows, const RECT& rc = RECT{0, 0, 660, 400}) {
+        Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, rc, &host, nID);
         for (int c = 0; c < 6; ++c) InsertColumn(c, L"c", LVCFMT_LEFT, 100);
         FillRows(*this, rows);
     }
@@ -116,7 +120,7 @@ struct FloorEditors {
     static constexpr int kWidth[6] = {60, 170, 120, 60, 80, 130};
     explicit FloorEditors(CWnd& host) {
         list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                    RECT{0, 0, 660, 400}, &host, 66);
+                    kLower, &host, 66);
         list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
         for (int c = 0; c < 6; ++c) list.InsertColumn(c, L"c", LVCFMT_LEFT, 100);
         const std::initializer_list<const wchar_t*> entries[5] = {{L" ", L"("},
@@ -194,15 +198,15 @@ const bench::Registrar kCases{{
      "the same condition list's text over half the rows, twice"},
     {"CConditionListCtrl: rows committed through the editors vs written", 20, 0.0,
      [](CWnd& host, int n) {
-         auto cond = std::make_shared<CondList>(host, 64, 0);
-         auto bare = std::make_shared<BareList>(host, 65, 0);
+         auto cond = std::make_shared<CondList>(host, 64, 0, kUpper);
+         auto bare = std::make_shared<BareList>(host, 65, 0, kLower);
          return bench::Sides{[cond, n] { CommitThroughEditors(*cond, n); },
                              [bare, n] { WriteCells(*bare, n); }};
      },
      "the same cells written straight into a bare list view"},
     {"CConditionListCtrl: rows committed, against their floor", 20, 1.3,
      [](CWnd& host, int n) {
-         auto cond = std::make_shared<CondList>(host, 67, 0);
+         auto cond = std::make_shared<CondList>(host, 67, 0, kUpper);
          auto floor = std::make_shared<FloorEditors>(host);
          return bench::Sides{[cond, n] { CommitThroughEditors(*cond, n); }, [floor, n] { floor->Commit(n); }};
      },

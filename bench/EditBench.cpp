@@ -72,7 +72,7 @@ const bench::Registrar kCases{{
          return bench::Sides{[p, n, type] { type(p->ours, n); }, [p, n, type] { type(p->bare, n); }};
      },
      "the bare edit typed the same characters"},
-    {"CNumEdit: SetWindowText", 1500, 0.0,
+    {"CNumEdit: SetWindowText", 800, 0.0,
      [](CWnd& host, int n) {
          auto p = std::make_shared<Pair<CNumEdit>>(host);
          return bench::Sides{[p, n] { SetTexts(p->ours, n); }, [p, n] { SetTexts(p->bare, n); }};
@@ -84,7 +84,7 @@ const bench::Registrar kCases{{
          return bench::Sides{[p, n] { p->TypeOurs(n); }, [p, n] { p->TypeBare(n); }};
      },
      "the bare edit typed the same digits over the same date"},
-    {"CMaskEditEx: typed digits, against its floor", 1500, 1.05,
+    {"CMaskEditEx: typed digits, against its floor", 1000, 1.05,
      [](CWnd& host, int n) {
          auto p = std::make_shared<MaskPair>(host);
          // The masked edit's own results, replayed by the bare edit as the floor's repair.

@@ -145,13 +145,13 @@ struct TabPair {
 };
 
 const bench::Registrar kCases{{
-    {"CPropertyListCtrl: fill rows + column widths", 3000, 1.20,
+    {"CPropertyListCtrl: fill rows + column widths", 2000, 1.20,
      [](CWnd& host, int n) {
          auto p = std::make_shared<FillPair>(host, n);
          return bench::Sides{[p] { p->FillList(); }, [p] { p->bare.Fill(p->rows); }};
      },
      "a bare list view filled with the same rows and widths"},
-    {"CPropertyListCtrl: Tab to the next row", 200, 0.0,
+    {"CPropertyListCtrl: Tab to the next row", 50, 0.0,
      [](CWnd& host, int n) {
          auto p = std::make_shared<TabPair>(host);
          return bench::Sides{[p, n] { p->TabList(n); }, [p, n] { p->TabBare(n); }};
