@@ -81,6 +81,9 @@ double Time(const std::function<void()>& run) {
 
 Result Measure(const bench::Case& c, CWnd& host, int runs) {
     Result r{c.name, c.size, c.goal, c.baseline.empty() ? kDefaultBaseline : c.baseline, {}, {}};
+    // Every case starts with the focus on the host: a caret left in some control by an earlier case
+    // would make that side pay for it.
+    host.SetFocus();
     bench::Sides sides = c.setup(host, c.size);
     AfxPumpPendingMessages();
     Time(sides.bare); // warm-up: caches, the controls' first allocations

@@ -81,8 +81,8 @@ const AfxDispatchTable& DispatchTableOf(const AFX_MSGMAP* pMap) {
     return *expected; // another thread built it first
 }
 
-// Hands what a handler let out to the application. Nothing may unwind through the window system's
-// own frames, which have no unwind information for our exceptions.
+// Hands what a handler let out to the application: nothing may unwind through the window system's
+// own frames between the sender and us.
 LRESULT ProcessCurrentException(const MSG& msg) noexcept {
     CException* e = AfxCurrentExceptionAsFramework();
     if (!e) return msg.message == WM_CREATE ? -1 : 0;
