@@ -1,5 +1,5 @@
 // The benchmark runner: every registered case, listedit and the bare control alternately, a
-// warm-up and then at least five timed runs per side (seven by default), in a visible host window
+// warm-up and then at least five timed runs per side (eleven by default), in a visible host window
 // of fixed size.
 //
 //     listedit_bench.exe [--json out.json] [--markdown out.md] [--data out.dat] [--runs N]
@@ -194,7 +194,7 @@ bool WriteData(const std::wstring& path, const std::vector<Result>& results) {
 
 int wmain(int argc, wchar_t** argv) {
     std::wstring jsonPath, markdownPath, dataPath, filter;
-    int runs = 7;
+    int runs = 11;
     double scale = 1.0;
     for (int i = 1; i < argc; ++i) {
         std::wstring arg = argv[i];
