@@ -179,7 +179,7 @@ void Repaint(HWND h, int times) {
 }
 
 const bench::Registrar kCases{{
-    {"CSortListCtrlEx: header click, 50,000 rows", 50000, 1.10,
+    {"CSortListCtrlEx: header click, 100,000 rows", 100000, 1.10,
      [](CWnd& host, int n) {
          auto p = std::make_shared<SortPair>(host, n);
          return bench::Sides{[p, &host] { p->ClickList(host); }, [p] { p->SortBare(); }};
