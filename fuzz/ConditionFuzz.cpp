@@ -23,36 +23,28 @@ const wchar_t* const kLabels[] = {
     L"象(Like)", L"不象(Not Like)", L"无",      L"与(and)", L"或(or)",       L"",
     L"x"};
 
-// Cells without "(", ")" or "?", so that those in the text come from the rows' structure alone.
-std::wstring Pick(FuzzedDataProvider& in) {
-    static constexpr std::wstring_view alphabet = L"ab01-' %\t\u3000";
-    std::wstring s(in.ConsumeIntegralInRange<size_t>(0, 6), L' ');
-    for (wchar_t& c : s) c = alphabet[in.ConsumeIntegralInRange<size_t>(0, alphabet.size() - 1)];
-    return s;
-}
-
-const wchar_t* PickBracket(FuzzedDataProvider& in, const wchar_t* bracket) {
-    static const wchar_t* const blank[] = {L" ", L"", L"\t"};
-    return in.ConsumeBool() ? bracket : blank[in.ConsumeIntegralInRange(0, 2)];
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
+    // Cells without "(", ")" or "?", so that those in the text come from the rows' structure alone;
+    // a blank parenthesis cell is any white space or nothing.
+    auto pick = [&] {
+        static constexpr std::wstring_view alphabet = L"ab01-' %\t\u3000";
+        std::wstring s(in.ConsumeIntegralInRange<size_t>(0, 6), L' ');
+        for (wchar_t& c : s) c = alphabet[in.ConsumeIntegralInRange<size_t>(0, alphabet.size() - 1)];
+        return s;
+    };
+    auto bracket = [&](const wchar_t* b) {
+        return in.ConsumeBool() ? b : in.PickValueInArray({L" ", L"", L"\t"});
+    };
     std::vector<std::array<std::wstring, kCellCount>> cells(in.ConsumeIntegralInRange<size_t>(0, 12));
-    std::vector<ConditionRow> rows;
-    for (auto& c : cells) {
-        c[kLeftBracket] = PickBracket(in, L"(");
-        c[kField] = Pick(in);
-        c[kComparison] = in.PickValueInArray(kLabels);
-        c[kValue] = Pick(in);
-        c[kRightBracket] = PickBracket(in, L")");
-        c[kRelation] = in.PickValueInArray(kLabels);
-        ConditionRow row;
-        for (int i = 0; i < kCellCount; ++i) row.cells[i] = c[i];
-        row.type = in.ConsumeIntegralInRange(-1, 10);
-        rows.push_back(row);
+    std::vector<ConditionRow> rows(cells.size());
+    for (size_t r = 0; r < cells.size(); ++r) {
+        cells[r] = {bracket(L"("), pick(),        in.PickValueInArray(kLabels),
+                    pick(),        bracket(L")"), in.PickValueInArray(kLabels)};
+        std::copy(cells[r].begin(), cells[r].end(), rows[r].cells.begin());
+        rows[r].type = in.ConsumeIntegralInRange(-1, 10);
     }
     const std::wstring text = BuildConditionText(rows);
     const ParameterizedCondition p = BuildParameterizedCondition(rows);
@@ -60,10 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Parentheses: balanced, never closing more than is open, none with fewer than three rows.
     long depth = 0;
-    for (wchar_t c : text) {
-        depth += c == L'(' ? 1 : c == L')' ? -1 : 0;
-        Check(depth >= 0);
-    }
+    for (wchar_t c : text) Check((depth += c == L'(' ? 1 : c == L')' ? -1 : 0) >= 0);
     Check(depth == 0);
     if (rows.size() < 3) Check(std::count(text.begin(), text.end(), L'(') == 0);
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <tuple>
 
 using namespace listedit::condlist;
 
@@ -20,6 +21,7 @@ const std::vector<ParseField> kFields = {{L"NAME", 1, {}},
                                          {L"DEPT", 8, {L"IT"}},
                                          {L" name ", 1, {}},
                                          {L"", 3, {}}};
+// Whole terms, joints and pieces of tokens.
 const wchar_t* const kPieces[] = {L"NAME = 'x'",  L"AGE > 1",
                                   L"城市 = '01'", L"[Order Date] <= 'd'",
                                   L"AGE = ?",     L"DEPT Not Like 'I''T'",
@@ -31,14 +33,10 @@ const wchar_t* const kPieces[] = {L"NAME = 'x'",  L"AGE > 1",
                                   L"\"",          L"\u3000"};
 
 // What the builder writes for rows read from a text: the values in the text, and the values bound.
-struct Writing {
-    std::wstring text;
-    ParameterizedCondition bound;
-};
-Writing Written(const ParseResult& parsed) {
+std::pair<std::wstring, ParameterizedCondition> Written(const ParseResult& parsed) {
     std::vector<std::array<std::wstring, kCellCount>> cells;
+    std::vector<ConditionRow> rows(parsed.rows.size());
     for (const ParsedRow& row : parsed.rows) cells.push_back(CellsOf(row, kFields));
-    std::vector<ConditionRow> rows(cells.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         std::copy(cells[i].begin(), cells[i].end(), rows[i].cells.begin());
         rows[i].type = kFields[parsed.rows[i].field].type;
@@ -66,13 +64,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     // Both forms of what was taken read back into rows that write them again.
-    const Writing w = Written(parsed);
-    const ParseResult fromText = ParseCondition(w.text, kFields);
-    const ParseResult fromBound =
-        ParseCondition(w.bound.text, kFields, {{}, {}, w.bound.values, w.bound.types});
-    if (!fromText.ok() || !fromBound.ok() || Written(fromText).text != w.text) __builtin_trap();
-    const ParameterizedCondition again = Written(fromBound).bound;
-    if (again.text != w.bound.text || again.values != w.bound.values || again.types != w.bound.types)
+    const auto [written, bound] = Written(parsed);
+    const ParseResult fromText = ParseCondition(written, kFields);
+    const ParseResult fromBound = ParseCondition(bound.text, kFields, {{}, {}, bound.values, bound.types});
+    if (!fromText.ok() || !fromBound.ok() || Written(fromText).first != written) __builtin_trap();
+    const ParameterizedCondition again = Written(fromBound).second;
+    if (std::tie(again.text, again.values, again.types) != std::tie(bound.text, bound.values, bound.types))
         __builtin_trap();
     return 0;
 }

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <cstdlib>
+#include <functional>
 
 using namespace listedit::mask;
 
@@ -17,13 +17,16 @@ void Check(bool ok) {
     if (!ok) __builtin_trap();
 }
 
+const std::wstring_view kMaskAlphabet = L"[[[]]]--??\\\\abcdef0123456789/",
+                        kTextAlphabet = L"0123456789abcdefxz/_ -*";
+
 wchar_t PickChar(FuzzedDataProvider& in, std::wstring_view alphabet) {
     const uint8_t pick = in.ConsumeIntegral<uint8_t>();
     if (pick < 244) return alphabet[pick % alphabet.size()];
-    // Arbitrary code units, seldom far apart: a range between distant ones is large and slow.
+    // Arbitrary code units, seldom far apart (a range between distant ones is large and slow), and
+    // now and then one wider than a UTF-16 code unit where wchar_t allows it.
     if (pick < 254) return static_cast<wchar_t>(in.ConsumeIntegral<uint8_t>());
     if (pick == 254) return static_cast<wchar_t>(in.ConsumeIntegral<uint16_t>());
-    // Wider than a UTF-16 code unit where wchar_t allows it.
     return static_cast<wchar_t>(
         in.ConsumeIntegralInRange<uint32_t>(0, sizeof(wchar_t) > 2 ? 0x10FFFF : 0xFFFF));
 }
@@ -32,6 +35,13 @@ std::wstring PickString(FuzzedDataProvider& in, std::wstring_view alphabet, size
     std::wstring s(in.ConsumeIntegralInRange<size_t>(0, maxLen), L' ');
     for (wchar_t& ch : s) ch = PickChar(in, alphabet);
     return s;
+}
+
+// Mostly near the text, sometimes at the extremes of int.
+int PickIndex(FuzzedDataProvider& in, int len) {
+    static constexpr int extremes[] = {INT_MIN, INT_MIN + 1, -1, INT_MAX - 1, INT_MAX};
+    const uint8_t kind = in.ConsumeIntegral<uint8_t>();
+    return kind < 240 ? in.ConsumeIntegralInRange<int>(-2, len + 3) : extremes[kind % 5];
 }
 
 // A mask string that parses back to the same positions.
@@ -52,41 +62,25 @@ std::wstring Unparse(const Mask& mask) {
     return s;
 }
 
-bool NoLiteralIn(const Mask& mask, int from, int to) {
-    for (int p = std::max(from, 0); p < std::min(to, Length(mask)); ++p)
-        if (mask[p].IsLiteral()) return false;
-    return true;
-}
-
-bool IsInput(const Mask& mask, int p) {
-    return p >= 0 && p < Length(mask) && !mask[p].IsLiteral();
-}
-
 // What snapping promises for the request (a, b).
 void CheckSnap(const Mask& mask, bool fixed, bool toEnd, int a, int b, const std::optional<Sel>& r) {
     const int n = Length(mask), first = FirstInputPos(mask), last = LastInputEnd(mask);
     const int s = std::min(a, b), e = std::max(a, b);
-    const bool pass = a < 0 || b < 0 || (!fixed && e > n && s >= n);
-    Check(pass == !r.has_value());
+    auto isInput = [&](int p) { return p >= 0 && p < n && !mask[p].IsLiteral(); };
+    Check((a < 0 || b < 0 || (!fixed && e > n && s >= n)) == !r.has_value());
     if (!r) return;
     Check(r->start <= r->end);
-    Check(NoLiteralIn(mask, r->start, r->end)); // a selection never spans a literal
+    for (int p = std::max(r->start, 0); p < std::min(r->end, n); ++p) Check(isInput(p)); // spans no literal
     if (!fixed && e > n) return;
     const bool caret = r->start == r->end;
     if (first >= n) {
         // No input position: nothing starts before the end, except a backward request that does not
         // start at 0, which is left where it starts.
-        if (toEnd) Check(r->start >= n);
-        if (!toEnd && s == 0) Check(r->start == n);
-        return;
-    }
-    if (toEnd) {
-        Check(r->start >= first);
-        if (caret) Check(IsInput(mask, r->start) || r->start == last);
+        Check(toEnd ? r->start >= n : s != 0 || r->start == n);
+    } else if (toEnd) {
+        Check(r->start >= first && (!caret || isInput(r->start) || r->start == last));
     } else if (s <= last) {
-        Check(r->end <= last);
-        if (!caret) Check(IsInput(mask, r->start));
-        if (caret) Check(r->start == first || IsInput(mask, r->start - 1));
+        Check(r->end <= last && (caret ? r->start == first || isInput(r->start - 1) : isInput(r->start)));
     }
 }
 
@@ -100,165 +94,115 @@ struct Sim {
 
     int Len() const { return int(text.size()); }
     Sel GetSel() const { return {std::min(anchor, caret), std::max(anchor, caret)}; }
+    void Caret(int at) { anchor = caret = at; }
 
     // The edit control's own EM_SETSEL: -1 as start drops the selection, other values are clamped
     // (as unsigned, so a negative end reaches the end of the text).
     void DefSetSel(int a, int b) {
-        if (a == -1) {
-            anchor = caret;
-            return;
-        }
         auto clamp = [&](int v) { return v < 0 ? Len() : std::min(v, Len()); };
-        anchor = clamp(a);
-        caret = clamp(b);
-    }
-
-    void SetSel(int a, int b, bool toEnd = true) {
-        std::optional<Sel> r = SnapSelection(mask, fixed, toEnd, a, b);
-        CheckSnap(mask, fixed, toEnd, a, b, r);
-        if (r)
-            DefSetSel(r->start, r->end);
+        if (a == -1)
+            anchor = caret;
         else
-            DefSetSel(a, b);
+            anchor = clamp(a), caret = clamp(b);
     }
-
+    void SetSel(int a, int b, bool toEnd = true) {
+        const std::optional<Sel> r = SnapSelection(mask, fixed, toEnd, a, b);
+        CheckSnap(mask, fixed, toEnd, a, b, r);
+        r ? DefSetSel(r->start, r->end) : DefSetSel(a, b);
+    }
+    void Apply(const std::optional<Edit>& r) {
+        if (r) text = r->text, SetSel(r->caret, r->caret);
+    }
     void ReplaceSel(std::wstring_view with) {
-        Sel sel = GetSel();
+        const Sel sel = GetSel();
         text.replace(sel.start, sel.end - sel.start, with);
-        anchor = caret = sel.start + int(with.size());
+        Caret(sel.start + int(with.size()));
     }
 
     void SetMask(std::wstring_view maskString) {
-        ParsedMask parsed = ParseMask(maskString);
-        ParsedMask again = ParseMask(maskString);
+        const ParsedMask parsed = ParseMask(maskString), again = ParseMask(maskString);
         Check(parsed.ok == again.ok && parsed.positions == again.positions);
-        ParsedMask back = ParseMask(Unparse(parsed.positions));
+        const ParsedMask back = ParseMask(Unparse(parsed.positions));
         Check(back.ok && back.positions == parsed.positions);
         mask = parsed.positions;
-        if (!parsed.ok) {
-            clean = false; // the positions before the error stay, over the old text
-            return;
-        }
+        clean = parsed.ok; // after an error the positions before it stay, over the old text
+        if (!parsed.ok) return;
         text = DisplayText(mask, placeholder);
         Check(text.size() == mask.size());
-        anchor = caret = 0;
-        clean = true;
+        Caret(0);
     }
-
     void SetText(std::wstring_view t) {
-        std::wstring fitted = FitText(mask, t, placeholder, fixed);
+        const std::wstring fitted = FitText(mask, t, placeholder, fixed);
         Check(FitText(mask, fitted, placeholder, fixed) == fitted);
-        if (fitted != text) {
-            text = fitted;
-            anchor = caret = 0;
-        }
+        if (fitted != text) text = fitted, Caret(0);
         clean = true;
     }
 
     // OnChar, with `typed` what the default handling puts in (the clipboard for the paste character).
     void Type(std::wstring_view typed) {
-        Sel sel = GetSel();
+        const Sel sel = GetSel();
         if (RefusesTyping(mask, fixed, sel.start)) return;
-        TypingBase base = PrepareTyping(mask, text, placeholder, fixed, sel.end);
+        const TypingBase base = PrepareTyping(mask, text, placeholder, fixed, sel.end);
         ReplaceSel(typed);
-        std::optional<Edit> r = RepairTyping(mask, base.text, text, fixed, sel.start, base.end, caret);
-        if (!r) return;
-        text = r->text;
-        SetSel(r->caret, r->caret);
+        Apply(RepairTyping(mask, base.text, text, fixed, sel.start, base.end, caret));
     }
-
     void Backspace() {
-        Sel sel = GetSel();
-        std::optional<int> start = BackspaceStart(sel.start, sel.end);
-        if (!start) return;
-        text = ResetRange(mask, text, placeholder, fixed, *start, sel.end);
-        SetSel(*start, *start, false);
+        const Sel sel = GetSel();
+        if (const std::optional<int> start = BackspaceStart(sel.start, sel.end)) {
+            text = ResetRange(mask, text, placeholder, fixed, *start, sel.end);
+            SetSel(*start, *start, false);
+        }
     }
-
     void CutOrClear() {
-        Sel sel = GetSel();
+        const Sel sel = GetSel();
         text = ResetRange(mask, text, placeholder, fixed, sel.start, sel.end);
         SetSel(sel.end, sel.end);
     }
-
-    void Delete() {
-        Sel sel = GetSel();
-        const std::wstring before = text;
-        if (sel.start < sel.end)
-            text.erase(sel.start, sel.end - sel.start);
-        else if (sel.start < Len())
-            text.erase(sel.start, 1);
-        anchor = caret = sel.start;
-        if (text == before) return;
-        text = RepairDelete(mask, text, placeholder, sel.start, sel.end);
-        SetSel(sel.start, sel.start);
-    }
-
-    // Any other key after which the edit control changed the text: kind 0 removed `count`
-    // characters from the caret on (Ctrl+Delete removes a word), kind 1 as many before it, kind 2
-    // put `typed` in.
-    void Key(int kind, int count, std::wstring_view typed) {
-        Sel sel = GetSel();
+    // A key after which the edit control changed the text: kind 0 removed `count` characters from
+    // the caret on (Delete removes one, Ctrl+Delete a word), kind 1 as many before it, kind 2 put
+    // `typed` in. Delete is repaired by its own rule, the others by the general one.
+    void Key(int kind, int count, std::wstring_view typed, bool isDelete = false) {
+        const Sel sel = GetSel();
         const std::wstring before = text;
         if (kind == 2) {
             ReplaceSel(typed);
         } else if (sel.start < sel.end) {
-            text.erase(sel.start, sel.end - sel.start);
-            anchor = caret = sel.start;
+            text.erase(sel.start, sel.end - sel.start), Caret(sel.start);
         } else if (kind == 0) {
             text.erase(sel.start, std::min(count, Len() - sel.start));
         } else {
             const int from = std::max(0, sel.start - count);
-            text.erase(from, sel.start - from);
-            anchor = caret = from;
+            text.erase(from, sel.start - from), Caret(from);
         }
         if (text == before) return;
-        Edit e = RepairKey(mask, before, text, placeholder, fixed, sel.start, sel.end, caret);
-        text = e.text;
-        SetSel(e.caret, e.caret);
+        if (isDelete)
+            Apply(Edit{RepairDelete(mask, text, placeholder, sel.start, sel.end), sel.start});
+        else
+            Apply(RepairKey(mask, before, text, placeholder, fixed, sel.start, sel.end, caret));
     }
-
     void Paste(std::wstring_view clip) {
-        Sel sel = GetSel();
+        const Sel sel = GetSel();
         const std::wstring old = text;
         ReplaceSel(clip);
-        std::optional<Edit> r = OverlayPaste(mask, old, text, sel.start, sel.end, caret);
-        if (!r) return;
-        Check(r->text.size() == old.size());
-        text = r->text;
-        SetSel(r->caret, r->caret);
+        const std::optional<Edit> r = OverlayPaste(mask, old, text, sel.start, sel.end, caret);
+        Check(!r || r->text.size() == old.size());
+        Apply(r);
     }
-
     // Left, Right, Home, End (Up and Down move as Left and Right in a single line).
     void Navigate(int key, bool shift) {
         const Sel before = GetSel();
-        int to = key == 0 ? caret - 1 : key == 1 ? caret + 1 : key == 2 ? 0 : Len();
-        caret = std::clamp(to, 0, Len());
+        caret = std::clamp(key == 0 ? caret - 1 : key == 1 ? caret + 1 : key == 2 ? 0 : Len(), 0, Len());
         if (!shift) anchor = caret;
-        const Sel after = GetSel();
-        if (after == before) return;
-        SetSel(after.start, after.end, key == 1 || key == 3);
+        if (const Sel after = GetSel(); after != before) SetSel(after.start, after.end, key == 1 || key == 3);
     }
 
     void CheckText() const {
         Check(anchor >= 0 && anchor <= Len() && caret >= 0 && caret <= Len());
         if (!clean) return;
-        const size_t n = mask.size();
-        Check(fixed ? text.size() == n : text.size() >= n);
-        for (size_t i = 0; i < n; ++i)
-            if (mask[i].IsLiteral()) Check(text[i] == mask[i].chars[0]);
+        Check(fixed ? text.size() == mask.size() : text.size() >= mask.size());
+        for (size_t i = 0; i < mask.size(); ++i) Check(!mask[i].IsLiteral() || text[i] == mask[i].chars[0]);
     }
 };
-
-const std::wstring_view kMaskAlphabet = L"[[[]]]--??\\\\abcdef0123456789/";
-const std::wstring_view kTextAlphabet = L"0123456789abcdefxz/_ -*";
-
-int PickIndex(FuzzedDataProvider& in, int len) {
-    const uint8_t kind = in.ConsumeIntegral<uint8_t>();
-    if (kind < 240) return in.ConsumeIntegralInRange<int>(-2, len + 3);
-    static constexpr int extremes[] = {INT_MIN, INT_MIN + 1, -1, INT_MAX - 1, INT_MAX};
-    return extremes[kind % 5];
-}
 
 } // namespace
 
@@ -269,76 +213,52 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     sim.placeholder = PickChar(in, L"_ #0a");
     sim.SetMask(PickString(in, kMaskAlphabet, 40));
     sim.CheckText();
-
-    for (int step = 0; step < 64 && in.remaining_bytes() > 0; ++step) {
-        switch (in.ConsumeIntegralInRange<int>(0, 16)) {
-        case 0:
-        case 1:
-            sim.Type(std::wstring(1, PickChar(in, kTextAlphabet)));
-            break;
-        case 2:
-            sim.Type(PickString(in, kTextAlphabet, 8)); // the paste control character while typing
-            break;
-        case 3:
-            sim.Backspace();
-            break;
-        case 4:
-            sim.Delete();
-            break;
-        case 5:
-            sim.Paste(PickString(in, kTextAlphabet, 8));
-            break;
-        case 6:
-            sim.CutOrClear();
-            break;
-        case 7: {
-            const int a = PickIndex(in, sim.Len());
-            sim.SetSel(a, PickIndex(in, sim.Len()), in.ConsumeBool());
-            break;
-        }
-        case 8:
-            sim.SetSel(0, -1);
-            break;
-        case 9:
-            sim.Navigate(in.ConsumeIntegralInRange<int>(0, 3), in.ConsumeBool());
-            break;
-        case 10: { // a click: the caret where the mouse landed, then snapped
-            sim.anchor = sim.caret = std::clamp(PickIndex(in, sim.Len()), 0, sim.Len());
-            const Sel sel = sim.GetSel();
-            sim.SetSel(sel.start, sel.end);
-            break;
-        }
-        case 11:
-            sim.SetText(PickString(in, kTextAlphabet, 12));
-            break;
-        case 12:
-            sim.SetText(std::wstring(sim.text)); // ReMask
-            break;
-        case 13: // WM_SETTEXT from outside is not filtered by the mask
-            sim.text = PickString(in, kTextAlphabet, 12);
-            sim.anchor = sim.caret = 0;
-            sim.clean = false;
-            break;
-        case 14:
+    auto index = [&] { return PickIndex(in, sim.Len()); };
+    auto type = [&] { sim.Type(std::wstring(1, PickChar(in, kTextAlphabet))); };
+    const std::function<void()> steps[] = {
+        type,
+        type,
+        [&] { sim.Type(PickString(in, kTextAlphabet, 8)); }, // the paste control character while typing
+        [&] { sim.Backspace(); },
+        [&] { sim.Key(0, 1, L"", true); }, // Delete
+        [&] { sim.Paste(PickString(in, kTextAlphabet, 8)); },
+        [&] { sim.CutOrClear(); },
+        [&] {
+            const int a = index();
+            sim.SetSel(a, index(), in.ConsumeBool());
+        },
+        [&] { sim.SetSel(0, -1); },
+        [&] { sim.Navigate(in.ConsumeIntegralInRange<int>(0, 3), in.ConsumeBool()); },
+        [&] { // a click: the caret where the mouse landed, then snapped
+            sim.Caret(std::clamp(index(), 0, sim.Len()));
+            sim.SetSel(sim.caret, sim.caret);
+        },
+        [&] { sim.SetText(PickString(in, kTextAlphabet, 12)); },
+        [&] { sim.SetText(std::wstring(sim.text)); }, // ReMask
+        [&] {                                         // WM_SETTEXT from outside is not filtered by the mask
+            sim.text = PickString(in, kTextAlphabet, 12), sim.Caret(0), sim.clean = false;
+        },
+        [&] {
             sim.fixed = !sim.fixed;
             if (sim.fixed && sim.text.size() != sim.mask.size()) sim.clean = false;
-            break;
-        case 15:
+        },
+        [&] {
             if (in.ConsumeBool())
                 sim.placeholder = PickChar(in, L"_ #0a");
             else
                 sim.SetMask(PickString(in, kMaskAlphabet, 40));
-            break;
-        case 16: {
+        },
+        [&] {
             const int kind = in.ConsumeIntegralInRange<int>(0, 2);
             sim.Key(kind, in.ConsumeIntegralInRange<int>(1, 12), PickString(in, kTextAlphabet, 8));
-            break;
-        }
-        }
+        },
+    };
+    for (int step = 0; step < 64 && in.remaining_bytes() > 0; ++step) {
+        steps[in.ConsumeIntegralInRange<size_t>(0, std::size(steps) - 1)]();
         sim.CheckText();
         // Odd requests straight at the repairs must be harmless too.
         if (in.ConsumeBool()) {
-            const int a = PickIndex(in, sim.Len()), b = PickIndex(in, sim.Len());
+            const int a = index(), b = index();
             (void)ResetRange(sim.mask, sim.text, sim.placeholder, sim.fixed, a, b);
             (void)RepairDelete(sim.mask, sim.text, sim.placeholder, a, b);
             (void)RepairTyping(sim.mask, sim.text, L"x", sim.fixed, a, b, a);

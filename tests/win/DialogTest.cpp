@@ -1,6 +1,6 @@
 // A modal dialog holding the lists: which keys the controls take for themselves and which the
 // dialog manager gets, through real input inside the dialog's own loop.
-#include "Harness.h"
+#include "ListFixtures.h"
 
 #include <functional>
 
@@ -14,21 +14,6 @@ class ListsDialog : public ScriptedDialog {
 public:
     CPropertyListCtrl m_props;
     CConditionListCtrl m_query;
-
-    // Whether the property list's data window is shown over row `row`.
-    bool Editing(int row) {
-        HWND hData = ::GetDlgItem(m_props.m_hWnd, 100);
-        CRect rc, rcRow;
-        ::GetWindowRect(hData, &rc);
-        m_props.ScreenToClient(&rc);
-        m_props.GetItemRect(row, &rcRow, LVIR_BOUNDS);
-        return ::IsWindowVisible(hData) && rcRow.PtInRect(rc.CenterPoint());
-    }
-    static void Click(CListCtrl& list, int row, int col) {
-        CRect rc;
-        list.GetSubItemRect(row, col, LVIR_BOUNDS, rc);
-        real::Click(list.m_hWnd, {rc.left + 5, rc.CenterPoint().y});
-    }
 
 protected:
     BOOL OnInitDialog() override {
@@ -55,10 +40,12 @@ TEST_F(WindowTest, ModalDialogGivesControlsTheirKeysFirst) {
     const Step focusFirst = [](ListsDialog& d) {
         return ::SetFocus(::GetDlgItem(d.m_hWnd, IDC_FIRST)), true;
     };
-    const Step editFirstRow = [](ListsDialog& d) { return d.Click(d.m_props, 0, 1), d.Editing(0); };
+    const Step editFirstRow = [](ListsDialog& d) {
+        return ClickCell(d.m_props, 0, 1), EditingRow(d.m_props, 0);
+    };
     // A condition row with a field chosen and the focus in its value editor.
     const Step editCondition = [](ListsDialog& d) {
-        d.Click(d.m_query, 0, 1);
+        ClickCell(d.m_query, 0, 1);
         real::Click(::GetDlgItem(d.m_query.m_hWnd, 1002), {10, 5}); // drops the fields down
         real::Key(VK_DOWN);
         real::Key(VK_RETURN); // NAME: the value editor shows
@@ -76,9 +63,9 @@ TEST_F(WindowTest, ModalDialogGivesControlsTheirKeysFirst) {
          [](ListsDialog& d) { return ::GetFocus() == ::GetDlgItem(d.m_hWnd, IDC_SECOND); },
          ScriptedDialog::kStillOpen},
         {"Tab in the property list moves its edit", editFirstRow, VK_TAB,
-         [](ListsDialog& d) { return d.Editing(1); }, ScriptedDialog::kStillOpen},
+         [](ListsDialog& d) { return EditingRow(d.m_props, 1); }, ScriptedDialog::kStillOpen},
         {"Enter there too, and presses no button", editFirstRow, VK_RETURN,
-         [](ListsDialog& d) { return d.Editing(1); }, ScriptedDialog::kStillOpen},
+         [](ListsDialog& d) { return EditingRow(d.m_props, 1); }, ScriptedDialog::kStillOpen},
         {"Escape in a condition row cancels the row", editCondition, VK_ESCAPE,
          [](ListsDialog& d) { return !::IsWindowVisible(::GetDlgItem(d.m_query.m_hWnd, 1002)); },
          ScriptedDialog::kStillOpen},

@@ -10,40 +10,14 @@ using namespace harness;
 
 namespace {
 
-// A window that records the mouse messages it receives, with their client positions.
-class MouseRecorder : public CWnd {
-public:
-    struct Event {
-        UINT message;
-        int x, y;
-        friend bool operator==(const Event&, const Event&) = default;
-    };
-    std::vector<Event> events;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP:
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONUP:
-            events.push_back({message, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-            break;
-        case WM_MOUSEMOVE: {
-            // Only moves while dragging, and a repeated one once: the system may send a move again.
-            Event e{message, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if ((wParam & MK_LBUTTON) && (events.empty() || !(events.back() == e))) events.push_back(e);
-            break;
-        }
-        default:
-            break;
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
+// A mouse message as the window received it: what and at which client point.
+struct Event {
+    UINT message;
+    int x, y;
+    friend bool operator==(const Event&, const Event&) = default;
 };
 
-std::ostream& operator<<(std::ostream& os, const MouseRecorder::Event& e) {
+std::ostream& operator<<(std::ostream& os, const Event& e) {
     return os << "{0x" << std::hex << e.message << std::dec << " at " << e.x << "," << e.y << "}";
 }
 
@@ -55,61 +29,51 @@ protected:
 // The harness itself: each gesture arrives as the messages a user's would make, at the client
 // point asked for.
 TEST_F(RealInputTest, MouseGesturesLandWhereAsked) {
-    MouseRecorder target;
+    CWnd target;
     ASSERT_TRUE(target.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), L"", WS_CHILD | WS_VISIBLE | WS_BORDER,
                                 Rect(40, 30, 340, 230), &host, 1));
-    using E = MouseRecorder::Event;
-    struct Row {
+    MessageRecorder recorder(
+        target, [](UINT m) { return m == WM_MOUSEMOVE || (m >= WM_LBUTTONDOWN && m <= WM_RBUTTONUP); });
+    constexpr UINT down = WM_LBUTTONDOWN, up = WM_LBUTTONUP, dbl = WM_LBUTTONDBLCLK, move = WM_MOUSEMOVE;
+    const struct {
         const char* gesture;
-        std::function<void()> act;
-        std::vector<E> expected;
-    };
-    const Row rows[] = {
-        {"click",
-         [&] {
-             real::Click(target, {20, 15});
-         },
-         {{WM_LBUTTONDOWN, 20, 15}, {WM_LBUTTONUP, 20, 15}}},
+        void (*tap)(HWND, POINT); // none: a drag from `at` to `to`
+        POINT at, to;
+        std::vector<Event> expected;
+    } rows[] = {
+        {"click", real::Click, {20, 15}, {}, {{down, 20, 15}, {up, 20, 15}}},
         {"double-click",
-         [&] {
-             real::DoubleClick(target, {100, 50});
-         },
-         {{WM_LBUTTONDOWN, 100, 50},
-          {WM_LBUTTONUP, 100, 50},
-          {WM_LBUTTONDBLCLK, 100, 50},
-          {WM_LBUTTONUP, 100, 50}}},
-        {"right-click",
-         [&] {
-             real::RightClick(target, {5, 150});
-         },
-         {{WM_RBUTTONDOWN, 5, 150}, {WM_RBUTTONUP, 5, 150}}},
+         real::DoubleClick,
+         {100, 50},
+         {},
+         {{down, 100, 50}, {up, 100, 50}, {dbl, 100, 50}, {up, 100, 50}}},
+        {"right-click", real::RightClick, {5, 150}, {}, {{WM_RBUTTONDOWN, 5, 150}, {WM_RBUTTONUP, 5, 150}}},
         {"drag",
-         [&] {
-             real::Drag(target, {10, 10}, {90, 50});
-         },
-         {{WM_LBUTTONDOWN, 10, 10},
-          {WM_MOUSEMOVE, 30, 20},
-          {WM_MOUSEMOVE, 50, 30},
-          {WM_MOUSEMOVE, 70, 40},
-          {WM_MOUSEMOVE, 90, 50},
-          {WM_LBUTTONUP, 90, 50}}},
+         nullptr,
+         {10, 10},
+         {90, 50},
+         {{down, 10, 10}, {move, 30, 20}, {move, 50, 30}, {move, 70, 40}, {move, 90, 50}, {up, 90, 50}}},
     };
-    for (const Row& row : rows) {
+    auto buttons = [](std::vector<Event> v) {
+        std::erase_if(v, [](const Event& e) { return e.message == WM_MOUSEMOVE; });
+        return v;
+    };
+    for (const auto& row : rows) {
         ::Sleep(::GetDoubleClickTime() + 50); // no gesture pairs with the one before
         Pump();
-        target.events.clear();
-        row.act();
+        recorder.clear();
+        row.tap ? row.tap(target, row.at) : real::Drag(target, row.at, row.to);
+        std::vector<Event> got; // moves only while dragging
+        for (const MessageRecorder::Msg& m : recorder.messages)
+            if (m.message != WM_MOUSEMOVE || (m.wParam & MK_LBUTTON))
+                got.push_back({m.message, GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)});
         // Button messages exactly; the moves of a drag in order, though Wine may repeat an earlier
         // position in between (see the harness).
-        auto buttons = [](std::vector<E> v) {
-            std::erase_if(v, [](const E& e) { return e.message == WM_MOUSEMOVE; });
-            return v;
-        };
-        EXPECT_EQ(buttons(target.events), buttons(row.expected)) << row.gesture;
-        auto it = target.events.begin();
-        for (const E& e : row.expected) {
-            it = std::find(it, target.events.end(), e);
-            EXPECT_NE(it, target.events.end()) << row.gesture << ": no " << e << " in order";
+        EXPECT_EQ(buttons(got), buttons(row.expected)) << row.gesture;
+        auto it = got.begin();
+        for (const Event& e : row.expected) {
+            it = std::find(it, got.end(), e);
+            EXPECT_NE(it, got.end()) << row.gesture << ": no " << e << " in order";
         }
     }
 }

@@ -1,6 +1,6 @@
 // The views: made by name in a frame or over any window, the property and sortable lists on the
 // view's own window, who deletes what, and the application's loop ending with its main window.
-#include "Harness.h"
+#include "ListFixtures.h"
 
 using namespace harness;
 
@@ -94,32 +94,26 @@ TEST_F(ViewsTest, PropertyViewPaintsAsTheControlAndMovesItsEditOnTab) {
     CPropertyListCtrl ctrl;
     ASSERT_TRUE(ctrl.Create(WS_CHILD | WS_VISIBLE, rc, &host, 1));
     MemoryDC viewDC(rc.Width(), rc.Height()), ctrlDC(rc.Width(), rc.Height());
-    for (auto [pList, hDC] : {std::pair<CPropertyListT<CListView>*, HDC>{pView, viewDC}, {nullptr, ctrlDC}}) {
-        auto insert = [&](auto& list) {
-            list.InsertItem(L"Name", DWT_TEXT, L"Alice");
-            list.InsertItem(L"Age", DWT_INTEGER, L"42");
-            list.ChangeColumnWidth();
-            list.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hDC), PRF_CLIENT | PRF_ERASEBKGND);
-        };
-        pList ? insert(*pList) : insert(ctrl);
-    }
+    auto paint = [&](auto& list, HDC hDC) {
+        list.InsertItem(L"Name", DWT_TEXT, L"Alice");
+        list.InsertItem(L"Age", DWT_INTEGER, L"42");
+        list.ChangeColumnWidth();
+        list.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hDC), PRF_CLIENT | PRF_ERASEBKGND);
+    };
+    paint(*pView, viewDC);
+    paint(ctrl, ctrlDC);
     int differing = 0;
     for (int y = 0; y < rc.Height(); ++y)
         for (int x = 0; x < rc.Width(); ++x) differing += viewDC.At(x, y) != ctrlDC.At(x, y);
     EXPECT_EQ(differing, 0);
     EXPECT_NE(viewDC.InkBounds(rc, {viewDC.At(rc.right - 1, rc.bottom - 1)}).right, 0); // rows were painted
 
-    CRect rcRow0, rcRow1, rcData;
-    pView->GetListCtrl().GetSubItemRect(0, 1, LVIR_BOUNDS, rcRow0);
-    pView->GetListCtrl().GetSubItemRect(1, 1, LVIR_BOUNDS, rcRow1);
-    real::Click(pView->m_hWnd, {rcRow0.left + 5, rcRow0.CenterPoint().y});
+    ClickCell(pView->GetListCtrl(), 0, 1);
     real::Key(VK_END);
     real::Type(L"x");
     real::Key(VK_TAB);
     EXPECT_EQ(pView->GetListCtrl().GetItemText(0, 1), CString(L"Alicex"));
-    ::GetWindowRect(::GetDlgItem(pView->m_hWnd, 100), &rcData);
-    pView->ScreenToClient(&rcData);
-    EXPECT_TRUE(rcRow1.PtInRect(rcData.CenterPoint()));
+    EXPECT_TRUE(EditingRow(pView->GetListCtrl(), 1));
     g_gone = 0;
     ::DestroyWindow(m_hFrame);
     EXPECT_EQ(g_gone, 2); // the view once, its document once
