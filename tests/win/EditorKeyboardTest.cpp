@@ -31,6 +31,10 @@ class EditorKeyboardTest : public WindowTest {
 protected:
     KeyList list;
     CButton save; // outside the list, as an application's Save
+    // The mouse goes back where it was: later tests hover with posted moves.
+    POINT m_cursor{};
+    void SetUp() override { ::GetCursorPos(&m_cursor); }
+    void TearDown() override { ::SetCursorPos(m_cursor.x, m_cursor.y); }
     struct Row {
         const wchar_t* name;
         int type;
@@ -128,7 +132,10 @@ TEST_F(EditorKeyboardTest, EveryRowTypeWalkedAndEditedWithTheKeysAlone) {
 // What the user typed is in the row once a button outside the list is clicked, or on CommitEdit;
 // the edit stays where it is.
 TEST_F(EditorKeyboardTest, TypedValueIsInTheRowWhenTheFocusLeavesOrOnCommit) {
-    Make({{L"a", DWT_TEXT, L""}, {L"b", DWT_DATE, L"2024-3-5"}, {L"c", DWT_NUMBER, L"1"}});
+    Make({{L"a", DWT_TEXT, L""},
+          {L"b", DWT_DATE, L"2024-3-5"},
+          {L"c", DWT_CHECK, L"0"},
+          {L"d", DWT_NUMBER, L"1"}});
     real::Click(list, ValueAt(0));
     real::Type(L"typed");
     real::Click(save, {10, 10});
@@ -136,11 +143,14 @@ TEST_F(EditorKeyboardTest, TypedValueIsInTheRowWhenTheFocusLeavesOrOnCommit) {
     Keys({VK_RIGHT, VK_UP});
     real::Click(save, {10, 10});
     real::Click(list, ValueAt(2));
+    real::Key(VK_SPACE);
+    real::Click(save, {10, 10});
+    real::Click(list, ValueAt(3));
     real::Type(L"2.5");
-    EXPECT_EQ(Value(2), L"1");
+    EXPECT_EQ(Value(3), L"1");
     EXPECT_TRUE(list.CommitEdit());
-    EXPECT_EQ(Value(0) + L" " + Value(1) + L" " + Value(2), L"typed 2024-3-6 2.50");
-    EXPECT_EQ(list.m_nCurIndex, 2);
+    EXPECT_EQ(Value(0) + L" " + Value(1) + L" " + Value(2) + L" " + Value(3), L"typed 2024-3-6 1 2.50");
+    EXPECT_EQ(list.m_nCurIndex, 3);
     EXPECT_TRUE(FocusInEditor());
 }
 

@@ -80,8 +80,8 @@ protected:
     virtual BOOL TreatTabAndReturnKey(UINT nChar, BOOL bNext);
     // Begins editing row nIndex: the data window takes the row's type, choices and value and
     // moves over the value cell with the focus in its editor. A value the row's editor cannot hold
-    // (a date before 1900 or with month 13, words in a date or number row, a list row's value
-    // outside its choices) is edited as text instead (a list row's in an editable list), so that
+    // (an empty date, a date before 1900 or with month 13, words in a date or number row, a list
+    // row's value outside its choices) is edited as text instead (a list row's in an editable list), so that
     // it is kept as it stands until the user changes it.
     virtual void ShowIndex(int nIndex);
     // Ends editing row nIndex: hides the data window and writes its text into the row.
