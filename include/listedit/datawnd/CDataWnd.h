@@ -47,8 +47,9 @@ inline constexpr int DWT_LIST = 6;    // drop-down list
 inline constexpr int DWT_CHECK = 7;   // check box
 inline constexpr int DWT_COMBO = 8;   // editable drop-down
 
-// WM_NOTIFY code: the focus has left the data window.
-inline constexpr UINT DWN_KILLFOCUS = 0xFFFFFFFE;
+// WM_NOTIFY code: the focus has left the data window. Positive, outside the common controls'
+// codes, so that no handler of theirs takes it for its own.
+inline constexpr UINT DWN_KILLFOCUS = 0x0401;
 
 class LISTEDIT_API CDataWnd : public CWnd {
     DECLARE_DYNAMIC(CDataWnd)
