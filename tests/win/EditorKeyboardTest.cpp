@@ -180,22 +180,4 @@ TEST_F(EditorKeyboardTest, EditingOffMeansNoEditOnAnyPath) {
     EXPECT_EQ(Value(0), L"x");
 }
 
-// Escape in an open box of the condition list closes only the box; the next one ends the row.
-TEST_F(EditorKeyboardTest, ConditionEscapeClosesAnOpenBoxFirst) {
-    CConditionListCtrl cond;
-    ASSERT_TRUE(cond.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, Rect(0, 0, 660, 200), &host, 5));
-    cond.AddFieldString(L"NAME", DWT_TEXT);
-    HWND field = ::GetDlgItem(cond, 1002);
-    CRect rc;
-    cond.GetItemRect(0, rc, LVIR_BOUNDS);
-    real::Click(cond, {30, rc.top + 3}); // the entry row: the field box alone
-    real::Click(field, {10, 5});
-    ASSERT_TRUE(::SendMessageW(field, CB_GETDROPPEDSTATE, 0, 0));
-    real::Key(VK_ESCAPE);
-    EXPECT_FALSE(::SendMessageW(field, CB_GETDROPPEDSTATE, 0, 0));
-    EXPECT_TRUE(::IsWindowVisible(field));
-    real::Key(VK_ESCAPE);
-    EXPECT_FALSE(::IsWindowVisible(field));
-}
-
 } // namespace
