@@ -125,6 +125,13 @@ bool CConditionListCtrl::HasEditors() const {
     return m_pDataWnd && m_pDataWnd->GetSafeHwnd() && m_cbRelation.GetSafeHwnd();
 }
 
+bool CConditionListCtrl::AnyDroppedDown() const {
+    for (const CComboBox* pBox :
+         {&m_cbLeftBracket, &m_cbFieldList, &m_cbCondition, &m_cbRightBracket, &m_cbRelation})
+        if (pBox->m_hWnd && pBox->SendMessage(CB_GETDROPPEDSTATE)) return true;
+    return m_pDataWnd && m_pDataWnd->m_hWnd && m_pDataWnd->IsDroppedDown();
+}
+
 int CConditionListCtrl::InsertAllColumn() {
     if (m_cbLeftBracket.GetSafeHwnd()) return 1;
     SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
@@ -692,7 +699,8 @@ BOOL CConditionListCtrl::PreTranslateMessage(MSG* pMsg) {
     const bool bOurs = pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd);
     if (!bOurs || !HasEditors()) return CListCtrl::PreTranslateMessage(pMsg);
 
-    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && m_nCurItem != -1) {
+    // Escape in an open drop-down list or calendar closes only that.
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && m_nCurItem != -1 && !AnyDroppedDown()) {
         m_nCurItem = -1;
         HideAllChild();
         return TRUE;

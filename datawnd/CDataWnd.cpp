@@ -43,25 +43,32 @@ bool IsListType(int nType) {
     return nType == DWT_LIST || nType == DWT_COMBO;
 }
 
-// Local midnight of a day, or nothing where the calendar cannot hold it.
-std::optional<CTime> Midnight(int nYear, int nMonth, int nDay) {
-    try {
-        return CTime(nYear, nMonth, nDay, 0, 0, 0);
-    } catch (COleException* e) {
-        e->Delete();
-        return std::nullopt;
-    }
+SYSTEMTIME Midnight(const listedit::datawnd::DateFields& date) {
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(date.year);
+    st.wMonth = static_cast<WORD>(date.month);
+    st.wDay = static_cast<WORD>(date.day);
+    return st;
 }
 
-// The picker offers only the days the calendar holds, so that every date a user picks is one
-// SetText takes back. Its first day depends on the time zone: east of Greenwich, midnight of
-// 1 January 1970 lies before the calendar's start.
+// The picker offers exactly the days SetText takes, so that every date a user picks goes back in.
 void LimitToCalendar(CDateTimeCtrl& picker) {
-    std::optional<CTime> first = Midnight(1970, 1, 1);
-    if (!first) first = Midnight(1970, 1, 2);
-    const std::optional<CTime> last = Midnight(3000, 12, 31);
-    picker.SetRange(first ? &*first : nullptr, last ? &*last : nullptr);
+    SYSTEMTIME range[2] = {Midnight(listedit::datawnd::kFirstCalendarDay),
+                           Midnight(listedit::datawnd::kLastCalendarDay)};
+    range[1].wHour = 23;
+    range[1].wMinute = range[1].wSecond = 59;
+    picker.SendMessage(DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
 }
+
+// Whether hWnd is this window or lies within it: a child, or a popup it owns (a picker's calendar).
+bool IsWithin(HWND hWnd, HWND hWithin) {
+    for (; hWnd; hWnd = ::GetParent(hWnd))
+        if (hWnd == hWithin) return true;
+    return false;
+}
+
+// Posted to the data window itself: looks again, once the focus has settled, whether it has left.
+constexpr UINT kCheckFocusMessage = WM_USER + 0x100;
 
 } // namespace
 
@@ -76,6 +83,12 @@ ON_MESSAGE(WM_GETTEXT, &CDataWnd::OnGetText)
 ON_MESSAGE(WM_GETTEXTLENGTH, &CDataWnd::OnGetTextLength)
 ON_MESSAGE(WM_SETFONT, &CDataWnd::OnSetFont)
 ON_BN_CLICKED(kRightButtonId, &CDataWnd::OnRightButton)
+ON_CONTROL(EN_KILLFOCUS, kEditorId, &CDataWnd::OnChildKillFocus)
+ON_CONTROL(CBN_KILLFOCUS, kEditorId, &CDataWnd::OnChildKillFocus)
+ON_CONTROL(BN_KILLFOCUS, kEditorId, &CDataWnd::OnChildKillFocus)
+ON_CONTROL(BN_KILLFOCUS, kRightButtonId, &CDataWnd::OnChildKillFocus)
+ON_NOTIFY(NM_KILLFOCUS, kEditorId, &CDataWnd::OnChildKillFocusNotify)
+ON_MESSAGE(kCheckFocusMessage, &CDataWnd::OnCheckFocus)
 END_MESSAGE_MAP()
 
 CDataWnd::CDataWnd() = default;
@@ -143,7 +156,8 @@ CWnd* CDataWnd::CreateChildWnd(int nType) {
         auto* pCheck = new CButton;
         rc.left = (rc.left + rc.right) / 2 - 10;
         rc.right = rc.left + 20;
-        pCheck->Create(L"", kCheckStyle, rc, this, kEditorId);
+        // Notifying, so that the focus leaving it is told like the other editors' (BN_KILLFOCUS).
+        if (pCheck->Create(L"", kCheckStyle, rc, this, kEditorId)) pCheck->ModifyStyle(0, BS_NOTIFY);
         return pCheck;
     }
     default:
@@ -152,6 +166,9 @@ CWnd* CDataWnd::CreateChildWnd(int nType) {
 }
 
 BOOL CDataWnd::CreateChildWindowByType() {
+    // The focus in the old editor goes on in the new one: destroying the old leaves it on this
+    // window, where no key reaches an editor.
+    const bool bHadFocus = m_hWnd && IsWithin(::GetFocus(), m_hWnd);
     m_pChildDataWnd.reset();
     m_pSpinForIntEdit.reset();
     m_pRightButton.reset();
@@ -163,6 +180,7 @@ BOOL CDataWnd::CreateChildWindowByType() {
     CWnd* pParent = GetParent();
     HFONT hFont = pParent ? pParent->GetFont() : nullptr;
     m_pChildDataWnd->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+    if (bHadFocus && m_pChildDataWnd->m_hWnd) m_pChildDataWnd->SetFocus();
     return TRUE;
 }
 
@@ -189,10 +207,16 @@ BOOL CDataWnd::SetText(LPCWSTR lpszText) {
         pEditor->SetWindowText(lpszText);
         break;
     case DWT_DATE: {
+        // Raises before anything changes.
         auto date = listedit::datawnd::ParseDateText(lpszText);
         if (!date) return FALSE;
-        CTime time(date->year, date->month, date->day, 0, 0, 0); // raises before anything changes
-        if (auto* pPicker = EDITOR_AS(CDateTimeCtrl)) pPicker->SetTime(time);
+        if (!listedit::datawnd::DateFieldsInRange(*date)) AfxThrowOleException(E_FAIL);
+        const auto day = listedit::datawnd::CalendarDay(*date);
+        if (!day) AfxThrowOleException(E_INVALIDARG);
+        if (auto* pPicker = EDITOR_AS(CDateTimeCtrl)) {
+            const SYSTEMTIME st = Midnight(*day);
+            pPicker->SetTime(&st);
+        }
         break;
     }
     case DWT_LIST:
@@ -221,10 +245,10 @@ CString CDataWnd::GetText() const {
         if (auto* pEdit = EDITOR_AS(CNumEdit)) return pEdit->GetValueString();
         return pEditor->GetWindowText();
     case DWT_DATE: {
-        CTime time;
+        SYSTEMTIME st{};
         auto* pPicker = EDITOR_AS(CDateTimeCtrl);
-        if (!pPicker || pPicker->GetTime(time) != GDT_VALID) return {};
-        return CString(listedit::datawnd::FormatDateText({time.GetYear(), time.GetMonth(), time.GetDay()}));
+        if (!pPicker || pPicker->GetTime(&st) != GDT_VALID) return {};
+        return CString(listedit::datawnd::FormatDateText({st.wYear, st.wMonth, st.wDay}));
     }
     case DWT_LIST: {
         CString text;
@@ -330,6 +354,54 @@ int CDataWnd::OnCreate(LPCREATESTRUCTW) {
 void CDataWnd::OnSetFocus(CWnd*) {
     Default();
     if (m_pChildDataWnd && ::IsWindow(m_pChildDataWnd->m_hWnd)) m_pChildDataWnd->SetFocus();
+}
+
+// ---- drop-downs and the focus ------------------------------------------------------------------
+
+BOOL CDataWnd::IsDroppedDown() const {
+    CWnd* pEditor = m_pChildDataWnd.get();
+    if (!pEditor || !pEditor->m_hWnd) return FALSE;
+    if (IsListType(m_nType)) return pEditor->SendMessage(CB_GETDROPPEDSTATE) != 0;
+    if (m_nType == DWT_DATE) {
+        const auto hCalendar = reinterpret_cast<HWND>(pEditor->SendMessage(DTM_GETMONTHCAL));
+        return hCalendar && ::IsWindowVisible(hCalendar);
+    }
+    return FALSE;
+}
+
+void CDataWnd::CloseDropDown() {
+    if (!IsDroppedDown()) return;
+    CWnd* pEditor = m_pChildDataWnd.get();
+    if (IsListType(m_nType))
+        pEditor->SendMessage(CB_SHOWDROPDOWN, FALSE);
+    else
+        pEditor->SendMessage(DTM_CLOSEMONTHCAL);
+}
+
+void CDataWnd::OnChildKillFocus() {
+    // Where the system tells the old window before it moves the focus, look again afterwards.
+    if (!CheckFocusLeft()) PostMessage(kCheckFocusMessage);
+}
+
+void CDataWnd::OnChildKillFocusNotify(NMHDR*, LRESULT*) {
+    OnChildKillFocus();
+}
+
+LRESULT CDataWnd::OnCheckFocus(WPARAM, LPARAM) {
+    CheckFocusLeft();
+    return 0;
+}
+
+bool CDataWnd::CheckFocusLeft() {
+    if (!m_hWnd || IsWithin(::GetFocus(), m_hWnd)) return false;
+    if (CWnd* pParent = GetParent()) {
+        NMHDR hdr{};
+        hdr.hwndFrom = m_hWnd;
+        hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
+        hdr.code = DWN_KILLFOCUS;
+        pParent->SendMessage(WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&hdr));
+    }
+    return true;
 }
 
 void CDataWnd::OnSize(UINT nType, int cx, int cy) {

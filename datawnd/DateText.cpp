@@ -44,4 +44,19 @@ std::wstring FormatDateText(const DateFields& date) {
     return std::to_wstring(date.year) + L'-' + std::to_wstring(date.month) + L'-' + std::to_wstring(date.day);
 }
 
+bool DateFieldsInRange(const DateFields& date) {
+    return date.year >= kFirstCalendarDay.year && date.month >= 1 && date.month <= 12 && date.day >= 1 &&
+           date.day <= 31;
+}
+
+std::optional<DateFields> CalendarDay(const DateFields& date) {
+    if (!DateFieldsInRange(date) || date.year > kLastCalendarDay.year) return std::nullopt;
+    const bool leap = (date.year % 4 == 0 && date.year % 100 != 0) || date.year % 400 == 0;
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int monthDays = kDays[date.month - 1] + (date.month == 2 && leap ? 1 : 0);
+    if (date.day <= monthDays) return date;
+    // At most three days over, never in December: the next month of the same year.
+    return DateFields{date.year, date.month + 1, date.day - monthDays};
+}
+
 } // namespace listedit::datawnd

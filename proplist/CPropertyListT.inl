@@ -39,6 +39,25 @@ inline const CPropertyListCtrlItemData* RowData(const CListCtrl& list, int nInde
     return reinterpret_cast<const CPropertyListCtrlItemData*>(list.GetItemData(nIndex));
 }
 
+// Whether hWnd is hWithin or lies within it: a child, or a popup it owns (a picker's calendar).
+inline bool IsWithin(HWND hWnd, HWND hWithin) {
+    for (; hWnd; hWnd = ::GetParent(hWnd))
+        if (hWnd == hWithin) return true;
+    return false;
+}
+
+// Gives the data window the value; false when its editor cannot hold it (a date the calendar
+// lacks, words in a date or number row, a list row's value outside its choices).
+inline bool TakesValue(CDataWnd& data, const CString& strValue) {
+    try {
+        if (!data.SetText(strValue)) return false;
+    } catch (CException* e) {
+        e->Delete();
+        return false;
+    }
+    return strValue.IsEmpty() || !data.GetText().IsEmpty();
+}
+
 } // namespace listedit::proplist::detail
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CPropertyListT, TBase, TBase)
@@ -55,6 +74,7 @@ ON_WM_DESTROY()
 ON_WM_MEASUREITEM_REFLECT()
 ON_NOTIFY(listedit::proplist::detail::kDataWndRightButton, listedit::proplist::detail::kDataWndId,
           &ThisClass::OnDataWndRightButtonClick)
+ON_NOTIFY(DWN_KILLFOCUS, listedit::proplist::detail::kDataWndId, &ThisClass::OnDataWndKillFocus)
 END_MESSAGE_MAP()
 
 // Every member is defined here, none in the class: the library exports the instantiations, and
@@ -246,9 +266,19 @@ template <class TBase> void CPropertyListT<TBase>::ShowIndex(int nIndex) {
     if (!pData) return;
     // A row without a record (none of this list's making) edits as plain text.
     const CPropertyListCtrlItemData* pRow = listedit::proplist::detail::RowData(list, nIndex);
-    pData->SetType(pRow ? static_cast<int>(pRow->m_nType) : DWT_TEXT);
-    pData->SetStringArrayBySelectType(pRow ? pRow->m_arrValue : CStringArray());
-    pData->SetText(list.GetItemText(nIndex, 1));
+    const int nType = pRow ? static_cast<int>(pRow->m_nType) : DWT_TEXT;
+    const CStringArray noChoices;
+    const CStringArray& arrChoices = pRow ? pRow->m_arrValue : noChoices;
+    const CString strValue = list.GetItemText(nIndex, 1);
+    pData->SetType(nType);
+    pData->SetStringArrayBySelectType(arrChoices);
+    if (!listedit::proplist::detail::TakesValue(*pData, strValue)) {
+        // Edited as text (a list row's as an editable list), so that the value is neither lost
+        // nor replaced by what the editor shows instead.
+        pData->SetType(nType == DWT_LIST ? DWT_COMBO : DWT_TEXT);
+        pData->SetStringArrayBySelectType(arrChoices);
+        pData->SetText(strValue);
+    }
     MoveDataWndToIndex(nIndex);
 }
 
@@ -263,7 +293,11 @@ template <class TBase> void CPropertyListT<TBase>::MoveDataWndToIndex(int nIndex
     pData->MoveWindow(&rc, TRUE);
     const bool bWasHidden = (pData->GetStyle() & WS_VISIBLE) == 0;
     if (bWasHidden) pData->ShowWindow(SW_SHOW);
-    pData->SetFocus();
+    // Straight to the editor: a data window that has the focus already would not hand it on.
+    if (pEditor && pEditor->m_hWnd)
+        pEditor->SetFocus();
+    else
+        pData->SetFocus();
     if (bWasHidden && bEdit) {
         pEditor->SendMessage(EM_SETSEL, 0, -1);
         pEditor->SendMessage(EM_SCROLLCARET);
@@ -277,7 +311,24 @@ template <class TBase> void CPropertyListT<TBase>::HideIndex(int nIndex) {
 }
 
 template <class TBase> void CPropertyListT<TBase>::HideDataWnd() {
-    if (CDataWnd* pData = DataWnd()) pData->ShowWindow(SW_HIDE);
+    CDataWnd* pData = DataWnd();
+    if (!pData) return;
+    pData->CloseDropDown();
+    pData->ShowWindow(SW_HIDE);
+    // A hidden editor keeps the focus it had; the list takes it, so that keys reach no hidden edit.
+    if (listedit::proplist::detail::IsWithin(::GetFocus(), pData->m_hWnd)) this->SetFocus();
+}
+
+template <class TBase> BOOL CPropertyListT<TBase>::CommitEdit() {
+    CDataWnd* pData = DataWnd();
+    if (m_nCurIndex == -1 || !pData) return FALSE;
+    List().SetItemText(m_nCurIndex, 1, pData->GetText());
+    return TRUE;
+}
+
+template <class TBase> void CPropertyListT<TBase>::OnDataWndKillFocus(NMHDR*, LRESULT*) {
+    // Only a window outside the list: within it the edit moves on, or the list keeps it.
+    if (!listedit::proplist::detail::IsWithin(::GetFocus(), this->m_hWnd)) CommitEdit();
 }
 
 // ---- interaction ----------------------------------------------------------------------------------
@@ -356,13 +407,21 @@ template <class TBase> BOOL CPropertyListT<TBase>::PreTranslateMessage(MSG* pMsg
     if ((pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN) && m_TitleTip.m_hWnd &&
         m_TitleTip.IsWindowVisible())
         m_TitleTip.Hide();
+    // Any of the data window's windows: the editor, a combo's edit box, a picker's calendar, the
+    // right button.
     CDataWnd* pData = DataWnd();
-    CWnd* pEditor = pData ? pData->GetChildDataWnd() : nullptr;
-    if (pMsg->message == WM_KEYDOWN && pEditor && pMsg->hwnd == pEditor->m_hWnd) {
+    if (pMsg->message == WM_KEYDOWN && pData &&
+        listedit::proplist::detail::IsWithin(pMsg->hwnd, pData->m_hWnd)) {
         const UINT nChar = static_cast<UINT>(pMsg->wParam);
         const bool bCtrl = ::GetKeyState(VK_CONTROL) < 0;
         const bool bTreated =
             nChar == VK_TAB || nChar == VK_RETURN || ((nChar == VK_UP || nChar == VK_DOWN) && bCtrl);
+        if (bTreated && !m_bEnableEdit) return TRUE; // no edit moves while editing is off
+        // An open list or calendar takes its own keys; Tab closes it and moves on.
+        if (bTreated && pData->IsDroppedDown()) {
+            if (nChar != VK_TAB) return TBase::PreTranslateMessage(pMsg);
+            pData->CloseDropDown();
+        }
         if (bTreated && TreatTabAndReturnKey(nChar, nChar != VK_UP)) return TRUE;
     }
     return TBase::PreTranslateMessage(pMsg);
@@ -391,7 +450,7 @@ template <class TBase> BOOL CPropertyListT<TBase>::TreatTabAndReturnKey(UINT, BO
 
 template <class TBase> void CPropertyListT<TBase>::OnVScroll(UINT, UINT, CScrollBar*) {
     this->Default();
-    if (m_nCurIndex == -1) return;
+    if (m_nCurIndex == -1 || !m_bEnableEdit) return;
     MoveDataWndToIndex(m_nCurIndex);
     List().RedrawItems(std::max(m_nCurIndex - 1, 0), m_nCurIndex + 1);
 }
@@ -409,7 +468,7 @@ template <class TBase> BOOL CPropertyListT<TBase>::OnMouseWheel(UINT, short, CPo
 template <class TBase> void CPropertyListT<TBase>::OnSetFocus(CWnd*) {
     this->Default();
     CDataWnd* pData = DataWnd();
-    if (pData && pData->IsWindowVisible() && pData->IsWindowEnabled()) pData->SetFocus();
+    if (pData && m_bEnableEdit && pData->IsWindowVisible() && pData->IsWindowEnabled()) pData->SetFocus();
 }
 
 template <class TBase> void CPropertyListT<TBase>::OnDataWndRightButtonClick(NMHDR*, LRESULT*) {

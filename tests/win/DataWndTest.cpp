@@ -257,7 +257,7 @@ TEST_F(DataWndTest, DateTextRoundTripsWithoutLeadingZerosAndNormalises) {
 
     // The picker offers only days the calendar holds, so what a user picks always goes back in.
     auto* picker = static_cast<CDateTimeCtrl*>(dw->GetChildDataWnd());
-    SYSTEMTIME early{1950, 6, 0, 1, 0, 0, 0, 0};
+    SYSTEMTIME early{1899, 12, 0, 31, 0, 0, 0, 0};
     picker->SetTime(&early);
     EXPECT_EQ(Text(), L"1999-12-31");
     SYSTEMTIME range[2]{};
@@ -281,8 +281,8 @@ TEST_F(DataWndTest, RefusedDatesChangeNeitherPickerNorSavedText) {
         EXPECT_EQ(Text(), L"2024-3-5");
         EXPECT_TRUE(dw->GetModified());
     }
-    // Before the run-time calendar's first day: the fields pass, the calendar cannot say it.
-    EXPECT_EQ(OleCodeOf([&] { dw->SetText(L"1900-1-1"); }), E_INVALIDARG);
+    // After the calendar's last year: the fields pass, the calendar cannot say it.
+    EXPECT_EQ(OleCodeOf([&] { dw->SetText(L"10000-1-1"); }), E_INVALIDARG);
     EXPECT_EQ(Text(), L"2024-3-5");
 
     EXPECT_FALSE(dw->SetText(L"2024/3/5")); // not a date at all

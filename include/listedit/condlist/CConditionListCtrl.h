@@ -16,7 +16,9 @@
 //
 // Shape: the list always ends with one empty entry row; every row above it is a committed
 // condition. The user clicks the entry row, picks a field (the other editors then appear), fills
-// them in, and a click elsewhere (or a call to GetSQLSelectString) commits the row. The column
+// them in, and a click elsewhere (or a call to GetSQLSelectString or GetSQLSelectParams) commits
+// the row: read the condition through those two, and what the user typed last is in it. Escape
+// abandons the row being edited (while a list or calendar is open, it only closes that). The column
 // titles, comparison and relation labels and menu entries are the control's own Chinese texts.
 //
 // The parent should be a framework window (CWnd), which sends the row-height request and the
@@ -199,6 +201,7 @@ private:
     void SetFieldListFrom(const CStringArray&, const CUIntArray&, const GetValues&);
     void ReleaseFieldRecords();
     bool HasEditors() const;
+    bool AnyDroppedDown() const; // a box's list or the value's list or calendar is open
     void FollowRow();
     template <class Sink> int BuildCondition(Sink&& sink);
     void InsertConditionRow(int nItem, const std::array<std::wstring, 6>& cells, int nType);

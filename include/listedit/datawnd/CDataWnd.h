@@ -16,11 +16,19 @@
 // (its window was destroyed on the way); only when the class cannot be registered does Create
 // raise CResourceException with the object still the caller's.
 //
+// Notifications to the parent, WM_NOTIFY from the data window's id: code -1 (0xFFFFFFFF) for a
+// click on the right button; DWN_KILLFOCUS once the focus has left the editor (or the button) for
+// a window outside the data window, so that an owner can take the value in.
+//
+// The focus stays in the editor when SetType rebuilds it while it has the focus. IsDroppedDown
+// and CloseDropDown let an owner that moves on with Tab close an open list or calendar first.
+//
 // Text forms: dates "%d-%d-%d" without leading zeros; check boxes "0" or "1"; lists the text of
 // the selected entry. A date text that does not begin with three numbers "year-month-day" is
-// refused: SetText returns FALSE and changes nothing. A date outside the calendar raises
-// COleException (E_FAIL for a field out of range, E_INVALIDARG for what the calendar cannot
-// represent), also with nothing changed.
+// refused: SetText returns FALSE and changes nothing. The picker's calendar holds 1900-1-1 to
+// 9999-12-31; a day past its month's end counts on into the next month (2023-4-31 is 2023-5-1).
+// A field out of range (year before 1900, month outside 1 to 12, day outside 1 to 31) raises
+// COleException with E_FAIL, a year after 9999 with E_INVALIDARG, also with nothing changed.
 #pragma once
 #include <listedit/edit/CMaskEditEx.h>
 #include <listedit/frame/CButton.h>
@@ -38,6 +46,10 @@ inline constexpr int DWT_NUMBER2 = 5; // as DWT_NUMBER (owners may give it anoth
 inline constexpr int DWT_LIST = 6;    // drop-down list
 inline constexpr int DWT_CHECK = 7;   // check box
 inline constexpr int DWT_COMBO = 8;   // editable drop-down
+
+// WM_NOTIFY code: the focus has left the data window. Positive, outside the common controls'
+// codes, so that no handler of theirs takes it for its own.
+inline constexpr UINT DWN_KILLFOCUS = 0x0401;
 
 class LISTEDIT_API CDataWnd : public CWnd {
     DECLARE_DYNAMIC(CDataWnd)
@@ -68,6 +80,10 @@ public:
     BOOL GetModified() const;
     // FALSE takes the current value as unmodified; TRUE makes it count as changed.
     void SetModified(BOOL bModified);
+    // Whether the editor's drop-down list (types 6, 8) or calendar (type 4) is open.
+    BOOL IsDroppedDown() const;
+    // Closes an open drop-down list or calendar, keeping the editor's value.
+    void CloseDropDown();
     // Type 8: lets pEdit (say, a masked edit) take over the combo's edit box.
     void SubclassChildEdit(CMaskEditEx* pEdit);
     // Adds a push button (child 102) at the right edge, as wide as the window is high when nWidth
@@ -95,6 +111,9 @@ protected:
     LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     void OnRightButton();
+    void OnChildKillFocus();
+    void OnChildKillFocusNotify(NMHDR* pNMHDR, LRESULT* pResult);
+    LRESULT OnCheckFocus(WPARAM wParam, LPARAM lParam);
 
     int m_nType = DWT_TEXT;
     // Declared so that their implicit destruction order is button, spin, editor.
@@ -102,6 +121,10 @@ protected:
     std::unique_ptr<CSpinButtonCtrl> m_pSpinForIntEdit;
     std::unique_ptr<CButton> m_pRightButton;
     CString m_strSavedText;
+
+private:
+    // Tells the parent DWN_KILLFOCUS when the focus is outside; false while it is still within.
+    bool CheckFocusLeft();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -53,11 +53,18 @@ public:
     void SetShowSelection(BOOL bShow);
     BOOL GetShowSelection() const;
     // Whether the user may edit (on at first). Turning it off hides the data window, keeping the
-    // edit; clicks are then ignored entirely.
+    // edit, and takes the focus from it; clicks, keys, scrolling and the focus then open or move
+    // no edit until it is turned on again.
     void SetEnableEdit(BOOL bEnable);
     BOOL EnableEdit() const;
     // Hides the data window; nothing is written back.
     void HideDataWnd();
+    // Writes the edit in progress into its row (the data window's GetText, so a number row reads
+    // formatted), the edit going on where it is. FALSE when no row is being edited. Call it before
+    // reading the values when the user may not have moved on from the last row (Save, OK). The
+    // list does the same by itself when the focus leaves the data window for a window outside the
+    // list, so that GetItemText gives what the user typed once a button outside is clicked.
+    BOOL CommitEdit();
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -66,11 +73,16 @@ protected:
     virtual void OnDataWndRButtonClk();
     // The data window the list edits with (no window yet); derived classes may return their own.
     virtual CDataWnd* CreateDataWnd();
-    // Tab, Enter, Ctrl+Down (bNext) and Ctrl+Up in the editor: moves editing to the next or
-    // previous row, wrapping around. FALSE lets the key go on to the editor.
+    // Tab, Shift+Tab, Enter, Ctrl+Down (bNext) and Ctrl+Up in any window of the data window (the
+    // editor, a combo's edit box, a picker's calendar, the right button): moves editing to the next
+    // or previous row, wrapping around. FALSE lets the key go on to the editor. While a drop-down
+    // list or calendar is open it takes Enter and the arrows itself; Tab closes it and moves.
     virtual BOOL TreatTabAndReturnKey(UINT nChar, BOOL bNext);
     // Begins editing row nIndex: the data window takes the row's type, choices and value and
-    // moves over the value cell with the focus.
+    // moves over the value cell with the focus in its editor. A value the row's editor cannot hold
+    // (an empty date, a date before 1900 or with month 13, words in a date or number row, a list
+    // row's value outside its choices) is edited as text instead (a list row's in an editable list), so that
+    // it is kept as it stands until the user changes it.
     virtual void ShowIndex(int nIndex);
     // Ends editing row nIndex: hides the data window and writes its text into the row.
     virtual void HideIndex(int nIndex);
@@ -97,6 +109,7 @@ protected:
     void OnSetFocus(CWnd* pOldWnd);
     void OnDestroy();
     void OnDataWndRightButtonClick(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnDataWndKillFocus(NMHDR* pNMHDR, LRESULT* pResult);
 
     // The list window the behaviour works on.
     CListCtrl& List();
