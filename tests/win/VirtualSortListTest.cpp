@@ -1,0 +1,201 @@
+// The string-data list in virtual mode (LVS_OWNERDATA) and sorting by several columns: header
+// clicks as the list view reports them, the order at a million rows, selection and focus across a
+// sort, the records' ownership, and cell texts written through the list.
+#include "Harness.h"
+
+#include <memory>
+
+using namespace harness;
+
+namespace {
+
+using Texts = std::vector<std::wstring>;
+
+struct CountedRecord : CSortListCtrlEx::CItemData {
+    static inline int deleted = 0;
+    ~CountedRecord() override { ++deleted; }
+};
+
+template <class T = CSortListCtrlEx::CItemData> T* Record(std::initializer_list<LPCWSTR> texts) {
+    auto* p = new T;
+    for (LPCWSTR t : texts) p->m_arrText.Add(t);
+    return p;
+}
+
+class VirtualSortListTest : public WindowTest {
+protected:
+    void Make(CSortListCtrlEx& list, DWORD style) {
+        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | style, Rect(10, 10, 400, 300), &host, 1));
+        for (int c = 0; c < 3; ++c) list.InsertColumn(c, L"Column", LVCFMT_LEFT, 100);
+    }
+    // What the list view sends its parent for a header click, Shift held or not.
+    void ClickHeader(CSortListCtrlEx& list, int nCol, bool shift = false) {
+        std::unique_ptr<KeysDown> keys(shift ? new KeysDown({VK_SHIFT}) : nullptr);
+        NMLISTVIEW nm{};
+        nm.hdr = {list.m_hWnd, 1, LVN_COLUMNCLICK};
+        nm.iItem = -1;
+        nm.iSubItem = nCol;
+        host.SendMessage(WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&nm));
+    }
+    static std::wstring Row(CListCtrl& list, int nItem) {
+        std::wstring s;
+        for (int c = 0; c < 3; ++c) s += (c ? L" " : L"") + list.GetItemText(nItem, c).str();
+        return s;
+    }
+    static Texts Rows(CListCtrl& list) {
+        Texts out;
+        for (int i = 0; i < list.GetItemCount(); ++i) out.push_back(Row(list, i));
+        return out;
+    }
+    static Texts Marked(CListCtrl& list, UINT state) {
+        Texts out;
+        for (int i = list.GetNextItem(-1, state); i != -1; i = list.GetNextItem(i, state))
+            out.push_back(Row(list, i));
+        return out;
+    }
+};
+
+// A million records whose column 0 is a seven-digit number (each once) and column 1 one of three
+// letters; what the first and last rows and the first and last visible rows show decides.
+TEST_F(VirtualSortListTest, MillionRowsSortByClicksAndShiftClicks) {
+    constexpr int n = 1000000;
+    CSortListCtrlEx list;
+    Make(list, LVS_OWNERDATA);
+    list.EnableMultipleSort(TRUE);
+    std::vector<CSortListCtrlEx::CItemData*> records;
+    records.reserve(n);
+    wchar_t number[16];
+    for (int i = 0; i < n; ++i) {
+        ::wsprintfW(number, L"%07d", static_cast<int>((i * 7919LL) % n));
+        records.push_back(Record({number, i % 3 == 0 ? L"a" : i % 3 == 1 ? L"b" : L"c"}));
+    }
+    ASSERT_EQ(list.InsertItems(0, records.data(), n), 0);
+    ASSERT_EQ(list.GetItemCount(), n);
+
+    struct Step {
+        int column;
+        bool shift;
+        std::wstring first, last;
+        std::vector<CSortKey> keys;
+    } steps[] = {
+        {0, false, L"0000000 a ", L"0999999 b ", {{0, true}}},
+        {0, false, L"0999999 b ", L"0000000 a ", {{0, false}}},
+        {1, false, L"0999886 a ", L"0000057 c ", {{1, true}}}, // ties keep the descending numbers
+        {0, true, L"0000000 a ", L"0999943 c ", {{1, true}, {0, true}}},
+        {1, true, L"0000057 c ", L"0999886 a ", {{1, false}, {0, true}}},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(testing::Message() << "click on " << s.column << (s.shift ? " with Shift" : ""));
+        ClickHeader(list, s.column, s.shift);
+        EXPECT_EQ(list.GetSortKeys(), s.keys);
+        EXPECT_EQ(list.GetSortedColumn(), s.keys.front().nCol);
+        EXPECT_EQ(Row(list, 0), s.first);
+        EXPECT_EQ(Row(list, n - 1), s.last);
+        const int top = list.GetTopIndex();
+        EXPECT_EQ(Row(list, top), s.first);
+        list.EnsureVisible(n - 1, FALSE);
+        EXPECT_EQ(Row(list, list.GetTopIndex() + list.GetCountPerPage() - 1), s.last);
+        list.EnsureVisible(0, FALSE);
+    }
+}
+
+TEST_F(VirtualSortListTest, SelectionAndFocusStayOnTheirRecords) {
+    struct Step {
+        int column;
+        bool shift;
+        Texts order, selected;
+        std::wstring focused;
+    } steps[] = {
+        {0, false, {L"a 2 x", L"b 1 x", L"c 2 y", L"d 1 y"}, {L"a 2 x", L"d 1 y"}, L"c 2 y"},
+        {1, false, {L"b 1 x", L"d 1 y", L"a 2 x", L"c 2 y"}, {L"d 1 y", L"a 2 x"}, L"c 2 y"},
+        {0, true, {L"b 1 x", L"d 1 y", L"a 2 x", L"c 2 y"}, {L"d 1 y", L"a 2 x"}, L"c 2 y"},
+        {0, true, {L"d 1 y", L"b 1 x", L"c 2 y", L"a 2 x"}, {L"d 1 y", L"a 2 x"}, L"c 2 y"},
+    };
+    for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}}) {
+        SCOPED_TRACE(style ? "virtual" : "normal");
+        CSortListCtrlEx list;
+        Make(list, style);
+        list.EnableMultipleSort(TRUE);
+        CSortListCtrlEx::CItemData* records[] = {Record({L"d", L"1", L"y"}), Record({L"b", L"1", L"x"}),
+                                                 Record({L"a", L"2", L"x"}), Record({L"c", L"2", L"y"})};
+        list.InsertItems(0, records, 4);
+        list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+        list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+        list.SetItemState(3, LVIS_FOCUSED, LVIS_FOCUSED);
+        for (const Step& s : steps) {
+            SCOPED_TRACE(testing::Message() << "click on " << s.column << (s.shift ? " with Shift" : ""));
+            ClickHeader(list, s.column, s.shift);
+            EXPECT_EQ(Rows(list), s.order);
+            EXPECT_EQ(Marked(list, LVNI_SELECTED), s.selected);
+            EXPECT_EQ(Marked(list, LVNI_FOCUSED), Texts{s.focused});
+        }
+        // A row inserted above them moves them down with their records.
+        list.InsertItem(0, Record({L"e", L"0", L"z"}));
+        EXPECT_EQ(Marked(list, LVNI_SELECTED), (Texts{L"d 1 y", L"a 2 x"})) << "after an insertion";
+        EXPECT_EQ(Marked(list, LVNI_FOCUSED), Texts{L"c 2 y"});
+    }
+}
+
+TEST_F(VirtualSortListTest, DeleteFlagDecidesEachRecordsFate) {
+    enum How { OneByOne, AllAtOnce, WithTheWindow, WithTheObject };
+    for (BOOL flag : {TRUE, FALSE}) {
+        for (How how : {OneByOne, AllAtOnce, WithTheWindow, WithTheObject}) {
+            SCOPED_TRACE(testing::Message() << "flag " << flag << " how " << how);
+            CountedRecord::deleted = 0;
+            auto list = std::make_unique<CSortListCtrlEx>();
+            list->SetDeleteItemData(flag);
+            Make(*list, LVS_OWNERDATA);
+            std::vector<CountedRecord*> records;
+            for (LPCWSTR t : {L"a", L"b", L"c"}) records.push_back(Record<CountedRecord>({t}));
+            for (auto* p : records) list->InsertItem(list->GetItemCount(), p);
+            switch (how) {
+            case OneByOne:
+                ASSERT_TRUE(list->DeleteItem(1));
+                EXPECT_EQ(list->GetItemText(1, 0), L"c");
+                EXPECT_EQ(list->GetItemRecord(1), records[2]);
+                EXPECT_EQ(CountedRecord::deleted, flag ? 1 : 0);
+                while (list->GetItemCount()) list->DeleteItem(0);
+                EXPECT_FALSE(list->DeleteItem(0));
+                break;
+            case AllAtOnce:
+                list->DeleteAllItems();
+                break;
+            case WithTheWindow:
+                list->DestroyWindow();
+                break;
+            case WithTheObject:
+                list.reset();
+                break;
+            }
+            EXPECT_EQ(CountedRecord::deleted, flag ? 3 : 0);
+            if (!flag)
+                for (auto* p : records) delete p;
+        }
+    }
+}
+
+TEST_F(VirtualSortListTest, CellTextsAreReadAndWrittenThroughTheRecords) {
+    CSortListCtrlEx list;
+    Make(list, LVS_OWNERDATA);
+    CSortListCtrlEx::CItemData* record = Record({L"name", L"old"});
+    list.InsertItem(0, record);
+    EXPECT_EQ(list.GetItemData(0), 0u);
+    EXPECT_EQ(list.GetItemRecord(0), record);
+    EXPECT_EQ(list.GetItemRecord(1), nullptr);
+
+    // The cell editor opens over the cell with its text, as in normal mode.
+    CEdit* pEdit = list.EditSubLabel(0, 1);
+    ASSERT_NE(pEdit, nullptr);
+    EXPECT_EQ(TextOf(pEdit->m_hWnd), L"old");
+    pEdit->DestroyWindow();
+    Pump();
+
+    // What the owner does with the edited text lands in the record, beyond its last text too.
+    EXPECT_TRUE(list.SetItemText(0, 1, L"new"));
+    EXPECT_TRUE(list.SetItemText(0, 2, L"third"));
+    EXPECT_FALSE(list.SetItemText(1, 0, L"no row"));
+    ASSERT_EQ(record->m_arrText.GetSize(), 3);
+    EXPECT_EQ(Row(list, 0), L"name new third");
+}
+
+} // namespace
