@@ -133,7 +133,7 @@ struct FillPair {
     }
     void FillBare() {
         bare.Fill(records);
-        ::PostMessageW(bare.list, LVM_SETITEMCOUNT, 0, 0);
+        ::PostMessageW(bare.list, LVM_DELETEALLITEMS, 0, 0);
     }
 };
 

@@ -21,9 +21,14 @@ template <class TBase> CSortListExT<TBase>::~CSortListExT() {
     ReleaseRecords(0, m_arrRecords.size());
 }
 
+// The style cannot change while the window lives: it is read once per window.
 template <class TBase> BOOL CSortListExT<TBase>::IsVirtualMode() const {
-    const CListCtrl& list = this->List();
-    return list.m_hWnd && (list.GetStyle() & LVS_OWNERDATA) != 0;
+    if (m_nVirtualMode < 0) {
+        const CListCtrl& list = this->List();
+        if (!list.m_hWnd) return FALSE;
+        m_nVirtualMode = (list.GetStyle() & LVS_OWNERDATA) != 0;
+    }
+    return m_nVirtualMode;
 }
 
 template <class TBase> int CSortListExT<TBase>::InsertItem(int nItem, CItemData* pData) {
@@ -82,7 +87,8 @@ template <class TBase> CSortListExItemData* CSortListExT<TBase>::GetItemRecord(i
 template <class TBase> int CSortListExT<TBase>::CompareItems(CObject* pItem1, CObject* pItem2) {
     const std::vector<CSortKey>& keys = this->GetSortKeys();
     if (keys.size() > 1)
-        return CompareRecords(static_cast<const CItemData*>(pItem1), static_cast<const CItemData*>(pItem2));
+        return CompareRecords(keys, static_cast<const CItemData*>(pItem1),
+                              static_cast<const CItemData*>(pItem2));
     // A row without a record reads as one without texts.
     const auto* p1 = static_cast<const CItemData*>(pItem1);
     const auto* p2 = static_cast<const CItemData*>(pItem2);
@@ -94,8 +100,9 @@ template <class TBase> int CSortListExT<TBase>::CompareItems(CObject* pItem1, CO
 }
 
 // By every recorded key; a single key is the recorded column, as the header holds it.
-template <class TBase> int CSortListExT<TBase>::CompareRecords(const CItemData* p1, const CItemData* p2) {
-    const std::vector<CSortKey>& keys = this->GetSortKeys();
+template <class TBase>
+int CSortListExT<TBase>::CompareRecords(std::span<const CSortKey> keys, const CItemData* p1,
+                                        const CItemData* p2) {
     return listedit::sortlist::CompareByKeys(
         keys, p1 ? p1->m_arrText.GetSize() : 0, p2 ? p2->m_arrText.GetSize() : 0, [&](int nCol) {
             return CompareItems(nCol, p1->m_arrText.GetData()[nCol], p2->m_arrText.GetData()[nCol]);
@@ -131,20 +138,35 @@ template <class TBase> void CSortListExT<TBase>::SortRows() {
     marked.push_back(GetItemRecord(nFocus));
     marked.push_back(GetItemRecord(nAnchor));
 
+    // Each record goes into the sort with its text of the first key at hand, which spares most
+    // comparisons the walk from record to text; later keys are read from the records.
+    struct Entry {
+        const CString* pText; // null: the record lacks the column, level with every row on it
+        CItemData* pRecord;
+    };
+    const CSortKey first = keys.front();
+    const std::span<const CSortKey> rest(keys.begin() + 1, keys.end());
+    std::vector<Entry> entries(m_arrRecords.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        CItemData* p = m_arrRecords[i];
+        const bool bHas = first.nCol >= 0 && first.nCol < p->m_arrText.GetSize();
+        entries[i] = {bHas ? &p->m_arrText.GetData()[first.nCol] : nullptr, p};
+    }
     std::exception_ptr error;
-    std::stable_sort(m_arrRecords.begin(), m_arrRecords.end(), [&](const CItemData* p1, const CItemData* p2) {
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
         if (error) return false;
         try {
-            return listedit::sortlist::CompareByKeys(
-                       keys, p1->m_arrText.GetSize(), p2->m_arrText.GetSize(), [&](int nCol) {
-                           return CompareItems(nCol, p1->m_arrText.GetData()[nCol],
-                                               p2->m_arrText.GetData()[nCol]);
-                       }) < 0;
+            int r = listedit::sortlist::CompareRows(
+                0, a.pText != nullptr, b.pText != nullptr, first.bAsc,
+                [&](int) { return CompareItems(first.nCol, *a.pText, *b.pText); });
+            if (r == 0 && !rest.empty()) r = CompareRecords(rest, a.pRecord, b.pRecord);
+            return r < 0;
         } catch (...) {
             error = std::current_exception();
             return false;
         }
     });
+    for (std::size_t i = 0; i < entries.size(); ++i) m_arrRecords[i] = entries[i].pRecord;
 
     const std::vector<int> rows =
         listedit::sortlist::RowsOf<CItemData>(m_arrRecords, std::span<CItemData* const>(marked));
@@ -213,6 +235,7 @@ template <class TBase> LRESULT CSortListExT<TBase>::OnSetItemText(WPARAM wParam,
 template <class TBase> void CSortListExT<TBase>::OnDestroy() {
     TBase::OnDestroy();
     ReleaseRecords(0, m_arrRecords.size());
+    m_nVirtualMode = -1;
 }
 
 template <class TBase> void CSortListExT<TBase>::OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult) {

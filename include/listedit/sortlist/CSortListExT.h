@@ -5,6 +5,9 @@
 #include <listedit/frame/Arrays.h>
 #include <listedit/frame/MessageMap.h>
 
+#include <listedit/sortlist/SortKey.h>
+
+#include <span>
 #include <vector>
 
 // One row of a string-data sortable list, known to applications as CSortListCtrlEx::CItemData:
@@ -61,10 +64,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    int CompareRecords(const CItemData* p1, const CItemData* p2);
+    int CompareRecords(std::span<const CSortKey> keys, const CItemData* p1, const CItemData* p2);
     void ReleaseRecords(std::size_t nFirst, std::size_t nLast);
     // Moves the selection, focus and anchor at or after nFrom by nBy rows (virtual mode).
     void ShiftMarks(int nFrom, int nBy);
 
     std::vector<CItemData*> m_arrRecords; // virtual mode: row i's record
+    mutable int m_nVirtualMode = -1;      // the window's LVS_OWNERDATA, once read; -1 before
 };
