@@ -21,11 +21,14 @@ protected:
         CSortListCtrlEx::SortRows();
         ::QueryPerformanceCounter(&t1);
         if (!m_pStatus) return;
+        const int nRows = GetItemCount();
+        const int nKeys = static_cast<int>(GetSortKeys().size());
         CString text;
-        text.Format(L"%d rows. Last sort, by %d column(s): %.2f s. Click a header to sort by it; Shift+click "
-                    L"adds it as the next key.",
-                    GetItemCount(), static_cast<int>(GetSortKeys().size()),
-                    static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart));
+        text.Format(
+            L"%d,%03d,%03d rows; the last sort, by %d key%s, took %.2f s. Click a header to sort by it, "
+            L"Shift+click to add it as the next key.",
+            nRows / 1000000, nRows / 1000 % 1000, nRows % 1000, nKeys, nKeys == 1 ? L"" : L"s",
+            static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart));
         m_pStatus->SetWindowText(text);
     }
 };
