@@ -8,6 +8,7 @@
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CSortListExT, TBase, TBase)
 ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, &CSortListExT::OnGetdispinfo)
+ON_NOTIFY_REFLECT(LVN_ODFINDITEMW, &CSortListExT::OnOdfinditem)
 ON_MESSAGE(LVM_DELETEITEM, &CSortListExT::OnDeleteItem)
 ON_MESSAGE(LVM_DELETEALLITEMS, &CSortListExT::OnDeleteAllItems)
 ON_MESSAGE(LVM_SETITEMTEXTW, &CSortListExT::OnSetItemText)
@@ -247,4 +248,30 @@ template <class TBase> void CSortListExT<TBase>::OnGetdispinfo(NMHDR* pNMHDR, LR
     if (!pData || item.iSubItem < 0 || item.iSubItem >= pData->m_arrText.GetSize()) return;
     listedit::sortlist::CopyCellText(pData->m_arrText.GetData()[item.iSubItem].view(), item.pszText,
                                      item.cchTextMax);
+}
+
+// Typing in a virtual list, and LVM_FINDITEM, look for a row by its first column's text, as the list
+// view does with rows of its own: whole text or prefix, case-insensitive, from a start row on,
+// wrapping round when asked.
+template <class TBase> void CSortListExT<TBase>::OnOdfinditem(NMHDR* pNMHDR, LRESULT* pResult) {
+    *pResult = -1;
+    const auto* pFind = reinterpret_cast<const NMLVFINDITEMW*>(pNMHDR);
+    const LVFINDINFOW& info = pFind->lvfi;
+    if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz || m_arrRecords.empty()) return;
+    const std::size_t nCount = m_arrRecords.size();
+    const std::size_t nLen = ::wcslen(info.psz);
+    const bool bPartial = (info.flags & LVFI_PARTIAL) != 0;
+    const std::size_t nStart =
+        pFind->iStart >= 0 && static_cast<std::size_t>(pFind->iStart) < nCount ? pFind->iStart : 0;
+    const std::size_t nSteps = info.flags & LVFI_WRAP ? nCount : nCount - nStart;
+    for (std::size_t k = 0; k < nSteps; ++k) {
+        const std::size_t i = (nStart + k) % nCount;
+        const CStringArray& texts = m_arrRecords[i]->m_arrText;
+        const std::wstring_view text = texts.GetSize() ? texts.GetData()[0].view() : std::wstring_view();
+        if (bPartial ? text.size() >= nLen && ::_wcsnicmp(text.data(), info.psz, nLen) == 0
+                     : text.size() == nLen && ::_wcsnicmp(text.data(), info.psz, nLen) == 0) {
+            *pResult = static_cast<LRESULT>(i);
+            return;
+        }
+    }
 }

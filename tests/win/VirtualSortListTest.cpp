@@ -198,4 +198,36 @@ TEST_F(VirtualSortListTest, CellTextsAreReadAndWrittenThroughTheRecords) {
     EXPECT_EQ(Row(list, 0), L"name new third");
 }
 
+TEST_F(VirtualSortListTest, FindingARowReadsTheFirstTexts) {
+    CSortListCtrlEx list;
+    Make(list, LVS_OWNERDATA);
+    for (LPCWSTR t : {L"apple", L"Banana", L"berry", L"cherry"})
+        list.InsertItem(list.GetItemCount(), Record({t}));
+    struct Row {
+        int after; // LVM_FINDITEM looks from the row after this one
+        LPCWSTR text;
+        UINT flags;
+        int expected;
+    } rows[] = {
+        {-1, L"b", LVFI_PARTIAL, 1},            // case-insensitive prefix
+        {3, L"a", LVFI_PARTIAL, -1},            // not past the end...
+        {3, L"a", LVFI_PARTIAL | LVFI_WRAP, 0}, // ...unless wrapping
+        {-1, L"berry", LVFI_STRING, 2},         // whole text
+        {-1, L"ber", LVFI_STRING, -1},
+    };
+    for (const Row& r : rows) {
+        LVFINDINFOW info{};
+        info.flags = r.flags;
+        info.psz = r.text;
+        EXPECT_EQ(
+            list.SendMessage(LVM_FINDITEMW, static_cast<WPARAM>(r.after), reinterpret_cast<LPARAM>(&info)),
+            r.expected)
+            << r.text << " after " << r.after;
+    }
+    // Typing a letter moves the focus to the next row it begins.
+    list.SetFocus();
+    TypeChars(list.m_hWnd, L"c");
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 3);
+}
+
 } // namespace

@@ -55,6 +55,8 @@ protected:
 
     // Answers the list's request for a cell text; a text longer than the request's buffer is cut.
     void OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult);
+    // Finds a row by its first text for the list view in virtual mode (typing, LVM_FINDITEM).
+    void OnOdfinditem(NMHDR* pNMHDR, LRESULT* pResult);
     // In virtual mode the deletion and text messages act on the records; otherwise they pass on.
     LRESULT OnDeleteItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeleteAllItems(WPARAM wParam, LPARAM lParam);
