@@ -198,6 +198,48 @@ TEST_F(VirtualSortListTest, CellTextsAreReadAndWrittenThroughTheRecords) {
     EXPECT_EQ(Row(list, 0), L"name new third");
 }
 
+// Each key's item shows its direction and, while there are several keys, its rank just left of the
+// triangle (items of 100 pixels, a font whose space is 4 pixels: the triangle starts at x = 88).
+TEST_F(VirtualSortListTest, HeaderShowsEachKeysDirectionAndRank) {
+    CSortListCtrlEx list;
+    Make(list, 0);
+    CSortedHeaderCtrl& header = *list.GetHeaderCtrl();
+    for (int c = 0; c < 3; ++c) {
+        HDITEMW hdi{};
+        hdi.mask = HDI_TEXT;
+        hdi.pszText = const_cast<LPWSTR>(L"");
+        header.SetItem(c, &hdi);
+    }
+    MemoryDC dc(100, 20);
+    ScopedFont font(dc, FontWithSpace(4));
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE), light = ::GetSysColor(COLOR_BTNHIGHLIGHT),
+                   dark = ::GetSysColor(COLOR_BTNSHADOW);
+    const std::vector<CSortKey> two{{1, false}, {0, true}};
+    struct Row {
+        std::vector<CSortKey> keys;
+        int column;
+        bool rank;
+        POINT darkPixel; // on the triangle's shadowed slope; {0, 0}: no triangle
+    } rows[] = {
+        {two, 0, true, {89, 15}},          // second key, ascending
+        {two, 1, true, {91, 16}},          // first key, descending
+        {two, 2, false, {0, 0}},           // not a key
+        {{{0, true}}, 0, false, {89, 15}}, // a single key has no rank
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.keys.size() << " keys, column " << r.column);
+        header.SetSortKeys(r.keys);
+        dc.Fill(RGB(255, 0, 255));
+        DRAWITEMSTRUCT dis{ODT_HEADER, 0, static_cast<UINT>(r.column), 0, 0, header, dc, {0, 0, 100, 20}, 0};
+        header.DrawItem(&dis);
+        EXPECT_EQ(dc.InkBounds({0, 0, 87, 20}, {face, light, dark}).right > 0, r.rank);
+        if (r.darkPixel.x)
+            EXPECT_EQ(dc.At(r.darkPixel.x, r.darkPixel.y), dark);
+        else
+            EXPECT_EQ(dc.InkBounds({0, 0, 100, 20}, {face}).right, 0);
+    }
+}
+
 TEST_F(VirtualSortListTest, FindingARowReadsTheFirstTexts) {
     CSortListCtrlEx list;
     Make(list, LVS_OWNERDATA);
