@@ -62,15 +62,11 @@ template <class TBase> int CSortListExT<TBase>::InsertItems(int nItem, CItemData
         if (nFirst < nOld) ShiftMarks(nFirst, nCount);
         this->List().SetItemCountEx(static_cast<int>(m_arrRecords.size()), LVSICF_NOSCROLL);
     } else {
-        CListCtrl& list = this->List();
-        list.SetRedraw(FALSE);
         for (int i = 0; i < nCount; ++i) {
             const int nAt = InsertItem(nFirst < 0 ? nItem : nFirst + i, ppData[i]);
-            if (nAt < 0) break; // the list is full: the rest stay the caller's
+            if (nAt < 0) break; // the list refused: the rest stay the caller's
             if (nFirst < 0) nFirst = nAt;
         }
-        list.SetRedraw(TRUE);
-        list.Invalidate();
     }
     if (nFirst >= 0 && !this->GetSortKeys().empty()) this->ReSort();
     return nFirst;
@@ -150,7 +146,7 @@ template <class TBase> void CSortListExT<TBase>::SortRows() {
     std::vector<Entry> entries(m_arrRecords.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         CItemData* p = m_arrRecords[i];
-        const bool bHas = first.nCol >= 0 && first.nCol < p->m_arrText.GetSize();
+        const bool bHas = p && first.nCol >= 0 && first.nCol < p->m_arrText.GetSize();
         entries[i] = {bHas ? &p->m_arrText.GetData()[first.nCol] : nullptr, p};
     }
     std::exception_ptr error;
@@ -191,7 +187,7 @@ template <class TBase> void CSortListExT<TBase>::ShiftMarks(int nFrom, int nBy) 
     const int nCount = static_cast<int>(m_arrRecords.size());
     // The list view still counts the rows it had; the new rows join before anything moves.
     list.SetItemCountEx(nCount, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
-    for (auto it = selected.rbegin(); it != selected.rend(); ++it) list.SetItemState(*it, 0, LVIS_SELECTED);
+    for (int i : selected) list.SetItemState(i, 0, LVIS_SELECTED);
     for (int i : selected) list.SetItemState(i + nBy, LVIS_SELECTED, LVIS_SELECTED);
     if (nFocus >= nFrom) list.SetItemState(nFocus + nBy, LVIS_FOCUSED, LVIS_FOCUSED);
     if (nAnchor >= nFrom) list.SetSelectionMark(nAnchor + nBy);
@@ -266,8 +262,9 @@ template <class TBase> void CSortListExT<TBase>::OnOdfinditem(NMHDR* pNMHDR, LRE
     const std::size_t nSteps = info.flags & LVFI_WRAP ? nCount : nCount - nStart;
     for (std::size_t k = 0; k < nSteps; ++k) {
         const std::size_t i = (nStart + k) % nCount;
-        const CStringArray& texts = m_arrRecords[i]->m_arrText;
-        const std::wstring_view text = texts.GetSize() ? texts.GetData()[0].view() : std::wstring_view();
+        const CItemData* pData = m_arrRecords[i];
+        const std::wstring_view text =
+            pData && pData->m_arrText.GetSize() ? pData->m_arrText.GetData()[0].view() : std::wstring_view();
         if (bPartial ? text.size() >= nLen && ::_wcsnicmp(text.data(), info.psz, nLen) == 0
                      : text.size() == nLen && ::_wcsnicmp(text.data(), info.psz, nLen) == 0) {
             *pResult = static_cast<LRESULT>(i);
