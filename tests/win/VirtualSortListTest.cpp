@@ -171,26 +171,16 @@ TEST_F(VirtualSortListTest, FindingARowReadsTheFirstTexts) {
     Make(list, LVS_OWNERDATA);
     for (LPCWSTR t : {L"apple", L"Banana", L"berry", L"cherry"})
         list.InsertItem(list.GetItemCount(), Record({t}));
-    struct Row {
-        int after;
-        LPCWSTR text;
-        UINT flags;
-        int expected;
-    } rows[] = {
-        {-1, L"b", LVFI_PARTIAL, 1},            // case-insensitive prefix
-        {3, L"a", LVFI_PARTIAL, -1},            // not past the end...
-        {3, L"a", LVFI_PARTIAL | LVFI_WRAP, 0}, // ...unless wrapping
-        {-1, L"ber", LVFI_STRING, -1},          // whole text
-    };
-    for (const Row& r : rows) {
+    auto find = [&](int after, LPCWSTR text, UINT flags) {
         LVFINDINFOW info{};
-        info.flags = r.flags;
-        info.psz = r.text;
-        EXPECT_EQ(
-            list.SendMessage(LVM_FINDITEMW, static_cast<WPARAM>(r.after), reinterpret_cast<LPARAM>(&info)),
-            r.expected)
-            << r.text;
-    }
+        info.flags = flags;
+        info.psz = text;
+        return list.SendMessage(LVM_FINDITEMW, static_cast<WPARAM>(after), reinterpret_cast<LPARAM>(&info));
+    };
+    EXPECT_EQ(find(-1, L"b", LVFI_PARTIAL), 1);            // case-insensitive prefix
+    EXPECT_EQ(find(3, L"a", LVFI_PARTIAL), -1);            // not past the end...
+    EXPECT_EQ(find(3, L"a", LVFI_PARTIAL | LVFI_WRAP), 0); // ...unless wrapping
+    EXPECT_EQ(find(-1, L"ber", LVFI_STRING), -1);          // whole text
     list.SetFocus();
     TypeChars(list.m_hWnd, L"c"); // typing moves the focus to the row the letter begins
     EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 3);
