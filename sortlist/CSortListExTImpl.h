@@ -5,7 +5,6 @@
 #include "SortKeys.h"
 
 #include <algorithm>
-#include <cstdint>
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CSortListExT, TBase, TBase)
 ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, &CSortListExT::OnGetdispinfo)
@@ -136,45 +135,35 @@ template <class TBase> void CSortListExT<TBase>::SortRows() {
     marked.push_back(GetItemRecord(nFocus));
     marked.push_back(GetItemRecord(nAnchor));
 
-    // The sort works on entries that hold the first key's text and the row's place; the texts of
-    // later keys wait in one block, row by row. That spares comparisons the walk from record to
-    // text, which costs more than the comparison of two short texts.
+    // Each record goes into the sort with its text of the first key at hand, which spares most
+    // comparisons the walk from record to text; later keys are read from the records.
     struct Entry {
         const CString* pText; // null: the record lacks the column, level with every row on it
-        std::uint32_t nRow;   // the row before the sort
+        CItemData* pRecord;
     };
-    const std::size_t nRest = keys.size() - 1;
-    auto textOf = [](const CItemData* p, int nCol) -> const CString* {
-        return p && nCol >= 0 && nCol < p->m_arrText.GetSize() ? &p->m_arrText.GetData()[nCol] : nullptr;
-    };
+    const CSortKey first = keys.front();
+    const std::span<const CSortKey> rest(keys.begin() + 1, keys.end());
     std::vector<Entry> entries(m_arrRecords.size());
-    std::vector<const CString*> rest(entries.size() * nRest);
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const CItemData* p = m_arrRecords[i];
-        entries[i] = {textOf(p, keys[0].nCol), static_cast<std::uint32_t>(i)};
-        for (std::size_t k = 0; k < nRest; ++k) rest[i * nRest + k] = textOf(p, keys[k + 1].nCol);
+        CItemData* p = m_arrRecords[i];
+        const bool bHas = p && first.nCol >= 0 && first.nCol < p->m_arrText.GetSize();
+        entries[i] = {bHas ? &p->m_arrText.GetData()[first.nCol] : nullptr, p};
     }
-    auto compareKey = [&](const CSortKey& key, const CString* a, const CString* b) {
-        return listedit::sortlist::CompareRows(0, a != nullptr, b != nullptr, key.bAsc,
-                                               [&](int) { return CompareItems(key.nCol, *a, *b); });
-    };
     std::exception_ptr error;
     std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
         if (error) return false;
         try {
-            int r = compareKey(keys[0], a.pText, b.pText);
-            for (std::size_t k = 0; r == 0 && k < nRest; ++k)
-                r = compareKey(keys[k + 1], rest[a.nRow * nRest + k], rest[b.nRow * nRest + k]);
+            int r = listedit::sortlist::CompareRows(
+                0, a.pText != nullptr, b.pText != nullptr, first.bAsc,
+                [&](int) { return CompareItems(first.nCol, *a.pText, *b.pText); });
+            if (r == 0 && !rest.empty()) r = CompareRecords(rest, a.pRecord, b.pRecord);
             return r < 0;
         } catch (...) {
             error = std::current_exception();
             return false;
         }
     });
-    {
-        const std::vector<CItemData*> before(m_arrRecords);
-        for (std::size_t i = 0; i < entries.size(); ++i) m_arrRecords[i] = before[entries[i].nRow];
-    }
+    for (std::size_t i = 0; i < entries.size(); ++i) m_arrRecords[i] = entries[i].pRecord;
 
     const std::vector<int> rows =
         listedit::sortlist::RowsOf<CItemData>(m_arrRecords, std::span<CItemData* const>(marked));
