@@ -2,7 +2,8 @@
 # listedit's one entry point:
 #   ./run.sh setup   install what is missing (Debian, as root)
 #   ./run.sh build   build the library, tests, demo and bench (Windows target) and the native units
-#   ./run.sh test    setup, build, run every test (native, Wine, the consumer example, a short fuzz run)
+#   ./run.sh test    setup, build, run every test (native, Wine, the consumer example, the example
+#                    applications' self-checks, a short fuzz run)
 #   ./run.sh demo    setup, build, run the demo (on Xvfb: writes out/demo-<page>.png and doc/demo.png)
 #   ./run.sh bench [filter]   setup, build, run the benchmark against the bare Win32 controls
 #                    (medians in a table and in out/bench.json; a filter picks cases by name)
@@ -84,6 +85,23 @@ consumer_example() {
   wine "$BUILD/consumer-pkg/consumer.exe"
 }
 
+examples() {
+  # The example applications, built from the installed package as a user builds them, drive
+  # themselves through real input and check what they read back.
+  local tc="$ROOT/cmake/mingw-w64.cmake" status=0
+  cmake --install "$BUILD/win" --prefix "$BUILD/install" >/dev/null
+  for ex in dialog frame; do
+    cmake -S "examples/$ex" -B "$BUILD/example-$ex" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$tc" \
+      -DCMAKE_PREFIX_PATH="$BUILD/install" >/dev/null
+    cmake --build "$BUILD/example-$ex" >/dev/null
+  done
+  timeout 180 wine "$BUILD/example-dialog/dialogapp.exe" --self-check || status=1
+  timeout 180 wine "$BUILD/example-frame/frameapp.exe" CPropertyListView --self-check || status=1
+  timeout 180 wine "$BUILD/example-frame/frameapp.exe" CSortListViewEx --self-check || status=1
+  [ $status -eq 0 ] && echo "examples: self-checks passed"
+  return $status
+}
+
 fuzz() {
   local seconds=${1:-600}
   CXX=clang++ CC=clang cmake -S . -B "$BUILD/fuzz" -G Ninja -DLISTEDIT_FUZZ=ON -DBUILD_TESTING=OFF \
@@ -108,6 +126,7 @@ case "${1:-}" in
     (cd "$BUILD/native" && ctest --output-on-failure) || status=1
     (cd "$BUILD/win" && ctest --output-on-failure) || status=1
     consumer_example || status=1
+    examples || status=1
     fuzz "${FUZZ_SECONDS:-20}" || status=1
     [ $status -eq 0 ] && echo "all tests passed" || echo "TESTS FAILED"
     exit $status ;;

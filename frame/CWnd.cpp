@@ -288,6 +288,11 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
             ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
         }
         pWnd->Detach();
+        // The application ends with its main window.
+        if (CWinApp* pApp = AfxGetApp(); pApp && pApp->m_pMainWnd == pWnd) {
+            pApp->m_pMainWnd = nullptr;
+            ::PostQuitMessage(0);
+        }
         pWnd->PostNcDestroy();
     }
     return lResult;
@@ -504,4 +509,18 @@ LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgro
     wc.lpszClassName = name->c_str();
     if (!AfxRegisterClass(&wc)) AfxThrowResourceException();
     return name->c_str();
+}
+
+// ---- windows made by other means --------------------------------------------------------------
+
+void AfxHookWindowCreate(CWnd* pWnd) {
+    auto& state = State();
+    if (!state.hHookCbt) {
+        state.hHookCbt = ::SetWindowsHookExW(WH_CBT, &AfxCbtHook, nullptr, ::GetCurrentThreadId());
+    }
+    state.pWndInit = pWnd;
+}
+
+BOOL AfxUnhookWindowCreate() {
+    return std::exchange(State().pWndInit, nullptr) == nullptr;
 }

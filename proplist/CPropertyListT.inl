@@ -24,6 +24,14 @@ constexpr LONG kBoldWeight = 700;
 constexpr UINT kTextFormat = DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
 constexpr int kRowPadding = 4;
 constexpr int kTipTextOffset = 2; // where a cell's own text starts within it
+// Every form of the list is a report view with single selection, owner-drawn fixed rows and no
+// header, and never in small-icon view.
+constexpr DWORD kForcedStyle =
+    LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDRAWFIXED | LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER;
+static_assert(kForcedStyle == 0xC405);
+inline LONG ForcedStyle(LONG style) {
+    return static_cast<LONG>((static_cast<DWORD>(style) & ~DWORD{LVS_SMALLICON}) | kForcedStyle);
+}
 
 static_assert(kTextFormat == 0x8824);
 
@@ -34,6 +42,7 @@ inline const CPropertyListCtrlItemData* RowData(const CListCtrl& list, int nInde
 } // namespace listedit::proplist::detail
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CPropertyListT, TBase, TBase)
+ON_WM_CREATE()
 ON_NOTIFY_REFLECT(LVN_DELETEITEM, &ThisClass::OnDeleteitem)
 ON_WM_SIZE()
 ON_WM_LBUTTONDOWN()
@@ -106,6 +115,19 @@ template <class TBase> void CPropertyListT<TBase>::Init() {
     if (CDataWnd* pData = DataWnd())
         pData->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(this->GetFont()), TRUE);
     m_TitleTip.Create(this);
+}
+
+template <class TBase> BOOL CPropertyListT<TBase>::PreCreateWindow(CREATESTRUCTW& cs) {
+    cs.style = listedit::proplist::detail::ForcedStyle(cs.style);
+    return TBase::PreCreateWindow(cs);
+}
+
+template <class TBase> int CPropertyListT<TBase>::OnCreate(LPCREATESTRUCTW lpCreateStruct) {
+    // A view joins its document here.
+    if (TBase::OnCreate(lpCreateStruct) == -1) return -1;
+    if (!m_pDataWnd) m_pDataWnd = CreateDataWnd();
+    Init();
+    return 0;
 }
 
 template <class TBase> void CPropertyListT<TBase>::OnDestroy() {

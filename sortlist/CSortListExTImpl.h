@@ -82,16 +82,16 @@ template <class TBase> CSortListExItemData* CSortListExT<TBase>::GetItemRecord(i
 }
 
 template <class TBase> int CSortListExT<TBase>::CompareItems(CObject* pItem1, CObject* pItem2) {
-    const std::vector<CSortKey>& keys = this->GetSortKeys();
-    if (keys.size() > 1)
-        return CompareRecords(keys, static_cast<const CItemData*>(pItem1),
-                              static_cast<const CItemData*>(pItem2));
+    // Called for every pair the list's sort compares: the header is reached once per call.
+    this->AttachHeader();
+    const CSortedHeaderCtrl& header = this->m_ctlHeader;
     // A row without a record reads as one without texts.
     const auto* p1 = static_cast<const CItemData*>(pItem1);
     const auto* p2 = static_cast<const CItemData*>(pItem2);
+    if (header.GetSortKeys().size() > 1) return CompareRecords(header.GetSortKeys(), p1, p2);
     return listedit::sortlist::CompareRows(
-        this->GetSortedColumn(), p1 ? p1->m_arrText.GetSize() : 0, p2 ? p2->m_arrText.GetSize() : 0,
-        this->IsAscSorted() != FALSE, [&](int nCol) {
+        header.GetSortedColumn(), p1 ? p1->m_arrText.GetSize() : 0, p2 ? p2->m_arrText.GetSize() : 0,
+        header.IsAscSorted() != FALSE, [&](int nCol) {
             return CompareItems(nCol, p1->m_arrText.GetData()[nCol], p2->m_arrText.GetData()[nCol]);
         });
 }

@@ -1,5 +1,5 @@
-// The definitions of CSortListT, included by the sources that instantiate it (the control, and the
-// view form once it exists), so that every algorithm exists once.
+// The definitions of CSortListT, included by the sources that instantiate it (the control and the
+// view form), so that every algorithm exists once.
 #pragma once
 #include <listedit/frame/CDC.h>
 #include <listedit/sortlist/CSortListT.h>
@@ -231,8 +231,9 @@ template <class TBase> void CSortListT<TBase>::OnKillFocus(CWnd*) {
     if (GetFullRowSel() && (List().GetStyle() & LVS_TYPEMASK) == LVS_REPORT) RepaintSelectedItems();
 }
 
-template <class TBase> int CSortListT<TBase>::OnCreate(LPCREATESTRUCTW) {
-    if (this->Default() == -1) return -1;
+template <class TBase> int CSortListT<TBase>::OnCreate(LPCREATESTRUCTW lpCreateStruct) {
+    // A view joins its document here.
+    if (TBase::OnCreate(lpCreateStruct) == -1) return -1;
     AttachHeader();
     return 0;
 }

@@ -30,3 +30,10 @@
 #include <listedit/frame/CScrollBar.h>
 #include <listedit/frame/CHeaderCtrl.h>
 #include <listedit/frame/CListCtrl.h>
+#include <listedit/frame/CView.h>
+#include <listedit/frame/CCtrlView.h>
+#include <listedit/frame/CListView.h>
+#include <listedit/frame/CDocument.h>
+#include <listedit/frame/CFrameWnd.h>
+#include <listedit/frame/CDialog.h>
+#include <listedit/frame/CCreateContext.h>

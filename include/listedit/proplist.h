@@ -6,3 +6,4 @@
 #include <listedit/proplist/CPropertyListCtrlItemData.h>
 #include <listedit/proplist/CPropertyListT.h>
 #include <listedit/proplist/CPropertyListCtrl.h>
+#include <listedit/proplist/CPropertyListView.h>

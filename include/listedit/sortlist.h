@@ -6,3 +6,5 @@
 #include <listedit/sortlist/CSortedHeaderCtrl.h>
 #include <listedit/sortlist/CSortListCtrl.h>
 #include <listedit/sortlist/CSortListCtrlEx.h>
+#include <listedit/sortlist/CSortListView.h>
+#include <listedit/sortlist/CSortListViewEx.h>

@@ -475,3 +475,69 @@ void Drag(HWND hWnd, POINT from, POINT to) {
 }
 
 } // namespace harness::real
+
+namespace harness {
+
+DialogTemplate::DialogTemplate(LPCWSTR caption, short cx, short cy, DWORD style) {
+    Add(style);
+    Add(DWORD{0});        // extended style
+    m_words.push_back(0); // no controls yet
+    for (short v : {short(10), short(10), cx, cy}) m_words.push_back(static_cast<WORD>(v));
+    m_words.push_back(0); // no menu
+    m_words.push_back(0); // the dialog class
+    Add(caption);
+    m_words.push_back(8); // points
+    Add(L"MS Shell Dlg");
+}
+
+DialogTemplate& DialogTemplate::Control(LPCWSTR cls, LPCWSTR text, WORD id, RECT rc, DWORD style) {
+    if (m_words.size() % 2) m_words.push_back(0); // each item starts on a DWORD
+    Add(style | WS_CHILD | WS_VISIBLE);
+    Add(DWORD{0});
+    for (LONG v : {rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top})
+        m_words.push_back(static_cast<WORD>(v));
+    m_words.push_back(id);
+    Add(cls);
+    Add(text);
+    m_words.push_back(0); // no creation data
+    ++m_words[4];         // the control count
+    return *this;
+}
+
+void DialogTemplate::Add(DWORD value) {
+    m_words.push_back(LOWORD(value));
+    m_words.push_back(HIWORD(value));
+}
+
+void DialogTemplate::Add(LPCWSTR text) {
+    for (; *text; ++text) m_words.push_back(*text);
+    m_words.push_back(0);
+}
+
+} // namespace harness
+
+namespace harness {
+
+BEGIN_MESSAGE_MAP(ScriptedDialog, CDialog)
+ON_MESSAGE(WM_APP, &ScriptedDialog::OnScript)
+END_MESSAGE_MAP()
+
+BOOL ScriptedDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    PostMessage(WM_APP);
+    return TRUE;
+}
+
+LRESULT ScriptedDialog::OnScript(WPARAM, LPARAM) {
+    // A window just shown and activated still has pointer traffic of its own under way; the
+    // script's first click waits until that has passed.
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < 1000 &&
+           ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 200, QS_ALLINPUT) == WAIT_OBJECT_0)
+        Pump();
+    if (script) script(*this);
+    if (ContinueModal()) EndDialog(kStillOpen);
+    return 0;
+}
+
+} // namespace harness

@@ -161,6 +161,35 @@ private:
     HGDIOBJ m_hOld;
 };
 
+// A dialog template built in memory (dialog units, the font "MS Shell Dlg" at 8 points), for
+// CDialog::InitModalIndirect and CreateIndirect.
+class DialogTemplate {
+public:
+    DialogTemplate(LPCWSTR caption, short cx, short cy,
+                   DWORD style = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    // A control of window class cls; WS_CHILD | WS_VISIBLE are added to style.
+    DialogTemplate& Control(LPCWSTR cls, LPCWSTR text, WORD id, RECT rc, DWORD style = WS_TABSTOP);
+    LPCDLGTEMPLATEW get() const { return reinterpret_cast<LPCDLGTEMPLATEW>(m_words.data()); }
+
+private:
+    void Add(DWORD value);
+    void Add(LPCWSTR text);
+    std::vector<WORD> m_words;
+};
+
+// A dialog that runs a script inside its own message loop once it is shown (so real input passes
+// that loop); a modal dialog the script left open is ended with kStillOpen.
+class ScriptedDialog : public CDialog {
+public:
+    static constexpr int kStillOpen = 99;
+    std::function<void(ScriptedDialog&)> script;
+
+protected:
+    BOOL OnInitDialog() override;
+    LRESULT OnScript(WPARAM, LPARAM);
+    DECLARE_MESSAGE_MAP()
+};
+
 } // namespace harness
 
 // Prints a recorded message in a failure report.

@@ -1,8 +1,21 @@
 // The application object and the message pump.
 //
-// An application derives from CWinApp, creates one global object of it, creates its main window
-// in InitInstance and calls Run, whose loop dispatches every message through
-// PreTranslateMessage (from the target window up through its parents) first.
+// An application derives from CWinApp, creates one global object of it and creates its main window
+// in InitInstance; linking listedit::main gives it the program's entry point (AfxWinMain), which
+// calls InitInstance and then Run:
+//
+//     class CMyApp : public CWinApp {
+//         BOOL InitInstance() override {
+//             auto* pFrame = new CFrameWnd;               // or a CDialog made with Create
+//             pFrame->Create(nullptr, L"My application");
+//             m_pMainWnd = pFrame;
+//             pFrame->ShowWindow(m_nCmdShow);
+//             return TRUE;
+//         }
+//     } theApp;
+//
+// Run's loop dispatches every message through PreTranslateMessage (from the target window up
+// through its parents) first, and ends when the main window (m_pMainWnd) is destroyed.
 #pragma once
 #include "CException.h"
 #include "CWnd.h"
@@ -13,8 +26,11 @@ public:
     explicit CWinApp(LPCWSTR lpszAppName = nullptr);
     ~CWinApp() override;
 
-    CWnd* m_pMainWnd = nullptr;
+    CWnd* m_pMainWnd = nullptr; // destroying its window ends Run
     LPCWSTR m_pszAppName = nullptr;
+    HINSTANCE m_hInstance = nullptr; // the program's module
+    LPWSTR m_lpCmdLine = nullptr;    // the command line after the program's name
+    int m_nCmdShow = SW_SHOWNORMAL;  // how the main window is first shown
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
@@ -31,6 +47,9 @@ LISTEDIT_API CWinApp* AfxGetApp();
 // What the dispatch does with a framework exception from a handler: the application's
 // ProcessWndProcException, or its default when there is no application object.
 LISTEDIT_API LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg);
+// The program's start: InitInstance, then Run (or ExitInstance when InitInstance fails); returns
+// the exit code. listedit::main's entry point calls it; programs with their own main may too.
+LISTEDIT_API int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow);
 // Gets one message and dispatches it, pre-translation first; FALSE on WM_QUIT.
 LISTEDIT_API BOOL AfxPumpMessage();
 // The pre-translation step of the pump, for loops of one's own.

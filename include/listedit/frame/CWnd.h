@@ -307,6 +307,11 @@ template <class T> T* AfxFromHandleAs(HWND hWnd) {
 }
 
 LISTEDIT_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+// For windows made by other means than CreateEx (dialogs): pWnd is attached to the next window this
+// thread creates, from its first message on. AfxUnhookWindowCreate ends the wait; FALSE when no
+// window was made meanwhile (pWnd is then not attached).
+LISTEDIT_API void AfxHookWindowCreate(CWnd* pWnd);
+LISTEDIT_API BOOL AfxUnhookWindowCreate();
 LISTEDIT_API void AfxDeleteTempMap();
 
 // Registers a window class unless it is registered already; FALSE when registration fails.

@@ -27,7 +27,4 @@ public:
 protected:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
     void PreSubclassWindow() override;
-    int OnCreate(LPCREATESTRUCTW lpCreateStruct);
-
-    DECLARE_MESSAGE_MAP()
 };

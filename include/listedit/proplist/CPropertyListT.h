@@ -79,6 +79,10 @@ protected:
     BOOL HitTestTip(CPoint point, CString& strText, CRect& rect);
     // The two columns, the hidden data window (child 100) and the title tip.
     void Init();
+    // Every form is an owner-drawn report list without a header, whatever its creator asks for.
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
+    // Once the window exists: the data window object (unless the form made it already) and Init.
+    int OnCreate(LPCREATESTRUCTW lpCreateStruct);
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
