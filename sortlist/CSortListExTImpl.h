@@ -62,11 +62,16 @@ template <class TBase> int CSortListExT<TBase>::InsertItems(int nItem, CItemData
         if (nFirst < nOld) ShiftMarks(nFirst, nCount);
         this->List().SetItemCountEx(static_cast<int>(m_arrRecords.size()), LVSICF_NOSCROLL);
     } else {
+        // Under Wine a list view that redraws grows slower with every row inserted.
+        CListCtrl& list = this->List();
+        list.SetRedraw(FALSE);
         for (int i = 0; i < nCount; ++i) {
             const int nAt = InsertItem(nFirst < 0 ? nItem : nFirst + i, ppData[i]);
             if (nAt < 0) break; // the list refused: the rest stay the caller's
             if (nFirst < 0) nFirst = nAt;
         }
+        list.SetRedraw(TRUE);
+        list.Invalidate();
     }
     if (nFirst >= 0 && !this->GetSortKeys().empty()) this->ReSort();
     return nFirst;

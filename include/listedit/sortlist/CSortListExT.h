@@ -30,7 +30,8 @@ public:
     int InsertItem(int nItem, CItemData* pData);
     // Inserts nCount records at nItem at once (in virtual mode one growth of the record container)
     // and, when a column is sorted, sorts the whole list once. Returns the first new row's index, or
-    // -1 when nothing was inserted (the records then still belong to the caller).
+    // -1 when nothing was inserted (the records then still belong to the caller). In normal mode
+    // the list is not redrawn while the rows go in, and is redrawn afterwards.
     int InsertItems(int nItem, CItemData* const* ppData, int nCount);
     // The record of a row; null for a row that does not exist.
     CItemData* GetItemRecord(int nItem) const;
