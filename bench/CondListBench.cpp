@@ -1,6 +1,7 @@
 // The condition list: its SQL text over many rows against reading the same cells from a bare list
-// (and the text's growth, 2n rows against twice n), and rows committed through its editors against
-// rows written straight into a bare list.
+// (and the text's growth, 2n rows against twice n), a condition text read back into rows (its
+// growth likewise), and rows committed through its editors against rows written straight into a
+// bare list.
 #include "BenchCase.h"
 
 #include <memory>
@@ -103,6 +104,30 @@ void WriteCells(CListCtrl& list, int n) {
     }
 }
 
+// A list of its own for reading conditions back, so that the case depends on nothing shared: the
+// list field needs its entries to find a value's code in.
+struct ParseList : CConditionListCtrl {
+    CStringArray cities;
+    ParseList(CWnd& host, UINT nID) {
+        Create(WS_CHILD | WS_VISIBLE | WS_BORDER, RECT{0, 0, 660, 400}, &host, nID);
+        cities.Add(L"01-North");
+        cities.Add(L"02-South");
+        SetFieldList(L"NAME", DWT_TEXT, nullptr, L"AGE", static_cast<UINT>(DWT_INTEGER), nullptr, L"CITY",
+                     static_cast<UINT>(DWT_LIST), &cities, nullptr);
+    }
+};
+
+// n terms in groups of three, each group in parentheses, as GetSQLSelectString writes them.
+CString ConditionOfTerms(int n) {
+    static const wchar_t* const kTerms[] = {L"(NAME Like 'Sm''%'", L"AGE > 30)", L"CITY = '01'"};
+    CString text;
+    for (int i = 0; i < n; ++i) {
+        if (i) text += i % 3 == 0 ? L" or " : L" and ";
+        text += i % 3 == 0 && i + 1 == n ? L"NAME Like 'Sm''%'" : kTerms[i % 3]; // the last opens nothing
+    }
+    return text;
+}
+
 const bench::Registrar kCases{{
     {"CConditionListCtrl: GetSQLSelectString vs reading the cells, rows", 10000, 1.5, &SqlAgainstReading},
     {"CConditionListCtrl: GetSQLSelectString vs reading the cells, rows", 20000, 1.5, &SqlAgainstReading},
@@ -116,6 +141,17 @@ const bench::Registrar kCases{{
                              [half] {
                                  Sql(*half);
                                  Sql(*half);
+                             }};
+     }},
+    // Reading is linear too: 2n terms take at most 2.2 times n terms.
+    {"CConditionListCtrl: SetSQLSelectString, 2n terms vs 2 x n terms", 20000, 1.1,
+     [](CWnd& host, int n) {
+         auto list = std::make_shared<ParseList>(host, 66);
+         const CString big = ConditionOfTerms(n), half = ConditionOfTerms(n / 2);
+         return bench::Sides{[list, big] { list->SetSQLSelectString(big); },
+                             [list, half] {
+                                 list->SetSQLSelectString(half);
+                                 list->SetSQLSelectString(half);
                              }};
      }},
     {"CConditionListCtrl: rows committed through the editors vs written", 1000, 0.0,

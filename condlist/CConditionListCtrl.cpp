@@ -8,6 +8,7 @@
 #include <listedit/frame/MessageMap.h>
 
 #include <listedit/condlist/CFieldItemData.h>
+#include "condlist/ConditionParser.h"
 #include "condlist/ConditionText.h"
 
 #include <algorithm>
@@ -47,12 +48,6 @@ constexpr ColumnDef kColumns[ct::kCellCount] = {
 // The editor of each column, by id.
 constexpr UINT kEditorOfColumn[ct::kCellCount] = {IDC_LEFTBRACKET, IDC_FIELDLIST,    IDC_CONDITION,
                                                   IDC_DATAWND,     IDC_RIGHTBRACKET, IDC_RELATION};
-
-const wchar_t* const kLeftBrackets[] = {L" ", L"("};
-const wchar_t* const kRightBrackets[] = {L" ", L")"};
-const wchar_t* const kComparisons[] = {L"等于(=)",      L"不等于(<>)",   L"大于(>)",  L"小于(<)",
-                                       L"大于等于(>=)", L"小于等于(<=)", L"象(Like)", L"不象(Not Like)"};
-const wchar_t* const kRelations[] = {L"无", L"与(and)", L"或(or)"};
 
 bool IsBoxId(int nID) {
     return nID == int(IDC_LEFTBRACKET) || nID == int(IDC_FIELDLIST) || nID == int(IDC_CONDITION) ||
@@ -153,12 +148,11 @@ int CConditionListCtrl::InsertAllColumn() {
         for (const wchar_t* entry : entries) box.AddString(entry);
         return true;
     };
-    ok = ok &&
-         makeBox(m_cbLeftBracket, IDC_LEFTBRACKET, CRect(0, 0, 60, 80), {kLeftBrackets[0], kLeftBrackets[1]});
+    ok = ok && makeBox(m_cbLeftBracket, IDC_LEFTBRACKET, CRect(0, 0, 60, 80), {L" ", L"("});
     ok = ok && makeBox(m_cbFieldList, IDC_FIELDLIST, CRect(60, 0, 230, 200), {});
     ok = ok && makeBox(m_cbCondition, IDC_CONDITION, CRect(230, 0, 350, 200),
-                       {kComparisons[0], kComparisons[1], kComparisons[2], kComparisons[3], kComparisons[4],
-                        kComparisons[5], kComparisons[6], kComparisons[7]});
+                       {CONDITION_EQUAL, CONDITION_NOT_EQUAL, CONDITION_GREATER, CONDITION_LESS,
+                        CONDITION_GREATER_EQUAL, CONDITION_LESS_EQUAL, CONDITION_LIKE, CONDITION_NOT_LIKE});
     if (ok) {
         if (!m_pDataWnd) m_pDataWnd = new CDataWnd;
         CRect rcBox;
@@ -171,10 +165,9 @@ int CConditionListCtrl::InsertAllColumn() {
             m_pDataWnd->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()), TRUE);
         }
     }
-    ok = ok && makeBox(m_cbRightBracket, IDC_RIGHTBRACKET, CRect(480, 0, 540, 80),
-                       {kRightBrackets[0], kRightBrackets[1]});
+    ok = ok && makeBox(m_cbRightBracket, IDC_RIGHTBRACKET, CRect(480, 0, 540, 80), {L" ", L")"});
     ok = ok && makeBox(m_cbRelation, IDC_RELATION, CRect(540, 0, 620, 100),
-                       {kRelations[0], kRelations[1], kRelations[2]});
+                       {RELATION_NONE, RELATION_AND, RELATION_OR});
 
     if (!ok) {
         const int nColumns = GetHeaderCtrl() ? GetHeaderCtrl()->GetItemCount() : 0;
@@ -377,18 +370,20 @@ void CConditionListCtrl::Insert() {
     auto first = [](const CComboBox& box) {
         CString s;
         box.GetLBText(0, s);
-        return s;
+        return s.str();
     };
-    InsertItem(m_nCurItem, first(m_cbLeftBracket));
-    SetItemText(m_nCurItem, 1, first(m_cbFieldList));
-    SetItemData(m_nCurItem,
-                m_cbFieldList.GetCount() > 0 ? static_cast<DWORD_PTR>(GetFieldListItemType(0)) : 0);
-    SetItemText(m_nCurItem, 2, first(m_cbCondition));
-    SetItemText(m_nCurItem, 3, L"");
-    SetItemText(m_nCurItem, 4, first(m_cbRightBracket));
-    SetItemText(m_nCurItem, 5, first(m_cbRelation));
+    InsertConditionRow(m_nCurItem,
+                       {first(m_cbLeftBracket), first(m_cbFieldList), first(m_cbCondition), L"",
+                        first(m_cbRightBracket), first(m_cbRelation)},
+                       m_cbFieldList.GetCount() > 0 ? GetFieldListItemType(0) : 0);
     MoveAllChild(m_nCurItem, 1, 0);
     SetValue();
+}
+
+void CConditionListCtrl::InsertConditionRow(int nItem, const std::array<std::wstring, 6>& cells, int nType) {
+    InsertItem(nItem, cells[0].c_str());
+    for (int c = 1; c < ct::kCellCount; ++c) SetItemText(nItem, c, cells[static_cast<size_t>(c)].c_str());
+    SetItemData(nItem, static_cast<DWORD_PTR>(nType));
 }
 
 void CConditionListCtrl::DeleteCurrent() {
@@ -410,7 +405,7 @@ void CConditionListCtrl::Clear() {
 // ---- the condition --------------------------------------------------------------------------------
 
 CString CConditionListCtrl::GetStringByType(const wchar_t* lpszValue, int nType) {
-    return CString(ct::QuotedValue(lpszValue ? lpszValue : L"", nType));
+    return CString(ct::QuotedValue(lpszValue ? lpszValue : L"", nType, m_bQuoteDoubling != FALSE));
 }
 
 CString CConditionListCtrl::GetConditionString(const wchar_t* lpszCondition) {
@@ -421,7 +416,8 @@ template <class Sink> int CConditionListCtrl::BuildCondition(Sink&& sink) {
     if (!InsertItemValue()) return 0;
     const int nRows = std::max(GetItemCount() - 1, 0);
     const int nColumns = GetHeaderCtrl() ? GetHeaderCtrl()->GetItemCount() : 0;
-    ct::ConditionTextBuilder builder(static_cast<size_t>(nRows));
+    ct::ConditionTextBuilder builder(static_cast<size_t>(nRows),
+                                     {m_strNameOpen.view(), m_strNameClose.view()});
     CellReader reader(m_hWnd);
     for (int i = 0; i < nRows; ++i) {
         ct::ConditionRow row;
@@ -465,6 +461,99 @@ int CConditionListCtrl::GetSQLSelectParams(CString& strSQL, CStringArray& arrVal
     strSQL = sink.text;
     arrValues.Copy(sink.values);
     arrTypes.Copy(sink.types);
+    return 1;
+}
+
+void CConditionListCtrl::EnableQuoteDoubling(BOOL bEnable) {
+    m_bQuoteDoubling = bEnable;
+}
+
+void CConditionListCtrl::SetFieldNameQuotes(LPCWSTR lpszOpen, LPCWSTR lpszClose) {
+    m_strNameOpen = lpszOpen;
+    m_strNameClose =
+        m_strNameOpen.IsEmpty() || !lpszClose || !*lpszClose ? m_strNameOpen : CString(lpszClose);
+}
+
+// ---- conditions from code and from text ------------------------------------------------------------
+
+int CConditionListCtrl::AddCondition(LPCWSTR lpszField, LPCWSTR lpszComparison, LPCWSTR lpszValue,
+                                     LPCWSTR lpszRelation, BOOL bOpen, BOOL bClose) {
+    if (!HasEditors() || !lpszField) return -1;
+    const int nField = m_cbFieldList.FindStringExact(-1, lpszField);
+    const int nComparison = ct::ComparisonOfWord(lpszComparison ? lpszComparison : L"");
+    const std::wstring_view relation = lpszRelation ? lpszRelation : L"";
+    const int nRelation = ct::TrimBlank(relation).empty() ? ct::kRelationNone : ct::RelationOfWord(relation);
+    if (nField < 0 || nComparison < 0 || nRelation < 0) return -1;
+
+    CString strField;
+    m_cbFieldList.GetLBText(nField, strField);
+    const int nItem = GetItemCount() - 1; // in front of the entry row
+    InsertConditionRow(nItem,
+                       {bOpen ? L"(" : L" ", strField.str(),
+                        std::wstring(ct::ComparisonLabel(static_cast<ct::Comparison>(nComparison))),
+                        lpszValue ? lpszValue : L"", bClose ? L")" : L" ",
+                        std::wstring(ct::RelationLabel(static_cast<ct::Relation>(nRelation)))},
+                       GetFieldListItemType(nField));
+    if (m_nCurItem == nItem) { // the editors stay with the entry row
+        ++m_nCurItem;
+        MoveAllChild(m_nCurItem, 0, 1);
+    }
+    return nItem;
+}
+
+int CConditionListCtrl::SetSQLSelectString(LPCWSTR lpszSQL) {
+    return ReadCondition(lpszSQL, {}, {});
+}
+
+int CConditionListCtrl::SetSQLSelectParams(LPCWSTR lpszSQL, const CStringArray& arrValues,
+                                           const CUIntArray& arrTypes) {
+    std::vector<std::wstring> values;
+    for (INT_PTR i = 0; i < arrValues.GetSize(); ++i) values.push_back(arrValues[i].str());
+    std::vector<int> types;
+    for (INT_PTR i = 0; i < arrTypes.GetSize(); ++i) types.push_back(static_cast<int>(arrTypes[i]));
+    return ReadCondition(lpszSQL, values, types);
+}
+
+CString CConditionListCtrl::GetSQLParseError(int* pnPos) const {
+    if (pnPos) *pnPos = m_nParseErrorPos;
+    return m_strParseError;
+}
+
+int CConditionListCtrl::ReadCondition(LPCWSTR lpszSQL, std::span<const std::wstring> values,
+                                      std::span<const int> types) {
+    if (!HasEditors()) { // no window, no field list, no rows to replace
+        m_strParseError = L"the condition list has no window";
+        m_nParseErrorPos = 0;
+        return 0;
+    }
+    std::vector<ct::ParseField> fields;
+    CString strName;
+    for (int i = 0, n = m_cbFieldList.GetCount(); i < n; ++i) {
+        const CFieldItemData& record = RecordOf(m_cbFieldList, i);
+        m_cbFieldList.GetLBText(i, strName);
+        ct::ParseField& field = fields.emplace_back();
+        field.name = strName.str();
+        field.type = static_cast<int>(record.m_nType);
+        for (INT_PTR v = 0; v < record.m_arrValues.GetSize(); ++v)
+            field.values.push_back(record.m_arrValues[v].str());
+    }
+    const ct::ParseOptions options{m_strNameOpen.view(), m_strNameClose.view(), values, types};
+    const ct::ParseResult result = ct::ParseCondition(lpszSQL ? lpszSQL : L"", fields, options);
+    if (!result.ok()) {
+        m_strParseError = CString(ct::ParseErrorMessage(result.error.code));
+        m_nParseErrorPos = static_cast<int>(result.error.pos);
+        return 0;
+    }
+    m_strParseError.Empty();
+    m_nParseErrorPos = -1;
+
+    SetRedraw(FALSE);
+    Clear(); // an edit in progress goes without being committed
+    for (size_t i = 0; i < result.rows.size(); ++i) {
+        const ct::ParsedRow& row = result.rows[i];
+        InsertConditionRow(static_cast<int>(i), ct::CellsOf(row, fields), fields[row.field].type);
+    }
+    SetRedraw(TRUE);
     return 1;
 }
 

@@ -4,6 +4,20 @@ namespace listedit::condlist {
 
 namespace {
 
+constexpr int kListType = 6;
+
+// One text between two edge characters: a value between quotes, an operator between spaces.
+std::wstring Between(wchar_t edge, std::wstring_view inner) {
+    std::wstring result;
+    result.reserve(inner.size() + 2);
+    result += edge;
+    result += inner;
+    result += edge;
+    return result;
+}
+
+} // namespace
+
 bool IsBlank(wchar_t c) {
     switch (c) {
     case 0x09:
@@ -26,14 +40,9 @@ bool IsBlank(wchar_t c) {
     }
 }
 
-// Type codes whose values are quoted in the text.
-bool IsQuoted(int type) {
-    return type == 1 || type == 4 || type == 6 || type == 8;
+bool IsQuotedType(int type) {
+    return type == 1 || type == 4 || type == kListType || type == 8;
 }
-
-constexpr int kListType = 6;
-
-} // namespace
 
 std::wstring_view TrimBlank(std::wstring_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -48,12 +57,7 @@ std::wstring ConditionWord(std::wstring_view label) {
         const size_t open = word.find(L'(');
         if (open != std::wstring_view::npos) word.remove_prefix(open + 1);
     }
-    std::wstring result;
-    result.reserve(word.size() + 2);
-    result += L' ';
-    result += word;
-    result += L' ';
-    return result;
+    return Between(L' ', word);
 }
 
 std::wstring_view ParameterValue(std::wstring_view value, int type) {
@@ -61,15 +65,17 @@ std::wstring_view ParameterValue(std::wstring_view value, int type) {
     return value;
 }
 
-std::wstring QuotedValue(std::wstring_view value, int type) {
-    if (!IsQuoted(type)) return std::wstring(value);
+std::wstring QuotedValue(std::wstring_view value, int type, bool doubleQuotes) {
+    if (!IsQuotedType(type)) return std::wstring(value);
     value = ParameterValue(value, type);
-    std::wstring result;
-    result.reserve(value.size() + 2);
-    result += L'\'';
-    result += value;
-    result += L'\'';
-    return result;
+    if (!doubleQuotes) return Between(L'\'', value);
+    std::wstring doubled;
+    doubled.reserve(value.size() + 4);
+    for (const wchar_t c : value) {
+        doubled += c;
+        if (c == L'\'') doubled += c;
+    }
+    return Between(L'\'', doubled);
 }
 
 void ConditionTextBuilder::AddRow(const ConditionRow& row, std::wstring_view valueTerm) {
@@ -79,7 +85,9 @@ void ConditionTextBuilder::AddRow(const ConditionRow& row, std::wstring_view val
     auto cell = [&](Cell c) { return TrimBlank(row.cells[c]); };
 
     auto appendTerm = [&] {
+        m_text += m_quotes.open;
         m_text += cell(kField);
+        m_text += m_quotes.close;
         m_text += ConditionWord(cell(kComparison));
         m_text += valueTerm;
     };
@@ -106,16 +114,18 @@ std::wstring ConditionTextBuilder::Finish() {
     return std::move(m_text);
 }
 
-std::wstring BuildConditionText(std::span<const ConditionRow> rows) {
-    ConditionTextBuilder builder(rows.size());
+std::wstring BuildConditionText(std::span<const ConditionRow> rows, FieldNameQuotes quotes,
+                                bool doubleQuotes) {
+    ConditionTextBuilder builder(rows.size(), quotes);
     for (const ConditionRow& row : rows)
-        builder.AddRow(row, QuotedValue(TrimBlank(row.cells[kValue]), row.type));
+        builder.AddRow(row, QuotedValue(TrimBlank(row.cells[kValue]), row.type, doubleQuotes));
     return builder.Finish();
 }
 
-ParameterizedCondition BuildParameterizedCondition(std::span<const ConditionRow> rows) {
+ParameterizedCondition BuildParameterizedCondition(std::span<const ConditionRow> rows,
+                                                   FieldNameQuotes quotes) {
     ParameterizedCondition result;
-    ConditionTextBuilder builder(rows.size());
+    ConditionTextBuilder builder(rows.size(), quotes);
     for (const ConditionRow& row : rows) {
         builder.AddRow(row, L"?");
         result.values.emplace_back(ParameterValue(TrimBlank(row.cells[kValue]), row.type));

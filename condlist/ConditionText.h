@@ -20,6 +20,9 @@ struct ConditionRow {
     int type = 0; // the field type code stored with the row
 };
 
+// The Unicode white-space characters, the ideographic space included.
+bool IsBlank(wchar_t c);
+
 // Strips leading and trailing white space (the Unicode white-space characters, the ideographic
 // space included), so that the blank parenthesis entry " " reads as an empty cell.
 std::wstring_view TrimBlank(std::wstring_view text);
@@ -29,13 +32,23 @@ std::wstring_view TrimBlank(std::wstring_view text);
 // between its first "(" and its last character.
 std::wstring ConditionWord(std::wstring_view label);
 
+// Whether a type code's values are written between single quotes (text, date, list, combo).
+bool IsQuotedType(int type);
+
 // A value as written into the text by its field type: quoted for text, date, list and combo types
 // (a list value cut before its first "-"), unchanged for numbers, check states and unknown codes.
-// Nothing inside the value is escaped.
-std::wstring QuotedValue(std::wstring_view value, int type);
+// A quote inside a quoted value is copied as it stands, or doubled when doubleQuotes is set, so
+// that the value cannot end the string early.
+std::wstring QuotedValue(std::wstring_view value, int type, bool doubleQuotes = false);
 
 // A value as bound to its placeholder: the text itself, a list value cut before its first "-".
 std::wstring_view ParameterValue(std::wstring_view value, int type);
+
+// How field names are written: between nameOpen and nameClose (both empty: bare).
+struct FieldNameQuotes {
+    std::wstring_view open;
+    std::wstring_view close;
+};
 
 // Joins the rows in order. The count of rows is fixed up front because parentheses take part only
 // from three rows on and the last row's relation is never used. Each row's value term (quoted
@@ -43,7 +56,8 @@ std::wstring_view ParameterValue(std::wstring_view value, int type);
 // read from the trimmed cells. Appending is amortised constant, so the text grows in linear time.
 class ConditionTextBuilder {
 public:
-    explicit ConditionTextBuilder(std::size_t rowCount) : m_rowCount(rowCount) {}
+    explicit ConditionTextBuilder(std::size_t rowCount, FieldNameQuotes quotes = {})
+        : m_rowCount(rowCount), m_quotes(quotes) {}
     // Rows past the count given at construction are ignored.
     void AddRow(const ConditionRow& row, std::wstring_view valueTerm);
     // Closes what is still open and hands out the text.
@@ -51,19 +65,22 @@ public:
 
 private:
     std::size_t m_rowCount;
+    FieldNameQuotes m_quotes;
     std::size_t m_next = 0;
     std::size_t m_open = 0;
     std::wstring m_text;
 };
 
 // The condition with each value quoted by its type (QuotedValue).
-std::wstring BuildConditionText(std::span<const ConditionRow> rows);
+std::wstring BuildConditionText(std::span<const ConditionRow> rows, FieldNameQuotes quotes = {},
+                                bool doubleQuotes = false);
 
 struct ParameterizedCondition {
     std::wstring text;                // the condition with "?" for each value
     std::vector<std::wstring> values; // in placeholder order (ParameterValue)
     std::vector<int> types;           // the field type code beside each value
 };
-ParameterizedCondition BuildParameterizedCondition(std::span<const ConditionRow> rows);
+ParameterizedCondition BuildParameterizedCondition(std::span<const ConditionRow> rows,
+                                                   FieldNameQuotes quotes = {});
 
 } // namespace listedit::condlist

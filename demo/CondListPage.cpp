@@ -1,7 +1,10 @@
-// The condition list: fields of every type code, a condition of a few rows, and what an application
-// reads back from it: the SQL text, and the parameterized form with the values to bind. The editors
-// are open on a row, as after a click on its value.
+// The condition list: fields of every type code, a condition of a few rows added from code, and what
+// an application reads back from it: the SQL text, and the parameterized form with the values to
+// bind. "Save" stores the text and "Restore" sets it back as rows, as a saved filter would. The
+// editors are open on a row, as after a click on its value.
 #include "DemoPanel.h"
+
+#include <tuple>
 
 namespace {
 
@@ -9,9 +12,13 @@ class CCondListPanel : public CDemoPanel {
 protected:
     static constexpr UINT kListId = 3100;
     static constexpr UINT kRefreshId = 3101;
+    static constexpr UINT kSaveId = 3102;
+    static constexpr UINT kRestoreId = 3103;
     CConditionListCtrl* m_pList = nullptr;
     CWnd* m_pSql = nullptr;
     CWnd* m_pParams = nullptr;
+    CWnd* m_pSaved = nullptr;
+    CString m_strSaved; // what "Save" stored
     CStringArray m_cities, m_depts;
 
     LPCWSTR Title() const override {
@@ -55,24 +62,13 @@ protected:
         field(L"DEPT", DWT_COMBO, &m_depts);
         m_pList->SetFieldList(fields, types, values);
 
-        // Rows as an application restores a saved condition: the six cells and the field's type code.
-        struct Row {
-            LPCWSTR cells[6];
-            int type;
-        };
-        const Row rows[] = {
-            {{L"(", L"NAME", L"象(Like)", L"Sm%", L" ", L"或(or)"}, DWT_TEXT},
-            {{L" ", L"CITY", L"等于(=)", L"01-North", L")", L"与(and)"}, DWT_LIST},
-            {{L" ", L"BORN", L"大于等于(>=)", L"1980-1-1", L" ", L"与(and)"}, DWT_DATE},
-            {{L" ", L"SALARY", L"大于(>)", L"4000.00", L" ", L"与(and)"}, DWT_NUMBER},
-            {{L" ", L"DEPT", L"不等于(<>)", L"O'Neil's", L" ", L"与(and)"}, DWT_COMBO},
-            {{L" ", L"ACTIVE", L"等于(=)", L"1", L" ", L"无"}, DWT_CHECK},
-        };
-        for (int i = 0; i < static_cast<int>(std::size(rows)); ++i) {
-            m_pList->InsertItem(i, rows[i].cells[0]);
-            for (int c = 1; c < 6; ++c) m_pList->SetItemText(i, c, rows[i].cells[c]);
-            m_pList->SetItemData(i, static_cast<DWORD_PTR>(rows[i].type));
-        }
+        m_pList->EnableQuoteDoubling(); // so that O'Neil's survives Save and Restore
+        m_pList->AddCondition(L"NAME", L"Like", L"Sm%", L"or", TRUE);
+        m_pList->AddCondition(L"CITY", L"=", L"01-North", L"and", FALSE, TRUE);
+        m_pList->AddCondition(L"BORN", L">=", L"1980-1-1", L"and");
+        m_pList->AddCondition(L"SALARY", L">", L"4000.00", L"and");
+        m_pList->AddCondition(L"DEPT", L"<>", L"O'Neil's", L"and");
+        m_pList->AddCondition(L"ACTIVE", L"=", L"1");
 
         CRect rcList;
         m_pList->GetWindowRect(&rcList);
@@ -82,12 +78,22 @@ protected:
         refresh->Create(L"Read the condition", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, RECT{8, y, 160, y + 24},
                         this, kRefreshId);
         refresh->SetFont(Font());
+        for (const auto& [nID, text, left] :
+             {std::tuple{kSaveId, L"Save", 168}, std::tuple{kRestoreId, L"Restore", 248}}) {
+            auto* button = Add<CButton>();
+            button->Create(text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, RECT{left, y, left + 72, y + 24},
+                           this, nID);
+            button->SetFont(Font());
+        }
         AddLabel(L"GetSQLSelectString: the values spliced into the text",
                  RECT{8, y + 32, Width() - 8, y + 50});
         m_pSql = AddLabel(L"", RECT{16, y + 52, Width() - 8, y + 88});
         AddLabel(L"GetSQLSelectParams: placeholders, and the values to bind with their type codes",
                  RECT{8, y + 96, Width() - 8, y + 114});
         m_pParams = AddLabel(L"", RECT{16, y + 116, Width() - 8, y + 170});
+        AddLabel(L"Save: GetSQLSelectString stored; Restore: SetSQLSelectString sets it back as rows",
+                 RECT{8, y + 178, Width() - 8, y + 196});
+        m_pSaved = AddLabel(L"(nothing saved yet)", RECT{16, y + 198, Width() - 8, y + 234});
         Refresh();
 
         // The editors open on the second row, as after a click on its value.
@@ -95,7 +101,7 @@ protected:
         m_pList->GetSubItemRect(1, 3, LVIR_BOUNDS, rcCell);
         m_pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
                              MAKELPARAM(rcCell.left + 10, (rcCell.top + rcCell.bottom) / 2));
-        return y + 172;
+        return y + 236;
     }
 
     void Refresh() {
@@ -118,10 +124,42 @@ protected:
         m_pParams->SetWindowText(text);
     }
 
+    void Save() {
+        if (!m_pList->GetSQLSelectString(m_strSaved)) return;
+        m_pSaved->SetWindowText(L"saved: " +
+                                (m_strSaved.IsEmpty() ? CString(L"(no condition)") : m_strSaved));
+        Refresh();
+    }
+
+    void Restore() {
+        if (!m_pList->SetSQLSelectString(m_strSaved)) {
+            int nPos = 0;
+            const CString strWhy = m_pList->GetSQLParseError(&nPos);
+            CString text;
+            text.Format(L"not restored: %s (at %d)", strWhy.GetString(), nPos);
+            m_pSaved->SetWindowText(text);
+            return;
+        }
+        m_pSaved->SetWindowText(L"restored: " +
+                                (m_strSaved.IsEmpty() ? CString(L"(no condition)") : m_strSaved));
+        Refresh();
+    }
+
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        if (LOWORD(wParam) == kRefreshId && HIWORD(wParam) == BN_CLICKED) {
-            Refresh();
-            return TRUE;
+        if (HIWORD(wParam) == BN_CLICKED) {
+            switch (LOWORD(wParam)) {
+            case kRefreshId:
+                Refresh();
+                return TRUE;
+            case kSaveId:
+                Save();
+                return TRUE;
+            case kRestoreId:
+                Restore();
+                return TRUE;
+            default:
+                break;
+            }
         }
         return CDemoPanel::OnCommand(wParam, lParam);
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 using namespace listedit::mask;
 
@@ -35,7 +36,9 @@ Edit Type(const Mask& mask, bool fixed, std::wstring_view text, int s, int e, st
     std::wstring after(text);
     after.replace(s, e - s, typed);
     const int caret = s + int(typed.size());
-    Edit out = RepairTyping(mask, base.text, after, fixed, s, base.end, caret).value_or(Edit{after, caret});
+    const std::vector<wchar_t> exact(after.begin(), after.end()); // a read past its end fails the run
+    Edit out = RepairTyping(mask, base.text, {exact.data(), exact.size()}, fixed, s, base.end, caret)
+                   .value_or(Edit{after, caret});
     out.caret = SnapSelection(mask, fixed, true, out.caret, out.caret).value_or(Sel{out.caret, 0}).start;
     return out;
 }
@@ -121,6 +124,7 @@ TEST(MaskSnap, ForwardAndBackward) {
     EXPECT_EQ(Snap(kParen, false, 4, 4), (Sel{4, 4})); // behind the trailing literal, left as asked
     EXPECT_EQ(Snap(Parse(L"abc"), true, 1, 1), (Sel{3, 3}));
     EXPECT_EQ(Snap(Parse(L"abc"), false, 0, 0), (Sel{3, 3}));
+    EXPECT_EQ(Snap(Parse(L"abc"), true, 3, 3), (Sel{3, 3})); // no input position: the end
     EXPECT_EQ(Snap(kDate, true, INT_MAX, INT_MAX), (Sel{5, 5}));
 }
 
@@ -194,6 +198,7 @@ TEST(MaskRepair, DeleteAndPaste) {
     EXPECT_EQ(key(L"12/34", L"2/34", 0, 0, 0), std::pair(std::wstring(L"_2/34"), 0));      // Delete
     EXPECT_EQ(key(L"12/34", L"/34", 0, 0, 0), std::pair(std::wstring(L"__/34"), 0));       // a word
     EXPECT_EQ(key(L"12/34", L"1/34", 2, 2, 1), std::pair(std::wstring(L"1_/34"), 1));      // to the left
+    EXPECT_EQ(key(L"12/34", L"/34", 2, 2, 0), std::pair(std::wstring(L"__/34"), 0));       // a word left
     EXPECT_EQ(key(L"__/__", L"1234__/__", 0, 0, 4), std::pair(std::wstring(L"12/34"), 5)); // put in
     EXPECT_EQ(key(L"12/34", L"9/34", 0, 2, 1), std::pair(std::wstring(L"92/34"), 1));      // over a selection
     EXPECT_EQ(key(L"12/34", L"12/35", 4, 4, 4).first, L"12/35");

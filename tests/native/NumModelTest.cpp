@@ -49,26 +49,49 @@ TEST(NumFormat, FixedDigitsRoundedHalfAwayFromZero) {
 }
 
 TEST(NumFilter, CharactersThatDoNotDependOnTheText) {
-    EXPECT_EQ(FilterChar(L'7', -DBL_MAX), CharVerdict::Accept);
-    EXPECT_EQ(FilterChar(L'\b', 0), CharVerdict::Accept);
-    EXPECT_EQ(FilterChar(L'-', 0), CharVerdict::Drop); // no negative values: silent
-    EXPECT_EQ(FilterChar(L'-', -1), std::nullopt);
-    EXPECT_EQ(FilterChar(L'.', 0), std::nullopt);
-    for (wchar_t c : {L'a', L'\t', L'\r', wchar_t(0x16), L'+', L'e', L' '}) {
-        EXPECT_EQ(FilterChar(c, -1), CharVerdict::Refuse) << int(c);
-    }
+    const std::optional<CharVerdict> depends; // on the text: the sign and the point
+    const struct {
+        wchar_t ch;
+        double lower; // of the range
+        std::optional<CharVerdict> verdict;
+    } rows[] = {
+        {L'0', -DBL_MAX, CharVerdict::Accept},
+        {L'9', -DBL_MAX, CharVerdict::Accept},
+        {L'\b', 0, CharVerdict::Accept},
+        {L'-', 0, CharVerdict::Drop}, // no negative values: silent
+        {L'-', -1, depends},
+        {L'.', 0, depends},
+        {L'/', -1, CharVerdict::Refuse},
+        {L':', -1, CharVerdict::Refuse},
+        {L'a', -1, CharVerdict::Refuse},
+        {L'\t', -1, CharVerdict::Refuse},
+        {L'\r', -1, CharVerdict::Refuse},
+        {wchar_t(0x16), -1, CharVerdict::Refuse},
+        {L'+', -1, CharVerdict::Refuse},
+        {L'e', -1, CharVerdict::Refuse},
+        {L' ', -1, CharVerdict::Refuse},
+    };
+    for (const auto& r : rows) EXPECT_EQ(FilterChar(r.ch, r.lower), r.verdict) << int(r.ch);
 }
 
 TEST(NumFilter, OnePointAndOneLeadingSign) {
-    EXPECT_EQ(FilterSignOrPoint(L'.', L"", 0, 0), CharVerdict::Accept);
-    EXPECT_EQ(FilterSignOrPoint(L'.', L"12.5", 2, 2), CharVerdict::Refuse);
-    EXPECT_EQ(FilterSignOrPoint(L'.', L"12.5", 2, 4), CharVerdict::Accept); // ".5" selected
-    EXPECT_EQ(FilterSignOrPoint(L'.', L"12.5", 0, 4), CharVerdict::Accept); // all selected
-    EXPECT_EQ(FilterSignOrPoint(L'-', L"-3", 0, 2), CharVerdict::Accept);
-    EXPECT_EQ(FilterSignOrPoint(L'-', L"-3", 1, 1), CharVerdict::Refuse);
-    EXPECT_EQ(FilterSignOrPoint(L'-', L"3", 0, 0), CharVerdict::Accept);
-    EXPECT_EQ(FilterSignOrPoint(L'-', L"3", 1, 1), CharVerdict::Refuse); // not at the start
-    EXPECT_EQ(FilterSignOrPoint(L'-', L"-3", 0, 0), CharVerdict::Refuse);
-    // A selection that a real control never reports must not read outside the text.
-    EXPECT_EQ(FilterSignOrPoint(L'.', L"1.", 5, 9), CharVerdict::Refuse);
+    const struct {
+        wchar_t ch;
+        const wchar_t* text;
+        int start, end;
+        CharVerdict verdict;
+    } rows[] = {
+        {L'.', L"", 0, 0, CharVerdict::Accept},
+        {L'.', L"12.5", 2, 2, CharVerdict::Refuse},
+        {L'.', L"12.5", 2, 4, CharVerdict::Accept}, // ".5" selected
+        {L'.', L"12.5", 0, 4, CharVerdict::Accept}, // all selected
+        {L'-', L"-3", 0, 2, CharVerdict::Accept},
+        {L'-', L"-3", 1, 1, CharVerdict::Refuse},
+        {L'-', L"3", 0, 0, CharVerdict::Accept},
+        {L'-', L"3", 1, 1, CharVerdict::Refuse}, // not at the start
+        {L'-', L"-3", 0, 0, CharVerdict::Refuse},
+        {L'.', L"1.", 5, 9, CharVerdict::Refuse}, // a selection no real control reports: no read outside
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(FilterSignOrPoint(r.ch, r.text, r.start, r.end), r.verdict) << r.text << " " << r.start;
 }

@@ -29,9 +29,9 @@ TEST(PropListModel, StepsEditingWithWrapAround) {
         bool forward;
         int expected;
     } rows[] = {
-        {1, 3, true, 2},   {2, 3, true, 0},    {-1, 3, true, 0},  {0, 3, false, 2},
-        {-1, 3, false, 2}, {2, 3, false, 1},   {5, 3, false, 2},  {5, 3, true, 0},
-        {0, 1, true, 0},   {-1, 1, false, -1}, {-1, 0, true, -1},
+        {1, 3, true, 2},   {2, 3, true, 0},  {-1, 3, true, 0}, {0, 3, false, 2}, {-1, 3, false, 2},
+        {2, 3, false, 1},  {5, 3, false, 2}, {5, 3, true, 0},  {0, 1, true, 0},  {-1, 1, false, -1},
+        {-1, 0, true, -1}, {0, 2, true, 1},  {0, 2, false, 1},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(StepEditRow(r.current, r.count, r.forward), r.expected)

@@ -379,69 +379,37 @@ TEST_F(ConditionListTest, AnEmptyPendingValueYieldsNoText) {
 TEST_F(ConditionListTest, ClicksOpenCommitOrRefuse) {
     const std::vector<bool> all(6, true), fieldOnly = {false, true, false, false, false, false},
                                           none(6, false);
+    enum Do { NoFields, Below, PickName, Smith, Cell0 }; // Cell0 + n: a click on row 0's column n
     struct Case {
         const char* name;
-        std::function<void(ConditionListTest&)> act;
+        std::vector<int> steps;
         int rows, cur;
         std::vector<bool> shown;
         UINT focusId; // the editor with the focus; 0: not checked
         size_t beeps;
     };
     const Case cases[] = {
-        {"no fields: nothing at all",
-         [](ConditionListTest& t) {
-             t.list.ClearFieldList();
-             t.ClickCell(0, 1);
-             t.ClickBelowRows();
-         },
-         1, -1, none, 0, 0},
-        {"below the rows: the entry row with the field box only",
-         [](ConditionListTest& t) { t.ClickBelowRows(); }, 1, 0, fieldOnly, 0, 0},
-        {"a field picked: every editor",
-         [](ConditionListTest& t) {
-             t.ClickBelowRows();
-             t.Choose(kField, L"NAME");
-         },
-         1, 0, all, 0, 0},
-        {"empty value: refused with a beep, the focus in the value",
-         [](ConditionListTest& t) {
-             t.ClickBelowRows();
-             t.Choose(kField, L"NAME");
-             t.ClickBelowRows();
-         },
-         1, 0, all, kValue, 1},
-        {"the entry row again after typing: committed, the editors stay on it",
-         [](ConditionListTest& t) {
-             t.Compose(kSmith);
-             t.ClickCell(0, 2);
-         },
-         2, 0, all, kCmp, 0},
-        {"a condition row's value column",
-         [](ConditionListTest& t) {
-             t.Compose(kSmith);
-             t.ClickBelowRows();
-             t.ClickCell(0, 3);
-         },
-         2, 0, all, kValue, 0},
-        {"right parenthesis column",
-         [](ConditionListTest& t) {
-             t.Compose(kSmith);
-             t.ClickCell(0, 4);
-         },
-         2, 0, all, kRight, 0},
-        {"relation column",
-         [](ConditionListTest& t) {
-             t.Compose(kSmith);
-             t.ClickCell(0, 5);
-         },
-         2, 0, all, kRel, 0},
+        {"no fields: nothing at all", {NoFields, Cell0 + 1, Below}, 1, -1, none, 0, 0},
+        {"below the rows: the field box alone", {Below}, 1, 0, fieldOnly, 0, 0},
+        {"a field picked: every editor", {Below, PickName}, 1, 0, all, 0, 0},
+        {"empty value: a beep, the focus in the value", {Below, PickName, Below}, 1, 0, all, kValue, 1},
+        {"the entry row again: committed, editors stay", {Smith, Cell0 + 2}, 2, 0, all, kCmp, 0},
+        {"a condition row's value column", {Smith, Below, Cell0 + 3}, 2, 0, all, kValue, 0},
+        {"right parenthesis column", {Smith, Cell0 + 4}, 2, 0, all, kRight, 0},
+        {"relation column", {Smith, Cell0 + 5}, 2, 0, all, kRel, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         list.ClearFieldList();
         list.AddFieldString(L"NAME", DWT_TEXT);
         BeepCounter beeps;
-        c.act(*this);
+        for (int step : c.steps) {
+            if (step == NoFields) list.ClearFieldList();
+            if (step == Below) ClickBelowRows();
+            if (step == PickName) Choose(kField, L"NAME");
+            if (step == Smith) Compose(kSmith);
+            if (step >= Cell0) ClickCell(0, step - Cell0);
+        }
         EXPECT_EQ(RowCount(), c.rows);
         EXPECT_EQ(list.m_nCurItem, c.cur);
         EXPECT_EQ(AllShown(), c.shown);
@@ -568,49 +536,6 @@ TEST_F(ConditionListTest, EditorsFollowTheirRowWhenTheListScrolls) {
 
 // ---- drawing --------------------------------------------------------------------------------------
 
-// A row painted into a memory DC over a DIB section as large as the list's client area.
-class RowPainter {
-public:
-    explicit RowPainter(CConditionListCtrl& list) : m_list(list) {
-        list.GetClientRect(&m_client);
-        BITMAPINFO bmi{};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = m_client.Width();
-        bmi.bmiHeader.biHeight = -m_client.Height();
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        m_dc = ::CreateCompatibleDC(nullptr);
-        m_bmp = ::CreateDIBSection(m_dc, &bmi, DIB_RGB_COLORS, nullptr, nullptr, 0);
-        m_old = ::SelectObject(m_dc, m_bmp);
-        ::SelectObject(m_dc, list.GetFont());
-    }
-    ~RowPainter() {
-        ::SelectObject(m_dc, m_old);
-        ::DeleteObject(m_bmp);
-        ::DeleteDC(m_dc);
-    }
-    void Paint(int row) {
-        ::PatBlt(m_dc, 0, 0, m_client.Width(), m_client.Height(), BLACKNESS);
-        DRAWITEMSTRUCT dis{};
-        dis.CtlType = ODT_LISTVIEW;
-        dis.itemID = static_cast<UINT>(row);
-        dis.itemAction = ODA_DRAWENTIRE;
-        dis.hwndItem = m_list;
-        dis.hDC = m_dc;
-        m_list.GetItemRect(row, &dis.rcItem, LVIR_BOUNDS);
-        m_list.DrawItem(&dis);
-    }
-    COLORREF At(int x, int y) const { return ::GetPixel(m_dc, x, y); }
-    const CRect& Client() const { return m_client; }
-
-private:
-    CConditionListCtrl& m_list;
-    CRect m_client;
-    HDC m_dc;
-    HBITMAP m_bmp;
-    HGDIOBJ m_old;
-};
-
 TEST_F(ConditionListTest, RowsArePaintedAsBandsToTheClientsRightEdge) {
     struct Case {
         const char* name;
@@ -639,13 +564,17 @@ TEST_F(ConditionListTest, RowsArePaintedAsBandsToTheClientsRightEdge) {
             list.SetFocus();
         else
             host.SetFocus();
-        RowPainter painter(list);
+        CRect client;
+        list.GetClientRect(&client);
+        MemoryDC dc(client.Width(), client.Height());
+        dc.Fill(RGB(0, 0, 0));
+        ScopedFont font(dc, list.GetFont());
         BeepCounter beeps;
-        painter.Paint(0);
+        DrawRow(list, dc, 0);
         const COLORREF expected = c.band < 0 ? RGB(250, 240, 230) : ::GetSysColor(c.band);
         const int y = RowY(0);
-        EXPECT_EQ(painter.At(painter.Client().right - 1, y), expected); // past the last column
-        EXPECT_EQ(painter.At(kWidths[0] + kWidths[1] - 3, y), expected);
+        EXPECT_EQ(dc.At(client.right - 1, y), expected); // past the last column
+        EXPECT_EQ(dc.At(kWidths[0] + kWidths[1] - 3, y), expected);
         EXPECT_EQ(beeps.beeps(), std::vector<UINT>(c.beeps, 0xFFFF));
     }
     list.EnableWindow(TRUE);
@@ -666,10 +595,6 @@ TEST_F(ConditionListTest, RowHeightIsTheFontHeightPlusEight) {
         ::DeleteObject(font);
     }
 }
-
-} // namespace
-
-namespace {
 
 // ---- real input -----------------------------------------------------------------------------------
 

@@ -99,7 +99,8 @@ KeysDown::KeysDown(std::initializer_list<int> vks) {
     ::GetKeyboardState(m_saved);
     BYTE state[256];
     std::copy(std::begin(m_saved), std::end(m_saved), state);
-    for (int vk : vks) state[vk] = 0x80;
+    for (int vk : vks)
+        if (vk) state[vk] = 0x80;
     ::SetKeyboardState(state);
 }
 
@@ -206,6 +207,22 @@ RECT MemoryDC::InkBounds(RECT rc, std::initializer_list<COLORREF> background) co
         }
     }
     return ink.left == INT_MAX ? RECT{0, 0, 0, 0} : ink;
+}
+
+int MemoryDC::DarkPixels(RECT rc) const {
+    int n = 0;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x) {
+            const COLORREF c = At(x, y);
+            n += GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128;
+        }
+    return n;
+}
+
+void DrawRow(CListCtrl& list, HDC hDC, int row) {
+    DRAWITEMSTRUCT dis{ODT_LISTVIEW, 0, static_cast<UINT>(row), ODA_DRAWENTIRE, 0, list, hDC, {}, 0};
+    list.GetItemRect(row, &dis.rcItem, LVIR_BOUNDS);
+    list.DrawItem(&dis);
 }
 
 CFont* FontWithSpace(int px) {

@@ -53,7 +53,7 @@ std::wstring TextOf(HWND hWnd);
 std::pair<int, int> SelOf(HWND hWnd);
 void SetSel(HWND hWnd, int start, int end); // EM_SETSEL as sent from outside
 
-// Holds the given keys down in the thread's keyboard state; released on destruction.
+// Holds the given keys (0: none) down in the thread's keyboard state; released on destruction.
 class KeysDown {
 public:
     KeysDown(std::initializer_list<int> vks);
@@ -138,6 +138,7 @@ public:
     // The bounding box (right and bottom exclusive) of the pixels in rc whose colour is none of
     // `background`; all 0 when there are none.
     RECT InkBounds(RECT rc, std::initializer_list<COLORREF> background) const;
+    int DarkPixels(RECT rc) const; // pixels in rc nearer black than white
 
 private:
     HDC m_hDC;
@@ -150,10 +151,15 @@ private:
 // A font (kept for the whole run) whose space is px pixels wide; null when none is found.
 CFont* FontWithSpace(int px);
 
+// Paints a row through the list's own DrawItem, at the row's place in the list, as the list view
+// asks an owner-drawn list to.
+void DrawRow(CListCtrl& list, HDC hDC, int row);
+
 // Selects a font into a DC while it lives.
 class ScopedFont {
 public:
-    ScopedFont(HDC hDC, CFont* pFont) : m_hDC(hDC), m_hOld(::SelectObject(hDC, pFont->m_hObject)) {}
+    ScopedFont(HDC hDC, HGDIOBJ hFont) : m_hDC(hDC), m_hOld(::SelectObject(hDC, hFont)) {}
+    ScopedFont(HDC hDC, CFont* pFont) : ScopedFont(hDC, pFont->m_hObject) {}
     ~ScopedFont() { ::SelectObject(m_hDC, m_hOld); }
 
 private:

@@ -9,7 +9,6 @@ namespace {
 // Opens the protected parts a test looks at.
 class TestList : public CPropertyListCtrl {
 public:
-    using CPropertyListCtrl::DrawItem;
     using CPropertyListCtrl::m_nCurIndex;
     using CPropertyListCtrl::m_TitleTip;
     int rightClicks = 0;
@@ -305,90 +304,49 @@ TEST_F(PropListTest, RealInputEditsARowAndTheTipAppearsUnderARestingMouse) {
     EXPECT_FALSE(list.m_TitleTip.IsWindowVisible());
 }
 
-// A row painted into a memory device context over a DIB section.
-class RowPainter {
-public:
-    explicit RowPainter(TestList& l) : m_list(l) {
-        BITMAPINFO bi{};
-        bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 400, -40, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        m_hdc = ::CreateCompatibleDC(nullptr);
-        m_bmp = ::CreateDIBSection(m_hdc, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-        m_old = ::SelectObject(m_hdc, m_bmp);
-        ::SelectObject(m_hdc, l.GetFont());
-    }
-    ~RowPainter() {
-        ::SelectObject(m_hdc, m_old);
-        ::DeleteObject(m_bmp);
-        ::DeleteDC(m_hdc);
-    }
-    // Paints row nRow at the top of a white bitmap (its rectangle from y = 5).
-    void Paint(int nRow) {
-        std::fill(m_bits, m_bits + 400 * 40, 0xFFFFFFu);
-        CRect rc;
-        m_list.GetItemRect(nRow, &rc, LVIR_BOUNDS);
-        m_top = rc.top;
-        DRAWITEMSTRUCT dis{ODT_LISTVIEW, 1, UINT(nRow), ODA_DRAWENTIRE, 0, m_list, m_hdc, rc, 0};
-        ::SetViewportOrgEx(m_hdc, 0, 5 - rc.top, nullptr);
-        m_list.DrawItem(&dis);
-        ::SetViewportOrgEx(m_hdc, 0, 0, nullptr);
-        m_height = rc.Height();
-    }
-    COLORREF At(int x, int y) const { // y from the row's top
-        DWORD v = m_bits[(y + 5) * 400 + x];
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
-    int Height() const { return m_height; }
-    // Dark pixels in the columns [x0, x1) of the row's inner lines.
-    int Ink(int x0, int x1) const {
-        int n = 0;
-        for (int y = 2; y < m_height - 1; ++y)
-            for (int x = x0; x < x1; ++x)
-                n += GetRValue(At(x, y)) + GetGValue(At(x, y)) + GetBValue(At(x, y)) < 200;
-        return n;
-    }
-
-private:
-    TestList& m_list;
-    HDC m_hdc;
-    HBITMAP m_bmp;
-    HGDIOBJ m_old;
-    DWORD* m_bits = nullptr;
-    int m_top = 0, m_height = 0;
-};
-
 TEST_F(PropListTest, PaintsARow) {
     AddRows(2);
     list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-    RowPainter painter(list);
-    const int w0 = list.GetColumnWidth(0);
-    const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT), background = list.GetBkColor();
+    CRect row; // the painted row's pixels, in the list's coordinates
+    list.GetItemRect(0, &row, LVIR_BOUNDS);
+    MemoryDC dc(400, row.bottom + 2 * row.Height());
+    ScopedFont font(dc, list.GetFont());
+    const int w0 = list.GetColumnWidth(0), h = row.Height();
+    const COLORREF white = RGB(255, 255, 255), highlight = ::GetSysColor(COLOR_HIGHLIGHT),
+                   background = list.GetBkColor();
+    auto paint = [&](int nRow) {
+        dc.Fill(white);
+        DrawRow(list, dc, nRow);
+        return nRow * h + row.top;
+    };
+    auto ink = [&](int top, int x0, int x1) { return dc.DarkPixels({x0, top + 2, x1, top + h - 1}); };
     struct Row {
         const char* what;
         BOOL showSelection, enabled;
-        int row;
-        COLORREF nameFill; // CLR_NONE: nothing filled
+        COLORREF nameFill; // white: nothing filled
     } rows[] = {
-        {"selected, shown", TRUE, TRUE, 0, highlight},
-        {"selected, not shown", FALSE, TRUE, 0, background},
-        {"disabled", TRUE, FALSE, 0, CLR_NONE},
+        {"selected, shown", TRUE, TRUE, highlight},
+        {"selected, not shown", FALSE, TRUE, background},
+        {"disabled", TRUE, FALSE, white},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
         list.SetShowSelection(r.showSelection);
         list.EnableWindow(r.enabled);
-        painter.Paint(r.row);
-        EXPECT_EQ(painter.At(w0 - 3, 2), r.nameFill == CLR_NONE ? RGB(255, 255, 255) : r.nameFill) << r.what;
-        EXPECT_EQ(painter.At(w0 + 30, 2), RGB(255, 255, 255)) << r.what << ": the value cell is not filled";
-        EXPECT_NE(painter.At(10, 0), RGB(255, 255, 255)) << r.what << ": top grid line";
-        EXPECT_NE(painter.At(w0, painter.Height() / 2), RGB(255, 255, 255)) << r.what << ": column line";
-        EXPECT_GT(painter.Ink(w0 + 1, 200), 0) << r.what << ": the value is drawn";
+        const int top = paint(0);
+        EXPECT_EQ(dc.At(w0 - 3, top + 2), r.nameFill);
+        EXPECT_EQ(dc.At(w0 + 30, top + 2), white) << "the value cell is not filled";
+        EXPECT_NE(dc.At(10, top), white) << "top grid line";
+        EXPECT_NE(dc.At(w0, top + h / 2), white) << "column line";
+        EXPECT_GT(ink(top, w0 + 1, 200), 0) << "the value is drawn";
     }
     list.EnableWindow(TRUE);
-    painter.Paint(1);
-    const int plainName = painter.Ink(0, w0 - 1), plainValue = painter.Ink(w0 + 1, 200);
+    int top = paint(1);
+    const int plainName = ink(top, 0, w0 - 1), plainValue = ink(top, w0 + 1, 200);
     list.SetBoldShow(1, TRUE);
-    painter.Paint(1);
-    EXPECT_GT(painter.Ink(0, w0 - 1), plainName) << "bold name";
-    EXPECT_GT(painter.Ink(w0 + 1, 200), plainValue) << "bold value";
+    top = paint(1);
+    EXPECT_GT(ink(top, 0, w0 - 1), plainName) << "bold name";
+    EXPECT_GT(ink(top, w0 + 1, 200), plainValue) << "bold value";
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 //     ... the user composes rows ...
 //     CString sql; CStringArray values; CUIntArray types;
 //     if (list.GetSQLSelectParams(sql, values, types)) Bind(sql, values, types);
+//     list.GetSQLSelectString(sql); Store(sql);         // a saved condition ...
+//     list.SetSQLSelectString(Load());                   // ... shown again as rows
 //
 // Shape: the list always ends with one empty entry row; every row above it is a committed
 // condition. The user clicks the entry row, picks a field (the other editors then appear), fills
@@ -35,10 +37,15 @@
 // - A font set on the list (WM_SETFONT) reaches the editors, and the rows take its height.
 // - Field-list members need the control's window: before it exists AddFieldString adds nothing.
 #pragma once
+#include <listedit/condlist/ConditionLabels.h>
 #include <listedit/datawnd/CDataWnd.h>
 #include <listedit/frame/Arrays.h>
 #include <listedit/frame/CComboBox.h>
 #include <listedit/frame/CListCtrl.h>
+
+#include <array>
+#include <span>
+#include <string>
 
 class LISTEDIT_API CConditionListCtrl : public CListCtrl {
     DECLARE_DYNAMIC(CConditionListCtrl)
@@ -87,6 +94,48 @@ public:
     // numbers (DWT_NUMBER, DWT_INTEGER, DWT_NUMBER2, DWT_CHECK) be bound as numbers. Same result
     // and failure as GetSQLSelectString; arrays untouched on 0.
     int GetSQLSelectParams(CString& strSQL, CStringArray& arrValues, CUIntArray& arrTypes);
+    // Off by default, so the text is written as it always was. On, a quote inside a quoted value is
+    // doubled in GetSQLSelectString (O'Neil is written 'O''Neil'), so that a value can never end its
+    // string early: turn it on when the text form goes to a database that reads '' as one quote
+    // (the standard), and the text then reads back into the same rows (SetSQLSelectString).
+    void EnableQuoteDoubling(BOOL bEnable = TRUE);
+    // Writes every field name between lpszOpen and lpszClose in both forms, for names that are not
+    // plain identifiers (a space, a reserved word): L"[" and L"]", or L"\"" and L"\"". Null or empty
+    // lpszOpen: bare names (the default); null or empty lpszClose: lpszOpen on both sides.
+    void SetFieldNameQuotes(LPCWSTR lpszOpen, LPCWSTR lpszClose);
+
+    // ---- conditions from code, and back from text ----
+    // Adds a committed row in front of the entry row and returns its index: the field by its name
+    // (in any case), the comparison as its SQL word ("=", "<>", ">", "<", ">=", "<=", "Like",
+    // "Not Like", in any case), the value as the value cell holds it (a list field's whole entry),
+    // the relation to the next row "and" or "or" (null: RELATION_NONE), and whether the row opens
+    // or closes a parenthesis. An unknown field, comparison or relation adds nothing: -1.
+    //     list.AddCondition(L"NAME", L"Like", L"Sm%", L"or", TRUE);
+    //     list.AddCondition(L"CITY", L"=", L"01-North", nullptr, FALSE, TRUE);
+    int AddCondition(LPCWSTR lpszField, LPCWSTR lpszComparison, LPCWSTR lpszValue,
+                     LPCWSTR lpszRelation = nullptr, BOOL bOpen = FALSE, BOOL bClose = FALSE);
+    // Replaces the condition rows by those a condition text describes, as GetSQLSelectString writes
+    // it, and returns 1; an edit in progress is closed without being committed; an empty text
+    // leaves the entry row alone. Field names are those of the field list (the longest that fits,
+    // bare, in the quotes set with SetFieldNameQuotes, or in [ ], " " or ` `); each field's type
+    // code decides how its value is read: text, date, list and combo values in single quotes (a
+    // doubled quote is one quote; a list value by the code before the "-" of one of its entries),
+    // others as numbers. Keywords are read in any case, blanks anywhere between tokens. A row
+    // holds at most one "(" and one ")": text that needs more, or anything else outside what the
+    // control writes, is refused with 0, and the rows and any edit in progress stay as they were
+    // (GetSQLParseError tells why and where). Values are taken as text, as the editors take them.
+    // Before the control has its window it takes nothing (0). Values are read as the control
+    // writes them by default, whatever a subclass's GetStringByType writes.
+    int SetSQLSelectString(LPCWSTR lpszSQL);
+    // The same for the parameterized form, as GetSQLSelectParams gives it: each "?" takes the next
+    // value, whose type code must be its field's; number values must be numbers; every value must
+    // be used.
+    int SetSQLSelectParams(LPCWSTR lpszSQL, const CStringArray& arrValues, const CUIntArray& arrTypes);
+    // Why the last SetSQLSelectString or SetSQLSelectParams refused its text, for the user, and in
+    // *pnPos the zero-based offset of the first character it could not take (for an unclosed quote
+    // or parenthesis: where it opens; for left-over values: the text's length). After a text that
+    // was taken: empty, and -1.
+    CString GetSQLParseError(int* pnPos = nullptr) const;
 
     // ---- rows (each also reached through keys and the context menu) ----
     // Adds a default condition (first field, "等于(=)", empty value) at the row being edited and
@@ -140,6 +189,10 @@ protected:
     CComboBox m_cbLeftBracket;    // 1001, column 0
     CComboBox m_cbRightBracket;   // 1006, column 4
     CDataWnd* m_pDataWnd;         // 1004, column 3; deletes itself with its window
+    BOOL m_bQuoteDoubling = FALSE;
+    CString m_strNameOpen, m_strNameClose; // around field names in the text; empty: none
+    CString m_strParseError;               // why the last text was refused; empty when taken
+    int m_nParseErrorPos = -1;
 
 private:
     template <class GetValues>
@@ -148,6 +201,8 @@ private:
     bool HasEditors() const;
     void FollowRow();
     template <class Sink> int BuildCondition(Sink&& sink);
+    void InsertConditionRow(int nItem, const std::array<std::wstring, 6>& cells, int nType);
+    int ReadCondition(LPCWSTR lpszSQL, std::span<const std::wstring> values, std::span<const int> types);
 
     DECLARE_MESSAGE_MAP()
 };

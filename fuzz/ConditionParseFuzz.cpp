@@ -1,0 +1,78 @@
+// Reads arbitrary text (whole terms, joints, pieces of tokens and raw characters) as a condition,
+// with and without bound values. Reading must end without a fault, and whatever it takes must be
+// written by the builder as a text that reads back into rows writing that same text.
+#include "condlist/ConditionParser.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstdint>
+
+using namespace listedit::condlist;
+
+namespace {
+
+const std::vector<ParseField> kFields = {{L"NAME", 1, {}},
+                                         {L"AGE", 3, {}},
+                                         {L"Order Date", 4, {}},
+                                         {L"Order", 5, {}},
+                                         {L"城市", 6, {L"01-North", L"-x"}},
+                                         {L"DEPT", 8, {L"IT"}},
+                                         {L" name ", 1, {}},
+                                         {L"", 3, {}}};
+const wchar_t* const kPieces[] = {L"NAME = 'x'",  L"AGE > 1",
+                                  L"城市 = '01'", L"[Order Date] <= 'd'",
+                                  L"AGE = ?",     L"DEPT Not Like 'I''T'",
+                                  L"Order=-.5",   L"name like ?",
+                                  L" and ",       L" or ",
+                                  L"(",           L")",
+                                  L"'",           L"Not",
+                                  L"Like",        L"[",
+                                  L"\"",          L"\u3000"};
+
+// What the builder writes for rows read from a text: the values in the text, and the values bound.
+struct Writing {
+    std::wstring text;
+    ParameterizedCondition bound;
+};
+Writing Written(const ParseResult& parsed) {
+    std::vector<std::array<std::wstring, kCellCount>> cells;
+    for (const ParsedRow& row : parsed.rows) cells.push_back(CellsOf(row, kFields));
+    std::vector<ConditionRow> rows(cells.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::copy(cells[i].begin(), cells[i].end(), rows[i].cells.begin());
+        rows[i].type = kFields[parsed.rows[i].field].type;
+    }
+    return {BuildConditionText(rows, {}, true), BuildParameterizedCondition(rows)};
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider in(data, size);
+    std::vector<std::wstring> values;
+    std::vector<int> types;
+    for (std::size_t n = in.ConsumeIntegralInRange<std::size_t>(0, 3); n > 0; --n) {
+        values.push_back(in.PickValueInArray({L"1", L"-2.5", L"x", L"01", L"O'N", L""}));
+        types.push_back(in.ConsumeIntegralInRange(1, 8));
+    }
+    std::wstring text;
+    while (in.remaining_bytes() > 0)
+        text += in.ConsumeBool() ? std::wstring(in.PickValueInArray(kPieces))
+                                 : std::wstring(1, static_cast<wchar_t>(in.ConsumeIntegral<uint16_t>()));
+    const ParseResult parsed = ParseCondition(text, kFields, {{}, {}, values, types});
+    if (!parsed.ok()) {
+        if (!parsed.rows.empty() || parsed.error.pos > text.size()) __builtin_trap();
+        return 0;
+    }
+    // Both forms of what was taken read back into rows that write them again.
+    const Writing w = Written(parsed);
+    const ParseResult fromText = ParseCondition(w.text, kFields);
+    const ParseResult fromBound =
+        ParseCondition(w.bound.text, kFields, {{}, {}, w.bound.values, w.bound.types});
+    if (!fromText.ok() || !fromBound.ok() || Written(fromText).text != w.text) __builtin_trap();
+    const ParameterizedCondition again = Written(fromBound).bound;
+    if (again.text != w.bound.text || again.values != w.bound.values || again.types != w.bound.types)
+        __builtin_trap();
+    return 0;
+}

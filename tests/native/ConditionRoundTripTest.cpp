@@ -1,0 +1,164 @@
+// Reading a condition text back into rows: what the builder writes reads back into rows that write
+// the same text, other spellings read into the builder's, and anything else is refused at the first
+// character that cannot be taken.
+#include "condlist/ConditionParser.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <tuple>
+
+using namespace listedit::condlist;
+
+namespace {
+
+// Every type code; "Order" starts "Order Date", "城市" is not Latin, "name" is "NAME" in another case.
+const std::vector<ParseField> kFields = {
+    {L"NAME", 1, {}},       {L"SALARY", 2, {}}, {L"AGE", 3, {}},
+    {L"Order Date", 4, {}}, {L"Order", 5, {}},  {L"城市", 6, {L"01-North", L"02", L"-none"}},
+    {L"ACTIVE", 7, {}},     {L"DEPT", 8, {}},   {L"name", 8, {}}};
+
+// Rows as the list holds them: cells and type codes.
+struct Rows {
+    std::vector<std::array<std::wstring, kCellCount>> cells;
+    std::vector<int> types;
+    std::vector<ConditionRow> views() const {
+        std::vector<ConditionRow> rows(cells.size());
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            std::copy(cells[i].begin(), cells[i].end(), rows[i].cells.begin());
+            rows[i].type = types[i];
+        }
+        return rows;
+    }
+};
+
+// Reads a text that must be taken.
+Rows ReadBack(std::wstring_view text, const ParseOptions& options = {}) {
+    const ParseResult parsed = ParseCondition(text, kFields, options);
+    EXPECT_TRUE(parsed.ok()) << parsed.error.pos << ": " << testing::PrintToString(std::wstring(text));
+    Rows rows;
+    for (const ParsedRow& row : parsed.rows) {
+        rows.cells.push_back(CellsOf(row, kFields));
+        rows.types.push_back(kFields[row.field].type);
+    }
+    return rows;
+}
+
+// Rows the list can hold: any field, parentheses anywhere, every comparison and relation.
+Rows RandomRows(std::mt19937& random) {
+    auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
+    static const wchar_t* const kTexts[] = {L"", L"O'Neil", L"a ( b ) ? and or", L"''x'", L"中 - %"};
+    static const wchar_t* const kNumbers[] = {L"0", L"-12.50", L"3.", L".5"};
+    Rows rows;
+    for (std::size_t n = pick(9); n > 0; --n) {
+        const ParseField& field = kFields[pick(kFields.size())];
+        const std::wstring value = field.type == 6            ? field.values[pick(field.values.size())]
+                                   : IsQuotedType(field.type) ? kTexts[pick(std::size(kTexts))]
+                                                              : kNumbers[pick(std::size(kNumbers))];
+        rows.cells.push_back({pick(2) ? L"(" : L" ", field.name,
+                              std::wstring(ComparisonLabel(Comparison(pick(8)))), value,
+                              pick(2) ? L")" : L" ", std::wstring(RelationLabel(Relation(pick(3))))});
+        rows.types.push_back(field.type);
+    }
+    return rows;
+}
+
+} // namespace
+
+TEST(ConditionRoundTrip, RandomRowsWriteTheSameTextAfterReadingBack) {
+    const FieldNameQuotes quotings[] = {{}, {L"[", L"]"}, {L"\"", L"\""}};
+    std::mt19937 random(21);
+    for (int round = 0; round < 600 && !HasFailure(); ++round) {
+        const FieldNameQuotes q = quotings[round % 3];
+        const Rows held = RandomRows(random);
+        const std::vector<ConditionRow> rows = held.views();
+        const std::wstring text = BuildConditionText(rows, q, true);
+        EXPECT_EQ(BuildConditionText(ReadBack(text, {q.open, q.close, {}, {}}).views(), q, true), text);
+
+        const ParameterizedCondition bound = BuildParameterizedCondition(rows, q);
+        const ParameterizedCondition again = BuildParameterizedCondition(
+            ReadBack(bound.text, {q.open, q.close, bound.values, bound.types}).views(), q);
+        EXPECT_EQ(std::tie(again.text, again.values, again.types),
+                  std::tie(bound.text, bound.values, bound.types));
+    }
+}
+
+TEST(ConditionRoundTrip, WorkedExamplesReadBackIntoTheirRows) {
+    // Two rows write no parentheses, so the first example's come back blank.
+    EXPECT_EQ(ReadBack(L"NAME = 'Smith' or AGE > 30").cells,
+              (decltype(Rows::cells){{L" ", L"NAME", L"等于(=)", L"Smith", L" ", L"或(or)"},
+                                     {L" ", L"AGE", L"大于(>)", L"30", L" ", L"无"}}));
+    EXPECT_EQ(ReadBack(L"(NAME Like 'Sm%' or 城市 = '01') and AGE >= 18").cells,
+              (decltype(Rows::cells){{L"(", L"NAME", L"象(Like)", L"Sm%", L" ", L"或(or)"},
+                                     {L" ", L"城市", L"等于(=)", L"01-North", L")", L"与(and)"},
+                                     {L" ", L"AGE", L"大于等于(>=)", L"18", L" ", L"无"}}));
+}
+
+// What a person or another program may write: read into rows that the builder writes its own way.
+TEST(ConditionRoundTrip, OtherSpellingsReadAsTheBuilderWritesThem) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L" \t\u3000", L""},
+        {L"Name='x'AND\tage>=1", L"NAME = 'x' and AGE >= 1"},
+        {L"name = 'x' or NAME\u2000not \u200ALIKE 'y'", L"name = 'x' or NAME Not Like 'y'"},
+        {L"NAME<'b' or AGE<=3 or SALARY>+49 OR AGE<>1", L"NAME < 'b' or AGE <= 3 or SALARY > +49 or AGE <> 1"},
+        {L"[Order] = 1 or \"Order Date\" = 'd' or `Order Date`='e'",
+         L"Order = 1 or Order Date = 'd' or Order Date = 'e'"},
+        {L"城市 = '' and 城市 = '02'", L"城市 = '' and 城市 = '02'"},
+        {L"(NAME = 'x') or AGE = 1 or AGE = 2", L"NAME = 'x' or AGE = 1 or AGE = 2"},
+        {L"(NAME = 'x' or (AGE = 1)) and AGE = 2", L"(NAME = 'x' or AGE = 1) and AGE = 2"},
+        {L"(NAME = 'x' or (AGE = 1 and AGE = 2))", L"(NAME = 'x' or (AGE = 1 and AGE = 2))"},
+        {L"AGE = 1 and AGE = 2 and (AGE = 3)", L"AGE = 1 and AGE = 2 and AGE = 3"},
+    };
+    for (const auto& [text, written] : cases) EXPECT_EQ(BuildConditionText(ReadBack(text).views()), written);
+}
+
+TEST(ConditionRoundTrip, RefusesWhatNoRowsWrite) {
+    using E = ParseErrorCode;
+    const std::vector<std::wstring> none, one = {L"1"}, two = {L"1", L"2"}, bad = {L"1 or 1=1"},
+                                          code = {L"04"};
+    const std::vector<int> text = {1}, integer = {3}, integers = {3, 3}, list = {6};
+    const std::tuple<std::wstring, E, std::size_t, const std::vector<std::wstring>&, const std::vector<int>&>
+        cases[] = {
+            {L"NAME = 'x' and NOSUCH = 1", E::kUnknownField, 15, none, text},
+            {L"NAME =", E::kExpectedValue, 6, none, text},
+            {L"NAME = 'x", E::kUnclosedQuote, 7, none, text},
+            {L"(NAME = 'x'", E::kUnclosedOpen, 0, none, text},
+            {L"NAME = 'x')", E::kStrayClose, 10, none, text},
+            {L"NAME == 'x'", E::kExpectedText, 6, none, text},
+            {std::wstring(10000, L'(') + L"NAME = 'x'", E::kSecondOpen, 1, none, text},
+            {L"NAMEZ = 'x'", E::kUnknownField, 0, none, text},
+            {L"AGE9 = 1", E::kUnknownField, 0, none, text},
+            {L"[NAME = 'x'", E::kUnknownField, 0, none, text},
+            {L"= 'x'", E::kExpectedField, 0, none, text},
+            {L"NAME = 'x' or", E::kExpectedField, 13, none, text},
+            {L"NAME Not 'x'", E::kExpectedComparison, 5, none, text},
+            {L"NAME Likely 'x'", E::kExpectedComparison, 5, none, text},
+            {L"NAME = 'x' andAGE = 1", E::kExpectedRelation, 11, none, text},
+            {L"AGE = 'x'", E::kExpectedNumber, 6, none, text},
+            {L"AGE = 1.2.", E::kExpectedNumber, 9, none, text},
+            {L"AGE = -", E::kExpectedNumber, 6, none, text},
+            {L"城市 = '04'", E::kNotInList, 5, none, text},
+            {L"(AGE = 1 or (AGE = 2 and AGE = 3)) and AGE = 4", E::kSecondClose, 33, none, text},
+            {L"(AGE = 1 or AGE = 2) and (AGE = 3", E::kUnclosedOpen, 25, none, text},
+            {L"(AGE = 1 or AGE = 2))", E::kStrayClose, 20, none, text},
+            {L"AGE = ?", E::kNoParameter, 6, none, text},
+            {L"AGE = ?", E::kParameterType, 6, one, text},
+            {L"AGE = ?", E::kExpectedNumber, 6, bad, integer},
+            {L"城市 = ?", E::kNotInList, 5, code, list},
+            {L"AGE = ?", E::kExtraParameters, 7, two, integers},
+        };
+    for (const auto& [sql, code, pos, values, types] : cases) {
+        const ParseResult parsed = ParseCondition(sql, kFields, {{}, {}, values, types});
+        EXPECT_EQ(std::tie(parsed.error.code, parsed.error.pos), std::tie(code, pos))
+            << testing::PrintToString(sql.substr(0, 50));
+        EXPECT_TRUE(parsed.rows.empty() && !ParseErrorMessage(code).empty());
+    }
+}
+
+TEST(ConditionRoundTrip, WordsOfComparisonsAndRelations) {
+    EXPECT_EQ(ComparisonOfWord(L" Not \t like "), kNotLike);
+    EXPECT_EQ(RelationOfWord(L" AND "), kRelationAnd);
+    for (const wchar_t* word : {L"==", L"NotLike", L"", L"and or", L"ore"})
+        EXPECT_EQ(std::pair(ComparisonOfWord(word), RelationOfWord(word)), std::pair(-1, -1));
+}
