@@ -6,7 +6,8 @@
 #                    applications' self-checks, a short fuzz run)
 #   ./run.sh demo    setup, build, run the demo (on Xvfb: writes out/demo-<page>.png and doc/demo.png)
 #   ./run.sh bench [filter]   setup, build, run the benchmark against the bare Win32 controls
-#                    (medians in a table and in out/bench.json; a filter picks cases by name)
+#                    (medians in a table, out/bench.json, out/bench.md and the chart out/bench.png;
+#                    a whole run also updates doc/bench.md and doc/bench.png; a filter picks cases)
 #   ./run.sh fuzz [seconds]   run the fuzz targets (default 600 s each)
 #   ./run.sh check [filter]   build, then the native and Wine tests only (a gtest filter narrows both)
 set -euo pipefail
@@ -18,7 +19,7 @@ export WINEPREFIX=$BUILD/wineprefix
 export WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix xvfb cmake ninja-build googletest imagemagick clang libclang-rt-14-dev libsqlite3-dev fonts-wqy-microhei)
+PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix xvfb cmake ninja-build googletest imagemagick clang libclang-rt-14-dev libsqlite3-dev fonts-wqy-microhei gnuplot-nox)
 
 setup() {
   local missing=()
@@ -163,8 +164,14 @@ case "${1:-}" in
     trap stop_display EXIT
     start_display
     mkdir -p out
-    wine "$BUILD/win/bin/listedit_bench.exe" --json "$(winepath -w "$ROOT/out/bench.json")" ${2:+"$2"}
-    echo "wrote out/bench.json" ;;
+    wine "$BUILD/win/bin/listedit_bench.exe" --json "$(winepath -w "$ROOT/out/bench.json")" \
+      --markdown "$(winepath -w "$ROOT/out/bench.md")" --data "$(winepath -w "$ROOT/out/bench.dat")" ${2:+"$2"}
+    gnuplot -e "data='out/bench.dat'; out='out/bench.png'" bench/chart.gp
+    echo "wrote out/bench.json, out/bench.md, out/bench.png"
+    if [ -z "${2:-}" ]; then # a whole run is the one the README shows
+      cp out/bench.md out/bench.png doc/
+      echo "wrote doc/bench.md, doc/bench.png"
+    fi ;;
   check)
     setup; build
     trap stop_display EXIT
@@ -175,5 +182,5 @@ case "${1:-}" in
     wine "$BUILD/win/bin/listedit_wintests.exe" --gtest_brief=1 --gtest_filter="$filter" || status=1
     exit $status ;;
   fuzz) setup; fuzz "${2:-600}" ;;
-  *) sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+  *) sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
 esac

@@ -5,11 +5,14 @@
 // A family adds its cases in its own file (bench/<Family>Bench.cpp, one line in CMakeLists.txt):
 //
 //     static const bench::Registrar kCases{{
-//         {"CNumEdit typing", 20000, 0.0, [](CWnd& host, int size) {
+//         {"CNumEdit typing", 2000, 0.0, [](CWnd& host, int size) {
 //             auto edits = std::make_shared<Edits>(host);   // controls live as long as the sides
 //             return bench::Sides{[=] { Type(edits->num, size); }, [=] { Type(edits->bare, size); }};
-//         }},
+//         }, "the bare edit typed the same characters"},
 //     }};
+//
+// Size a case to its purpose: a run of each side should take a few tenths of a second, enough to
+// rise above the timer and the scheduler, so that the whole benchmark stays within minutes.
 #pragma once
 #include <listedit.h>
 
@@ -33,6 +36,7 @@ struct Case {
     // Creates the controls of both sides as children of host (client area kHostWidth x kHostHeight)
     // and returns the two runs; called once per case, the controls go when the Sides are destroyed.
     std::function<Sides(CWnd& host, int size)> setup;
+    std::string baseline = {}; // what the bare side does, in a few words (for the report)
 };
 
 inline constexpr int kHostWidth = 800;

@@ -1,18 +1,22 @@
 // The benchmark runner: every registered case, listedit and the bare control alternately, a
-// warm-up and then at least five timed runs per side (nine by default), in a visible host window
+// warm-up and then at least five timed runs per side (eleven by default), in a visible host window
 // of fixed size.
 //
-//     listedit_bench.exe [--json out.json] [--runs N] [--scale F] [name filter]
+//     listedit_bench.exe [--json out.json] [--markdown out.md] [--data out.dat] [--runs N]
+//                        [--scale F] [name filter]
 //
 // --scale multiplies every case's size (0.1 for a quick look).
 //
 // Prints one table (case, size, the median time of each side, ratio, goal) and writes the same as
-// JSON with every run. The ratio is the median of the ratios of the runs made back to back: on a
-// machine shared with other work the load changes between runs, and each pair sees the same load.
+// JSON with every run, as a Markdown table with each case's baseline, and as a data file for the
+// chart (index, ratio, goal or NaN, name). The ratio is the median of the ratios of the runs made
+// back to back: on a machine shared with other work the load changes between runs, and each pair
+// sees the same load.
 #include "BenchCase.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 namespace bench {
@@ -37,8 +41,11 @@ struct Result {
     std::string name;
     int size;
     double goal;
+    std::string baseline;
     std::vector<double> listedit, bare; // seconds per run
 };
+
+constexpr const char* kDefaultBaseline = "the bare control doing the same work";
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -73,7 +80,10 @@ double Time(const std::function<void()>& run) {
 }
 
 Result Measure(const bench::Case& c, CWnd& host, int runs) {
-    Result r{c.name, c.size, c.goal, {}, {}};
+    Result r{c.name, c.size, c.goal, c.baseline.empty() ? kDefaultBaseline : c.baseline, {}, {}};
+    // Every case starts with the focus on the host: a caret left in some control by an earlier case
+    // would make that side pay for it.
+    host.SetFocus();
     bench::Sides sides = c.setup(host, c.size);
     AfxPumpPendingMessages();
     Time(sides.bare); // warm-up: caches, the controls' first allocations
@@ -110,6 +120,10 @@ std::string JsonArray(const std::vector<double>& v) {
     return out + "]";
 }
 
+bool Met(const Result& r) {
+    return r.goal <= 0 || PairedRatio(r) <= r.goal;
+}
+
 bool WriteJson(const std::wstring& path, const std::vector<Result>& results, int runs) {
     FILE* f = ::_wfopen(path.c_str(), L"w");
     if (!f) return false;
@@ -117,27 +131,79 @@ bool WriteJson(const std::wstring& path, const std::vector<Result>& results, int
     for (size_t i = 0; i < results.size(); ++i) {
         const Result& r = results[i];
         double lm = Median(r.listedit), bm = Median(r.bare), ratio = PairedRatio(r);
-        std::string goal = r.goal > 0 ? std::to_string(r.goal) : "null";
+        char goal[32] = "null";
+        if (r.goal > 0) std::snprintf(goal, sizeof goal, "%.2f", r.goal);
         std::fprintf(f,
                      "    {\"case\": %s, \"size\": %d, \"listedit_median\": %.6f, \"bare_median\": %.6f, "
-                     "\"ratio\": %.3f, \"goal\": %s,\n     \"listedit_runs\": %s, \"bare_runs\": %s}%s\n",
-                     Json(r.name).c_str(), r.size, lm, bm, ratio, goal.c_str(), JsonArray(r.listedit).c_str(),
-                     JsonArray(r.bare).c_str(), i + 1 < results.size() ? "," : "");
+                     "\"ratio\": %.3f, \"goal\": %s, \"met\": %s, \"baseline\": %s,\n"
+                     "     \"listedit_runs\": %s, \"bare_runs\": %s}%s\n",
+                     Json(r.name).c_str(), r.size, lm, bm, ratio, goal,
+                     r.goal > 0 ? (Met(r) ? "true" : "false") : "null", Json(r.baseline).c_str(),
+                     JsonArray(r.listedit).c_str(), JsonArray(r.bare).c_str(),
+                     i + 1 < results.size() ? "," : "");
     }
     std::fprintf(f, "  ]\n}\n");
+    return std::fclose(f) == 0;
+}
+
+// The report page: when and how the run was made, the table with each case's baseline, the chart.
+bool WriteMarkdown(const std::wstring& path, const std::vector<Result>& results, int runs, double seconds) {
+    FILE* f = ::_wfopen(path.c_str(), L"w");
+    if (!f) return false;
+    char when[32] = "";
+    const std::time_t now = std::time(nullptr);
+    std::strftime(when, sizeof when, "%Y-%m-%d %H:%M UTC", std::gmtime(&now));
+    std::fprintf(
+        f,
+        "# Where the time goes\n\n"
+        "The last run of `./run.sh bench` (%s, Wine on Xvfb, %.0f s in all). Each case times one piece "
+        "of work done by a listedit control and by its baseline in the same run, %d runs per side after "
+        "a warm-up, the sides alternating; the ratio is listedit / baseline, the median of the ratios of "
+        "the runs made back to back (the machine is shared: each pair sees the same load). A goal is the "
+        "ratio to stay at or below.\n\n![ratio per case against its goal](bench.png)\n\n"
+        "| case | size | listedit ms | baseline ms | ratio | goal | baseline |\n"
+        "|---|---:|---:|---:|---:|---:|---|\n",
+        when, seconds, runs);
+    for (const Result& r : results) {
+        char goal[32] = "none";
+        if (r.goal > 0) std::snprintf(goal, sizeof goal, "%.2f %s", r.goal, Met(r) ? "met" : "**missed**");
+        std::fprintf(f, "| %s | %d | %.1f | %.1f | %.2f | %s | %s |\n", r.name.c_str(), r.size,
+                     Median(r.listedit) * 1000, Median(r.bare) * 1000, PairedRatio(r), goal,
+                     r.baseline.c_str());
+    }
+    return std::fclose(f) == 0;
+}
+
+// One line per case for the chart: index, ratio, goal (NaN when none), name.
+bool WriteData(const std::wstring& path, const std::vector<Result>& results) {
+    FILE* f = ::_wfopen(path.c_str(), L"w");
+    if (!f) return false;
+    for (size_t i = 0; i < results.size(); ++i) {
+        const Result& r = results[i];
+        std::string name = r.name;
+        std::replace(name.begin(), name.end(), '"', '\'');
+        if (r.goal > 0)
+            std::fprintf(f, "%zu %.3f %.2f \"%s\"\n", i, PairedRatio(r), r.goal, name.c_str());
+        else
+            std::fprintf(f, "%zu %.3f NaN \"%s\"\n", i, PairedRatio(r), name.c_str());
+    }
     return std::fclose(f) == 0;
 }
 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    std::wstring jsonPath, filter;
-    int runs = 9;
+    std::wstring jsonPath, markdownPath, dataPath, filter;
+    int runs = 11;
     double scale = 1.0;
     for (int i = 1; i < argc; ++i) {
         std::wstring arg = argv[i];
         if (arg == L"--json" && i + 1 < argc) {
             jsonPath = argv[++i];
+        } else if (arg == L"--markdown" && i + 1 < argc) {
+            markdownPath = argv[++i];
+        } else if (arg == L"--data" && i + 1 < argc) {
+            dataPath = argv[++i];
         } else if (arg == L"--scale" && i + 1 < argc) {
             scale = std::max(0.001, _wtof(argv[++i]));
         } else if (arg == L"--runs" && i + 1 < argc) {
@@ -161,6 +227,7 @@ int wmain(int argc, wchar_t** argv) {
     AfxSetBeepHook([](UINT) {}); // refused characters are part of the work, their sound is not
     AfxPumpPendingMessages();
 
+    const double started = Now();
     std::printf("%-46s %8s %12s %12s %7s %6s\n", "case", "size", "listedit ms", "bare ms", "ratio", "goal");
     std::vector<Result> results;
     for (bench::Case c : bench::Registry()) {
@@ -175,9 +242,13 @@ int wmain(int argc, wchar_t** argv) {
                     ratio, goal, c.goal > 0 && ratio > c.goal ? "  over goal" : "");
         std::fflush(stdout);
     }
-    std::printf("medians of %d runs per side after a warm-up; ratio: median of back-to-back pairs\n", runs);
-    if (!jsonPath.empty() && !WriteJson(jsonPath, results, runs)) {
-        std::fprintf(stderr, "bench: cannot write the JSON file\n");
+    const double seconds = Now() - started;
+    std::printf("medians of %d runs per side after a warm-up; ratio: median of back-to-back pairs; %.0f s\n",
+                runs, seconds);
+    if ((!jsonPath.empty() && !WriteJson(jsonPath, results, runs)) ||
+        (!markdownPath.empty() && !WriteMarkdown(markdownPath, results, runs, seconds)) ||
+        (!dataPath.empty() && !WriteData(dataPath, results))) {
+        std::fprintf(stderr, "bench: cannot write the report files\n");
         return 1;
     }
     return 0;

@@ -6,17 +6,25 @@
 
 #include "MaskModel.h"
 
+#include <iterator>
+
 namespace mask = listedit::mask;
+
+// The model's view of the position records, made once per mask rather than per character.
+struct CMaskEditEx::MaskCopy {
+    mask::Mask positions;
+};
 
 namespace {
 
-// The model's view of the position records.
-mask::Mask MaskOf(const CObArray& arrayMask) {
-    mask::Mask positions;
-    positions.reserve(static_cast<size_t>(arrayMask.GetSize()));
-    for (INT_PTR i = 0; i < arrayMask.GetSize(); ++i)
-        positions.push_back({static_cast<const CMaskEditExChar*>(arrayMask[i])->m_strChars.str()});
-    return positions;
+// The edit's text in one message when it is short, as a masked text is.
+CString TextOf(const CWnd& wnd) {
+    wchar_t buf[128];
+    const int n =
+        static_cast<int>(wnd.SendMessage(WM_GETTEXT, std::size(buf), reinterpret_cast<LPARAM>(buf)));
+    if (n < static_cast<int>(std::size(buf)) - 1)
+        return CString(std::wstring_view(buf, static_cast<size_t>(n)));
+    return wnd.GetWindowText();
 }
 
 bool IsBackwardKey(UINT nChar) {
@@ -62,6 +70,19 @@ BOOL CMaskEditEx::SetMaskString(const wchar_t* lpszMask, char chPlaceHolder) {
 void CMaskEditEx::ClearMask() {
     for (INT_PTR i = 0; i < m_arrayMask.GetSize(); ++i) delete m_arrayMask[i];
     m_arrayMask.RemoveAll();
+    m_pPositions.reset();
+}
+
+const CMaskEditEx::MaskCopy& CMaskEditEx::Positions() const {
+    if (!m_pPositions) {
+        auto copy = std::make_unique<MaskCopy>();
+        copy->positions.reserve(static_cast<size_t>(m_arrayMask.GetSize()));
+        for (INT_PTR i = 0; i < m_arrayMask.GetSize(); ++i)
+            copy->positions.push_back(
+                {static_cast<const CMaskEditExChar*>(m_arrayMask[i])->m_strChars.str()});
+        m_pPositions = std::move(copy);
+    }
+    return *m_pPositions;
 }
 
 char CMaskEditEx::GetMaskChar(int nPos) const {
@@ -71,17 +92,17 @@ char CMaskEditEx::GetMaskChar(int nPos) const {
 }
 
 int CMaskEditEx::GetFirstNoMaskPos() const {
-    return mask::FirstInputPos(MaskOf(m_arrayMask));
+    return mask::FirstInputPos(Positions().positions);
 }
 
 int CMaskEditEx::GetLastNoMaskPos() const {
-    return mask::LastInputEnd(MaskOf(m_arrayMask));
+    return mask::LastInputEnd(Positions().positions);
 }
 
 CString CMaskEditEx::GetMaskedText(const wchar_t* lpszText) const {
     std::wstring_view text = lpszText ? lpszText : L"";
     if (!m_bUseMask) return CString(text);
-    return CString(mask::FitText(MaskOf(m_arrayMask), text, PlaceHolderChar(), m_bTextLengthByMask));
+    return CString(mask::FitText(Positions().positions, text, PlaceHolderChar(), m_bTextLengthByMask));
 }
 
 void CMaskEditEx::SetText(const wchar_t* lpszText) {
@@ -96,7 +117,7 @@ void CMaskEditEx::ReMask() {
 void CMaskEditEx::SetMaskText(int nStart, int nEnd) {
     if (!m_bUseMask) return;
     CString strText = GetWindowText();
-    SetWindowText(CString(mask::ResetRange(MaskOf(m_arrayMask), strText.view(), PlaceHolderChar(),
+    SetWindowText(CString(mask::ResetRange(Positions().positions, strText.view(), PlaceHolderChar(),
                                            m_bTextLengthByMask, nStart, nEnd)));
     // Through our own selection handling, which moves the caret off a literal.
     int nCaret = m_bCaretToEnd ? nEnd : nStart;
@@ -130,12 +151,12 @@ void CMaskEditEx::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
         m_bCaretToEnd = TRUE;
         return;
     }
-    mask::Mask positions = MaskOf(m_arrayMask);
+    const mask::Mask& positions = Positions().positions;
     if (mask::RefusesTyping(positions, m_bTextLengthByMask, nStart)) {
         AfxMessageBeep(MB_ICONQUESTION);
         return;
     }
-    CString strText = GetWindowText();
+    CString strText = TextOf(*this);
     mask::TypingBase base =
         mask::PrepareTyping(positions, strText.view(), PlaceHolderChar(), m_bTextLengthByMask, nEnd);
 
@@ -151,14 +172,14 @@ void CMaskEditEx::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
 }
 
 void CMaskEditEx::TreatByMask(int nStart, int nEnd, const CString& strOld) {
-    CString strNew = GetWindowText();
+    CString strNew = TextOf(*this);
     if (strNew == strOld) {
         ResumeRedraw(FALSE);
         return;
     }
     int nSelStart = 0, nCaret = 0;
     GetSel(nSelStart, nCaret);
-    std::optional<mask::Edit> edit = mask::RepairTyping(MaskOf(m_arrayMask), strOld.view(), strNew.view(),
+    std::optional<mask::Edit> edit = mask::RepairTyping(Positions().positions, strOld.view(), strNew.view(),
                                                         m_bTextLengthByMask, nStart, nEnd, nCaret);
     if (edit) ApplyRepair(CString(std::move(edit->text)), edit->caret);
     ResumeRedraw(TRUE);
@@ -190,7 +211,7 @@ void CMaskEditEx::OnKeyDown(UINT nChar, UINT, UINT) {
         // place, and what was put in is fitted as typing is.
         int nSelStart = 0, nCaret = 0;
         GetSel(nSelStart, nCaret);
-        mask::Edit edit = mask::RepairKey(MaskOf(m_arrayMask), strBefore.view(), strAfter.view(),
+        mask::Edit edit = mask::RepairKey(Positions().positions, strBefore.view(), strAfter.view(),
                                           PlaceHolderChar(), m_bTextLengthByMask, nStart, nEnd, nCaret);
         m_bCaretToEnd = TRUE;
         ApplyRepair(CString(std::move(edit.text)), edit.caret);
@@ -261,7 +282,7 @@ LRESULT CMaskEditEx::OnPaste(WPARAM, LPARAM) {
     int nSelStart = 0, nCaret = 0;
     GetSel(nSelStart, nCaret);
     std::optional<mask::Edit> edit =
-        mask::OverlayPaste(MaskOf(m_arrayMask), strOld.view(), strNew.view(), nStart, nEnd, nCaret);
+        mask::OverlayPaste(Positions().positions, strOld.view(), strNew.view(), nStart, nEnd, nCaret);
     if (edit) ApplyRepair(CString(std::move(edit->text)), edit->caret);
     ResumeRedraw(TRUE);
     return lResult;
@@ -272,8 +293,8 @@ LRESULT CMaskEditEx::OnPaste(WPARAM, LPARAM) {
 LRESULT CMaskEditEx::OnSetSel(WPARAM wParam, LPARAM lParam) {
     if (!m_bUseMask) return Default();
     std::optional<mask::Sel> sel =
-        mask::SnapSelection(MaskOf(m_arrayMask), m_bTextLengthByMask, m_bCaretToEnd, static_cast<int>(wParam),
-                            static_cast<int>(lParam));
+        mask::SnapSelection(Positions().positions, m_bTextLengthByMask, m_bCaretToEnd,
+                            static_cast<int>(wParam), static_cast<int>(lParam));
     if (!sel) return Default();
     // Straight to the edit control, so that the snapped selection is not snapped again.
     return DefWindowProc(EM_SETSEL, static_cast<WPARAM>(sel->start), sel->end);

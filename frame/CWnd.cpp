@@ -5,10 +5,27 @@
 
 #include "HandleMap.h"
 
+#include <bitset>
+#include <cstdint>
 #include <map>
 #include <memory>
+#include <span>
 #include <unordered_map>
 #include <utility>
+#include <vector>
+
+// The handlers of one class's whole map chain, by message: the class's own entries first, then
+// each base's, the order in which the chain is searched.
+struct AfxDispatchTable {
+    explicit AfxDispatchTable(const AFX_MSGMAP* pMap);
+    std::span<const AFX_MSGMAP_ENTRY* const> Handlers(UINT nMsg, UINT nCode) const;
+
+private:
+    static constexpr UINT kDirect = 0x400; // the system's own messages: a bit each says "handled"
+    static std::uint64_t Key(UINT nMsg, UINT nCode);
+    std::unordered_map<std::uint64_t, std::vector<const AFX_MSGMAP_ENTRY*>> m_handlers;
+    std::bitset<kDirect> m_direct;
+};
 
 namespace {
 
@@ -21,11 +38,59 @@ struct ThreadState {
     MSG lastSent{};           // the message of the dispatch under way
     CWnd* pWndInit = nullptr; // the object waiting for its window in CreateEx
     HHOOK hHookCbt = nullptr;
+    // The last window looked up: a run of messages mostly goes to one window.
+    HWND hWndLast = nullptr;
+    CWnd* pWndLast = nullptr;
+    ~ThreadState();
 };
 
+// Every message reads this state, so it is found through a system TLS slot (one read of the thread
+// block); the thread_local owns it and ends it with the thread.
+const DWORD g_stateSlot = ::TlsAlloc();
+
+ThreadState::~ThreadState() {
+    ::TlsSetValue(g_stateSlot, nullptr);
+}
+
 ThreadState& State() {
+    if (auto* p = static_cast<ThreadState*>(::TlsGetValue(g_stateSlot))) return *p;
     thread_local ThreadState state;
+    ::TlsSetValue(g_stateSlot, &state);
     return state;
+}
+
+// Messages whose entries are told apart by notification code; WM_COMMAND and WM_NOTIFY by control
+// id as well.
+bool HasCode(UINT nMsg) {
+    return nMsg == WM_NOTIFY || nMsg == WM_COMMAND || nMsg == WM_NOTIFY + WM_REFLECT_BASE ||
+           nMsg == WM_COMMAND + WM_REFLECT_BASE;
+}
+
+bool Matches(const AFX_MSGMAP_ENTRY& e, UINT nMsg, UINT nID) {
+    return (nMsg != WM_NOTIFY && nMsg != WM_COMMAND) || (nID >= e.nID && nID <= e.nLastID);
+}
+
+// Built on a class's first message and kept for the life of the process (windows still get
+// messages while static objects are destroyed at exit), so the lookup never takes a lock.
+const AfxDispatchTable& DispatchTableOf(const AFX_MSGMAP* pMap) {
+    if (const AfxDispatchTable* p = pMap->pDispatch.load(std::memory_order_acquire)) return *p;
+    auto table = std::make_unique<AfxDispatchTable>(pMap);
+    const AfxDispatchTable* expected = nullptr;
+    if (pMap->pDispatch.compare_exchange_strong(expected, table.get(), std::memory_order_acq_rel))
+        return *table.release();
+    return *expected; // another thread built it first
+}
+
+// Hands what a handler let out to the application: nothing may unwind through the window system's
+// own frames between the sender and us.
+LRESULT ProcessCurrentException(const MSG& msg) noexcept {
+    CException* e = AfxCurrentExceptionAsFramework();
+    if (!e) return msg.message == WM_CREATE ? -1 : 0;
+    try {
+        return AfxProcessWndProcException(e, &msg);
+    } catch (...) {
+        return 0; // the application's own handler failed: nothing more can be done here
+    }
 }
 
 // Pre-translation looks only at input messages, as the framework does.
@@ -51,6 +116,28 @@ CWnd* FindDescendant(HWND hWndParent, int nID, BOOL bOnlyPerm) {
 
 } // namespace
 
+// ---- dispatch table ------------------------------------------------------------------------------
+
+AfxDispatchTable::AfxDispatchTable(const AFX_MSGMAP* pMap) {
+    for (; pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
+        for (const AFX_MSGMAP_ENTRY* e = pMap->lpEntries; e->pfn; ++e) {
+            m_handlers[Key(e->nMessage, e->nCode)].push_back(e);
+            if (e->nMessage < kDirect) m_direct[e->nMessage] = true;
+        }
+    }
+}
+
+std::uint64_t AfxDispatchTable::Key(UINT nMsg, UINT nCode) {
+    return std::uint64_t{nMsg} << 32 | (HasCode(nMsg) ? nCode : 0);
+}
+
+std::span<const AFX_MSGMAP_ENTRY* const> AfxDispatchTable::Handlers(UINT nMsg, UINT nCode) const {
+    if (nMsg < kDirect && !m_direct[nMsg]) return {};
+    auto it = m_handlers.find(Key(nMsg, nCode));
+    if (it == m_handlers.end()) return {};
+    return it->second;
+}
+
 // ---- CCmdTarget ------------------------------------------------------------------------------------
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
@@ -69,20 +156,12 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP_ENTRY* pAf
                                                      UINT nID) const {
     // With pAfter, the search resumes behind that entry (a _REFLECT_EX handler that passed).
     bool searching = pAfter == nullptr;
-    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap;
-         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* e = pMap->lpEntries; e->pfn; ++e) {
-            if (!searching) {
-                searching = e == pAfter;
-                continue;
-            }
-            if (e->nMessage != nMsg) continue;
-            bool hasCode = nMsg == WM_NOTIFY || nMsg == WM_COMMAND || nMsg == WM_NOTIFY + WM_REFLECT_BASE ||
-                           nMsg == WM_COMMAND + WM_REFLECT_BASE;
-            if (hasCode && e->nCode != nCode) continue;
-            if ((nMsg == WM_NOTIFY || nMsg == WM_COMMAND) && (nID < e->nID || nID > e->nLastID)) continue;
-            return e;
+    for (const AFX_MSGMAP_ENTRY* e : DispatchTableOf(GetMessageMap()).Handlers(nMsg, nCode)) {
+        if (!searching) {
+            searching = e == pAfter;
+            continue;
         }
+        if (Matches(*e, nMsg, nID)) return e;
     }
     return nullptr;
 }
@@ -104,9 +183,13 @@ CWnd::~CWnd() {
 }
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) {
-    auto& map = State().permanent;
-    auto it = map.find(hWnd);
-    return it == map.end() ? nullptr : it->second;
+    auto& state = State();
+    if (hWnd == state.hWndLast && hWnd) return state.pWndLast;
+    auto it = state.permanent.find(hWnd);
+    if (it == state.permanent.end()) return nullptr;
+    state.hWndLast = hWnd;
+    state.pWndLast = it->second;
+    return it->second;
 }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {
@@ -153,6 +236,7 @@ BOOL CWnd::Attach(HWND hWndNew) {
         state.temporary.erase(it);
     }
     state.permanent[hWndNew] = this;
+    state.hWndLast = nullptr;
     m_hWnd = hWndNew;
     return TRUE;
 }
@@ -160,8 +244,10 @@ BOOL CWnd::Attach(HWND hWndNew) {
 HWND CWnd::Detach() {
     HWND hWnd = m_hWnd;
     if (hWnd) {
-        auto& map = State().permanent;
-        if (auto it = map.find(hWnd); it != map.end() && it->second == this) map.erase(it);
+        auto& state = State();
+        if (auto it = state.permanent.find(hWnd); it != state.permanent.end() && it->second == this)
+            state.permanent.erase(it);
+        state.hWndLast = nullptr;
     }
     m_hWnd = nullptr;
     return hWnd;
@@ -177,7 +263,12 @@ LRESULT CALLBACK AfxCbtHook(int code, WPARAM wParam, LPARAM lParam) {
         CWnd* pWnd = state.pWndInit;
         state.pWndInit = nullptr;
         pWnd->Attach(hWnd);
-        pWnd->PreSubclassWindow();
+        try {
+            pWnd->PreSubclassWindow();
+        } catch (...) {
+            const MSG msg{hWnd, WM_NCCREATE, 0, 0, 0, {}};
+            ProcessCurrentException(msg);
+        }
         pWnd->m_pfnSuper = reinterpret_cast<WNDPROC>(
             ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     }
@@ -268,40 +359,51 @@ HWND CWnd::UnsubclassWindow() {
 
 // ---- dispatch -----------------------------------------------------------------------------------
 
+// The one way in from the window system: the thread's state is found once per message.
+struct AfxThreadDispatch {
+    static LRESULT Call(ThreadState& state, CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+        const MSG outer = state.lastSent;
+        const MSG current{hWnd, nMsg, wParam, lParam, 0, {}};
+        state.lastSent = current;
+        LRESULT lResult = 0;
+        try {
+            lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+        } catch (...) {
+            lResult = ProcessCurrentException(current);
+        }
+        state.lastSent = outer;
+        if (nMsg == WM_NCDESTROY && pWnd->m_hWnd == hWnd) {
+            // The window is gone: give it back its own procedure, let go of it, and let a self-owned
+            // object delete itself.
+            if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc &&
+                pWnd->m_pfnSuper) {
+                ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
+            }
+            pWnd->Detach();
+            // The application ends with its main window.
+            if (CWinApp* pApp = AfxGetApp(); pApp && pApp->m_pMainWnd == pWnd) {
+                pApp->m_pMainWnd = nullptr;
+                ::PostQuitMessage(0);
+            }
+            try {
+                pWnd->PostNcDestroy();
+            } catch (...) {
+                ProcessCurrentException(current);
+            }
+        }
+        return lResult;
+    }
+};
+
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
-    auto& state = State();
-    const MSG outer = state.lastSent;
-    const MSG current{hWnd, nMsg, wParam, lParam, 0, {}};
-    state.lastSent = current;
-    LRESULT lResult = 0;
-    try {
-        lResult = pWnd->WindowProc(nMsg, wParam, lParam);
-    } catch (CException* e) {
-        lResult = AfxProcessWndProcException(e, &current);
-    }
-    state.lastSent = outer;
-    if (nMsg == WM_NCDESTROY && pWnd->m_hWnd == hWnd) {
-        // The window is gone: give it back its own procedure, let go of it, and let a self-owned
-        // object delete itself.
-        if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc &&
-            pWnd->m_pfnSuper) {
-            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
-        }
-        pWnd->Detach();
-        // The application ends with its main window.
-        if (CWinApp* pApp = AfxGetApp(); pApp && pApp->m_pMainWnd == pWnd) {
-            pApp->m_pMainWnd = nullptr;
-            ::PostQuitMessage(0);
-        }
-        pWnd->PostNcDestroy();
-    }
-    return lResult;
+    return AfxThreadDispatch::Call(State(), pWnd, hWnd, nMsg, wParam, lParam);
 }
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
-    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    ThreadState& state = State();
+    CWnd* pWnd = state.hWndLast == hWnd && hWnd ? state.pWndLast : CWnd::FromHandlePermanent(hWnd);
     if (!pWnd) return ::DefWindowProcW(hWnd, nMsg, wParam, lParam);
-    return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+    return AfxThreadDispatch::Call(state, pWnd, hWnd, nMsg, wParam, lParam);
 }
 
 const MSG* PASCAL CWnd::GetCurrentMessage() {
@@ -339,8 +441,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     UINT nCode = 0;
     if (message == WM_NOTIFY + WM_REFLECT_BASE) nCode = reinterpret_cast<NMHDR*>(lParam)->code;
     if (message == WM_COMMAND + WM_REFLECT_BASE) nCode = HIWORD(wParam);
-    for (const AFX_MSGMAP_ENTRY* e = FindMessageEntry(nullptr, message, nCode, 0); e;
-         e = FindMessageEntry(e, message, nCode, 0)) {
+    // The table is the class's, not the object's: it stays valid if a handler deletes the object.
+    for (const AFX_MSGMAP_ENTRY* e : DispatchTableOf(GetMessageMap()).Handlers(message, nCode)) {
         if (e->pfn(this, wParam, lParam, pResult)) return TRUE;
     }
     return FALSE;
@@ -373,9 +475,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     UINT nID = LOWORD(wParam);
     UINT nCode = HIWORD(wParam);
     LRESULT lResult = 0;
-    for (const AFX_MSGMAP_ENTRY* e = FindMessageEntry(nullptr, WM_COMMAND, nCode, nID); e;
-         e = FindMessageEntry(e, WM_COMMAND, nCode, nID)) {
-        if (e->pfn(this, wParam, lParam, &lResult)) return TRUE;
+    for (const AFX_MSGMAP_ENTRY* e : DispatchTableOf(GetMessageMap()).Handlers(WM_COMMAND, nCode)) {
+        if (Matches(*e, WM_COMMAND, nID) && e->pfn(this, wParam, lParam, &lResult)) return TRUE;
     }
     return FALSE;
 }
@@ -384,9 +485,8 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
     auto* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
     if (pNMHDR->hwndFrom && ReflectLastMsg(pNMHDR->hwndFrom, pResult)) return TRUE;
     UINT nID = static_cast<UINT>(pNMHDR->idFrom);
-    for (const AFX_MSGMAP_ENTRY* e = FindMessageEntry(nullptr, WM_NOTIFY, pNMHDR->code, nID); e;
-         e = FindMessageEntry(e, WM_NOTIFY, pNMHDR->code, nID)) {
-        if (e->pfn(this, 0, lParam, pResult)) return TRUE;
+    for (const AFX_MSGMAP_ENTRY* e : DispatchTableOf(GetMessageMap()).Handlers(WM_NOTIFY, pNMHDR->code)) {
+        if (Matches(*e, WM_NOTIFY, nID) && e->pfn(this, 0, lParam, pResult)) return TRUE;
     }
     return FALSE;
 }

@@ -43,24 +43,14 @@ void Paint(CWnd& wnd) {
 
 TEST_F(ListFrameTest, OwnerDrawnListIsMeasuredFromCreationAndDrawsItsRows) {
     const DWORD style = WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED;
-    struct Case {
-        const char* name;
-        bool inPanel; // parent: the host, or a plain framework window inside it
-        std::function<BOOL(CListCtrl&, CWnd*)> create;
-    };
-    const Case cases[] = {
-        {"Create", false, [&](CListCtrl& l, CWnd* p) { return l.Create(style, Rect(0, 0, 300, 200), p, 7); }},
-        {"CreateEx in a panel", true,
-         [&](CListCtrl& l, CWnd* p) {
-             return l.CreateEx(WS_EX_CLIENTEDGE, style, Rect(0, 0, 300, 200), p, 7);
-         }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    // Create on the host, and CreateEx on a plain framework window inside it.
+    for (DWORD exStyle : {DWORD(0), DWORD(WS_EX_CLIENTEDGE)}) {
+        SCOPED_TRACE(exStyle);
         CWnd panel;
         ASSERT_TRUE(panel.Create(L"STATIC", L"", WS_CHILD | WS_VISIBLE, Rect(0, 0, 320, 220), &host, 1));
         RecordingList list;
-        ASSERT_TRUE(c.create(list, c.inPanel ? &panel : &host));
+        ASSERT_TRUE(exStyle ? list.CreateEx(exStyle, style, Rect(0, 0, 300, 200), &panel, 7)
+                            : list.Create(style, Rect(0, 0, 300, 200), &host, 7));
         EXPECT_GE(list.measured, 1); // asked while the window was being created
         list.InsertColumn(0, L"A", LVCFMT_LEFT, 100);
         for (int i = 0; i < 3; ++i) list.InsertItem(i, L"row");
@@ -116,80 +106,53 @@ TEST_F(ListFrameTest, ItemTextOfAnyLengthComesBackWhole) {
 }
 
 TEST_F(ListFrameTest, SelectedItemPositionsWalkTheSelection) {
-    struct Case {
-        std::vector<int> selected;
-    };
-    for (const Case& c : {Case{{}}, Case{{0}}, Case{{1, 3}}, Case{{0, 1, 2, 3, 4}}}) {
+    for (const std::vector<int>& selected : {std::vector<int>{}, {0}, {1, 3}, {0, 1, 2, 3, 4}}) {
         CListCtrl list;
         ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT | LVS_SHOWSELALWAYS, Rect(0, 0, 300, 200), &host, 7));
         list.InsertColumn(0, L"A");
         for (int i = 0; i < 5; ++i) list.InsertItem(i, L"row");
-        for (int i : c.selected) list.SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
+        for (int i : selected) list.SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
         std::vector<int> walked;
         for (POSITION pos = list.GetFirstSelectedItemPosition(); pos;)
             walked.push_back(list.GetNextSelectedItem(pos));
-        EXPECT_EQ(walked, c.selected);
-        EXPECT_EQ(list.GetSelectedCount(), c.selected.size());
+        EXPECT_EQ(walked, selected);
+        EXPECT_EQ(list.GetSelectedCount(), selected.size());
     }
+}
+
+HANDLE Raw(const CGdiObject& o) {
+    return o.m_hObject;
+}
+HANDLE Raw(const CDC& dc) {
+    return dc.m_hDC;
+}
+HANDLE Raw(const CMenu& m) {
+    return m.m_hMenu;
+}
+
+// Makes a T in its own scope and gives back its handle, detached from the object or not.
+template <class T, class F> std::function<HANDLE(bool)> Maker(F create) {
+    return [create](bool detach) {
+        T obj;
+        create(obj);
+        return detach ? HANDLE(obj.Detach()) : Raw(obj);
+    };
 }
 
 // Each wrapper deletes its handle, unless detached; temporary wrappers never delete theirs.
 TEST(ListFrame, GdiWrappersReleaseWhatTheyOwn) {
-    struct Case {
-        const char* name;
-        std::function<HANDLE(bool detach)> make; // makes an object in its own scope, returns its handle
-        std::function<bool(HANDLE)> alive;
-    };
     auto gdiAlive = [](HANDLE h) { return ::GetObjectType(h) != 0; };
-    LOGFONTW lf{};
-    lf.lfHeight = -12;
-    const Case cases[] = {
-        {"CFont",
-         [&](bool d) {
-             CFont f;
-             f.CreateFontIndirect(&lf);
-             return d ? f.Detach() : f.m_hObject;
-         },
-         gdiAlive},
-        {"CFont point",
-         [](bool d) {
-             CFont f;
-             f.CreatePointFont(90, L"Tahoma");
-             return d ? f.Detach() : f.m_hObject;
-         },
-         gdiAlive},
-        {"CPen",
-         [](bool d) {
-             CPen p(PS_SOLID, 1, RGB(1, 2, 3));
-             return d ? p.Detach() : p.m_hObject;
-         },
-         gdiAlive},
-        {"CBrush",
-         [](bool d) {
-             CBrush b(RGB(1, 2, 3));
-             return d ? b.Detach() : b.m_hObject;
-         },
-         gdiAlive},
-        {"CBitmap",
-         [](bool d) {
-             CBitmap b;
-             b.CreateBitmap(4, 4, 1, 32, nullptr);
-             return d ? b.Detach() : b.m_hObject;
-         },
-         gdiAlive},
-        {"CDC",
-         [](bool d) {
-             CDC dc;
-             dc.CreateCompatibleDC(nullptr);
-             return HANDLE(d ? dc.Detach() : dc.m_hDC);
-         },
-         gdiAlive},
-        {"CMenu",
-         [](bool d) {
-             CMenu m;
-             m.CreatePopupMenu();
-             return HANDLE(d ? m.Detach() : m.m_hMenu);
-         },
+    const struct Case {
+        const char* name;
+        std::function<HANDLE(bool detach)> make;
+        std::function<bool(HANDLE)> alive;
+    } cases[] = {
+        {"CFont", Maker<CFont>([](CFont& f) { f.CreatePointFont(90, L"Tahoma"); }), gdiAlive},
+        {"CPen", Maker<CPen>([](CPen& p) { p.CreatePen(PS_SOLID, 1, RGB(1, 2, 3)); }), gdiAlive},
+        {"CBrush", Maker<CBrush>([](CBrush& b) { b.CreateSolidBrush(RGB(1, 2, 3)); }), gdiAlive},
+        {"CBitmap", Maker<CBitmap>([](CBitmap& b) { b.CreateBitmap(4, 4, 1, 32, nullptr); }), gdiAlive},
+        {"CDC", Maker<CDC>([](CDC& dc) { dc.CreateCompatibleDC(nullptr); }), gdiAlive},
+        {"CMenu", Maker<CMenu>([](CMenu& m) { m.CreatePopupMenu(); }),
          [](HANDLE h) { return ::IsMenu(static_cast<HMENU>(h)) != FALSE; }},
     };
     for (const Case& c : cases) {
@@ -200,14 +163,15 @@ TEST(ListFrame, GdiWrappersReleaseWhatTheyOwn) {
         HANDLE detached = c.make(true);
         EXPECT_TRUE(c.alive(detached));
         // A temporary wrapper of the detached handle goes with the temporary map, the handle stays.
-        if (::GetObjectType(detached) && ::GetObjectType(detached) != OBJ_MEMDC) {
+        const DWORD type = ::GetObjectType(detached);
+        if (type && type != OBJ_MEMDC) {
             EXPECT_NE(CGdiObject::FromHandle(detached), nullptr);
         }
         AfxDeleteTempMap();
         EXPECT_TRUE(c.alive(detached));
-        if (::IsMenu(static_cast<HMENU>(detached)))
+        if (!type)
             ::DestroyMenu(static_cast<HMENU>(detached));
-        else if (::GetObjectType(detached) == OBJ_MEMDC)
+        else if (type == OBJ_MEMDC)
             ::DeleteDC(static_cast<HDC>(detached));
         else
             ::DeleteObject(detached);
@@ -241,30 +205,22 @@ TEST(ListFrame, SelectObjectReturnsThePreviousObject) {
 }
 
 TEST(ListFrame, Draw3dRectFramesInTwoColours) {
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 10, -10, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    CBitmap bmp;
-    ASSERT_TRUE(bmp.Attach(::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0)));
-    CBitmap* pOld = dc.SelectObject(&bmp);
+    MemoryDC mem(10, 10);
+    CDC& dc = *CDC::FromHandle(mem);
     const COLORREF white = RGB(255, 255, 255), tl = RGB(255, 0, 0), br = RGB(0, 0, 255);
     dc.FillSolidRect(0, 0, 10, 10, white);
     dc.Draw3dRect(CRect(2, 2, 8, 8), tl, br);
-    struct Case {
+    const struct Case {
         int x, y;
         COLORREF expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {2, 2, tl},    {6, 2, tl},    {2, 6, tl},    // top and left edges
         {7, 2, br},    {7, 7, br},    {2, 7, br},    // right and bottom edges, both corners they own
         {3, 3, white}, {6, 6, white},                // inside
         {1, 1, white}, {8, 8, white}, {8, 2, white}, // outside
     };
-    for (const Case& c : cases) EXPECT_EQ(dc.GetPixel(c.x, c.y), c.expected) << c.x << "," << c.y;
+    for (const Case& c : cases) EXPECT_EQ(mem.At(c.x, c.y), c.expected) << c.x << "," << c.y;
     EXPECT_EQ(dc.GetBkColor(), br); // the fill colour stays the DC's background colour
-    dc.SelectObject(pOld);
 }
 
 // A behaviour template over the window base, with its map written once for every base.
@@ -322,49 +278,27 @@ TEST_F(ListFrameTest, TemplateMessageMapServesEveryBase) {
 }
 
 TEST(ListFrame, RectArithmetic) {
-    struct Case {
-        const char* name;
-        std::function<CRect()> compute;
-        CRect expected;
-    };
     const CRect a(0, 0, 10, 10), b(5, 5, 20, 15);
-    const Case cases[] = {
-        {"intersection", [&] { return a & b; }, CRect(5, 5, 10, 10)},
-        {"disjoint intersection", [&] { return a & CRect(30, 30, 40, 40); }, CRect(0, 0, 0, 0)},
-        {"union", [&] { return a | b; }, CRect(0, 0, 20, 15)},
-        {"union with empty", [&] { return a | CRect(); }, a},
-        {"offset by point", [&] { return a + CPoint(3, -2); }, CRect(3, -2, 13, 8)},
-        {"normalize",
-         [] {
-             CRect r(10, 8, 2, 4);
-             r.NormalizeRect();
-             return r;
-         },
-         CRect(2, 4, 10, 8)},
-        {"inflate sides",
-         [&] {
-             CRect r = a;
-             r.InflateRect(1, 2, 3, 4);
-             return r;
-         },
-         CRect(-1, -2, 13, 14)},
-        {"deflate sides",
-         [&] {
-             CRect r = a;
-             r.DeflateRect(1, 2, 3, 4);
-             return r;
-         },
-         CRect(1, 2, 7, 6)},
-        {"move keeps size",
-         [&] {
-             CRect r = b;
-             r.MoveToXY(1, 1);
-             return r;
-         },
-         CRect(1, 1, 16, 11)},
-        {"centre", [&] { return CRect(b.CenterPoint(), CSize(0, 0)); }, CRect(12, 10, 12, 10)},
+    auto changed = [](CRect r, auto change) {
+        change(r);
+        return r;
     };
-    for (const Case& c : cases) EXPECT_EQ(c.compute(), c.expected) << c.name;
+    const struct Case {
+        const char* name;
+        CRect computed, expected;
+    } cases[] = {
+        {"intersection", a & b, CRect(5, 5, 10, 10)},
+        {"disjoint intersection", a & CRect(30, 30, 40, 40), CRect(0, 0, 0, 0)},
+        {"union", a | b, CRect(0, 0, 20, 15)},
+        {"union with empty", a | CRect(), a},
+        {"offset by point", a + CPoint(3, -2), CRect(3, -2, 13, 8)},
+        {"normalize", changed(CRect(10, 8, 2, 4), [](CRect& r) { r.NormalizeRect(); }), CRect(2, 4, 10, 8)},
+        {"inflate sides", changed(a, [](CRect& r) { r.InflateRect(1, 2, 3, 4); }), CRect(-1, -2, 13, 14)},
+        {"deflate sides", changed(a, [](CRect& r) { r.DeflateRect(1, 2, 3, 4); }), CRect(1, 2, 7, 6)},
+        {"move keeps size", changed(b, [](CRect& r) { r.MoveToXY(1, 1); }), CRect(1, 1, 16, 11)},
+        {"centre", CRect(b.CenterPoint(), CSize(0, 0)), CRect(12, 10, 12, 10)},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.computed, c.expected) << c.name;
 }
 
 // Tenths of a point become a negative pixel height at the screen's resolution.
@@ -385,15 +319,11 @@ TEST(ListFrame, PointFontHeightFollowsTheScreenResolution) {
 
 // An image added with a mask colour draws only its other pixels.
 TEST(ListFrame, MaskedImageLeavesTheMaskColourTransparent) {
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 8, -8, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    CBitmap target, image;
-    ASSERT_TRUE(target.Attach(::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0)));
-    ASSERT_TRUE(image.Attach(::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0)));
     const COLORREF magenta = RGB(255, 0, 255), red = RGB(255, 0, 0), white = RGB(255, 255, 255);
+    MemoryDC mem(8, 8);
+    CDC& dc = *CDC::FromHandle(mem);
+    CBitmap image;
+    ASSERT_TRUE(image.CreateCompatibleBitmap(&dc, 8, 8));
     CBitmap* pOld = dc.SelectObject(&image);
     dc.FillSolidRect(0, 0, 8, 8, magenta);
     dc.FillSolidRect(0, 0, 4, 8, red); // left half red, right half the mask colour
@@ -402,18 +332,15 @@ TEST(ListFrame, MaskedImageLeavesTheMaskColourTransparent) {
     CImageList images;
     ASSERT_TRUE(images.Create(8, 8, ILC_COLOR24 | ILC_MASK, 1, 1));
     ASSERT_EQ(images.Add(&image, magenta), 0);
-    pOld = dc.SelectObject(&target);
-    dc.FillSolidRect(0, 0, 8, 8, white);
+    mem.Fill(white);
     IMAGELISTDRAWPARAMS params{};
-    params.i = 0;
     params.hdcDst = dc;
     params.cx = params.cy = 8;
     params.rgbBk = CLR_NONE;
     params.fStyle = ILD_TRANSPARENT;
     ASSERT_TRUE(images.DrawIndirect(&params)); // the list is this one whatever params.himl says
-    EXPECT_EQ(dc.GetPixel(1, 1), red);
-    EXPECT_EQ(dc.GetPixel(6, 6), white);
-    dc.SelectObject(pOld);
+    EXPECT_EQ(mem.At(1, 1), red);
+    EXPECT_EQ(mem.At(6, 6), white);
 }
 
 TEST_F(ListFrameTest, DescendantsAreFoundBelowChildren) {

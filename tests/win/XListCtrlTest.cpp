@@ -256,20 +256,14 @@ TEST_F(XListTest, ScrollingCommitsAnOpenEditBeforeTheCellsMove) {
     }
 }
 
-// The image drawn over magenta (style ILD_NORMAL) or its mask (ILD_MASK), as 32-bit pixels.
+// The image drawn over magenta (style ILD_NORMAL) or its mask (ILD_MASK).
 std::vector<COLORREF> Draw(HIMAGELIST il, int cx, int cy, UINT style) {
-    BITMAPINFO bi{{sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    void* bits = nullptr;
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HBITMAP dib = ::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(dc, dib);
-    std::fill_n(static_cast<COLORREF*>(bits), cx * cy, 0xFF00FF);
+    MemoryDC dc(cx, cy);
+    dc.Fill(RGB(255, 0, 255));
     ::ImageList_Draw(il, 0, dc, 0, 0, style);
-    ::GdiFlush();
-    std::vector<COLORREF> px(static_cast<COLORREF*>(bits), static_cast<COLORREF*>(bits) + cx * cy);
-    ::SelectObject(dc, old);
-    ::DeleteObject(dib);
-    ::DeleteDC(dc);
+    std::vector<COLORREF> px;
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x) px.push_back(dc.At(x, y));
     return px;
 }
 
@@ -296,8 +290,8 @@ TEST_F(XListTest, DragImageSpansTheSelectedRowsWithTransparentGaps) {
         int opaque = 0, magenta = 0;
         for (int y = rows[r].top - rows[1].top; y < rows[r].bottom - rows[1].top; ++y) {
             for (int x = 0; x < cx; ++x) {
-                opaque += (mask[y * cx + x] & 0xFFFFFF) == 0;
-                magenta += (image[y * cx + x] & 0xFFFFFF) == 0xFF00FF;
+                opaque += mask[y * cx + x] == 0;
+                magenta += image[y * cx + x] == RGB(255, 0, 255);
             }
         }
         const int n = rows[r].Height() * cx;

@@ -89,7 +89,9 @@ protected:
 
     BOOL m_bUseNumEdit = FALSE;
     BOOL m_bTextLengthByMask = TRUE;
-    CObArray m_arrayMask; // CMaskEditExChar*, owned
+    // CMaskEditExChar*, owned. The typing handlers work on a copy made when the mask is set: a
+    // derived class that changes these records itself calls SetMaskString afterwards.
+    CObArray m_arrayMask;
     BOOL m_bUseMask = TRUE;
     char m_chPlaceHolder = '_';
     BOOL m_bInChar = FALSE;
@@ -98,6 +100,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    struct MaskCopy;
+    const MaskCopy& Positions() const; // the mask as the model sees it
+    mutable std::unique_ptr<MaskCopy> m_pPositions;
     wchar_t PlaceHolderChar() const; // the placeholder as the text shows it
     void HoldRedraw();               // WM_SETREDRAW FALSE before a repair
     void ResumeRedraw(BOOL bInvalidate);

@@ -37,14 +37,18 @@ public:
     virtual int Run();                           // until WM_QUIT; returns its exit code
     virtual BOOL PreTranslateMessage(MSG* pMsg); // walks the tree up to the main window
     virtual BOOL OnIdle(LONG lCount);            // releases temporary window wrappers
-    // A framework exception that a message handler let out ends here rather than unwinding through
-    // the system's window procedure frames. The default deletes it and answers WM_CREATE with -1
-    // (creation fails) and every other message with 0.
+    // Every exception that a message handler let out ends here rather than unwinding through the
+    // system's window procedure frames: a framework exception as it was thrown, any other (a
+    // std::exception, std::bad_alloc, ...) as a CStdException carrying its message. The same for an
+    // exception from a list's comparison during a header click (it comes out after the sort) and
+    // from PreSubclassWindow during creation. pMsg is the message being handled. The default is
+    // silent, for programs that run unattended: it deletes the exception and answers WM_CREATE with
+    // -1 (creation fails) and every other message with 0. Override it to report or log.
     virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 };
 
 LISTEDIT_API CWinApp* AfxGetApp();
-// What the dispatch does with a framework exception from a handler: the application's
+// What the dispatch does with an exception from a handler: the application's
 // ProcessWndProcException, or its default when there is no application object.
 LISTEDIT_API LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg);
 // The program's start: InitInstance, then Run (or ExitInstance when InitInstance fails); returns

@@ -11,6 +11,7 @@
 #include "CString.h"
 #include "Geometry.h"
 
+#include <atomic>
 #include <memory>
 
 class CCmdTarget;
@@ -28,9 +29,15 @@ struct AFX_MSGMAP_ENTRY {
     BOOL (*pfn)(CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 };
 
+struct AfxDispatchTable;
+
+// One class's map: its own entries and the way to its base class's map. The dispatch index of the
+// whole chain is built on the class's first message and kept here, so that finding the handlers
+// of a message (or finding that there are none) costs the same however long the chain is.
 struct AFX_MSGMAP {
     const AFX_MSGMAP*(PASCAL* pfnGetBaseMap)();
     const AFX_MSGMAP_ENTRY* lpEntries;
+    mutable std::atomic<const AfxDispatchTable*> pDispatch{nullptr};
 };
 
 #define DECLARE_MESSAGE_MAP()                                                                                \
@@ -293,6 +300,8 @@ protected:
     WNDPROC m_pfnSuper = nullptr; // the procedure the window had before it was attached
 
     friend LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+    friend struct AfxThreadDispatch;
     friend LRESULT CALLBACK AfxCbtHook(int code, WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
