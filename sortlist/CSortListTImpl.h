@@ -5,6 +5,7 @@
 #include <listedit/sortlist/CSortListT.h>
 
 #include "RowLayout.h"
+#include "SortKeys.h"
 
 namespace listedit::sortlist::detail {
 inline Rect ToModel(const RECT& r) {
@@ -95,8 +96,24 @@ template <class TBase> BOOL CSortListT<TBase>::IsAscSorted() const {
     return m_ctlHeader.IsAscSorted();
 }
 
+template <class TBase> const std::vector<CSortKey>& CSortListT<TBase>::GetSortKeys() const {
+    const_cast<CSortListT*>(this)->AttachHeader();
+    return m_ctlHeader.GetSortKeys();
+}
+
 template <class TBase> void CSortListT<TBase>::ReSort() {
-    SortColumn(GetSortedColumn(), IsAscSorted());
+    if (const std::vector<CSortKey>& keys = GetSortKeys(); keys.size() > 1)
+        SortByKeys(std::vector<CSortKey>(keys));
+    else
+        SortColumn(GetSortedColumn(), IsAscSorted());
+}
+
+template <class TBase> void CSortListT<TBase>::EnableMultipleSort(BOOL bEnable) {
+    m_bMultipleSort = bEnable;
+}
+
+template <class TBase> BOOL CSortListT<TBase>::IsMultipleSortEnabled() const {
+    return m_bMultipleSort;
 }
 
 template <class TBase> CSortedHeaderCtrl* CSortListT<TBase>::GetHeaderCtrl() {
@@ -140,11 +157,24 @@ template <class TBase> BOOL CSortListT<TBase>::GetUnderLineHot() const {
 }
 
 template <class TBase> void CSortListT<TBase>::SortColumn(int nCol, BOOL bAsc) {
-    CListCtrl& list = List();
-    if ((list.GetStyle() & LVS_TYPEMASK) == LVS_REPORT) m_ctlHeader.SetSortImage(nCol, bAsc);
-    if (kIsControl && list.GetItemCount() <= 0) return;
+    if ((List().GetStyle() & LVS_TYPEMASK) == LVS_REPORT) m_ctlHeader.SetSortImage(nCol, bAsc);
+    SortRecorded();
+}
+
+template <class TBase> void CSortListT<TBase>::SortByKeys(const std::vector<CSortKey>& keys) {
+    AttachHeader();
+    if ((List().GetStyle() & LVS_TYPEMASK) == LVS_REPORT) m_ctlHeader.SetSortKeys(keys);
+    SortRecorded();
+}
+
+template <class TBase> void CSortListT<TBase>::SortRecorded() {
+    if (kIsControl && List().GetItemCount() <= 0) return;
+    SortRows();
+}
+
+template <class TBase> void CSortListT<TBase>::SortRows() {
     m_sortError = nullptr;
-    list.SortItems(&CSortListT::CallbackCompareItems, reinterpret_cast<DWORD_PTR>(this));
+    List().SortItems(&CSortListT::CallbackCompareItems, reinterpret_cast<DWORD_PTR>(this));
     if (m_sortError) std::rethrow_exception(std::exchange(m_sortError, nullptr));
 }
 
@@ -168,16 +198,22 @@ int CALLBACK CSortListT<TBase>::CallbackCompareItems(LPARAM lParam1, LPARAM lPar
 template <class TBase> void CSortListT<TBase>::OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult) {
     *pResult = 0;
     const int nCol = reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem;
-    const BOOL bAsc = nCol == GetSortedColumn() ? !IsAscSorted() : TRUE;
     // A view leaves its state (and triangle) alone while it has no rows.
     if (!kIsControl && List().GetItemCount() <= 0) return;
+    if (m_bMultipleSort) {
+        // The state of Shift when the click happened, as the header's message left it.
+        SortByKeys(listedit::sortlist::ClickKeys(GetSortKeys(), nCol, ::GetKeyState(VK_SHIFT) < 0));
+        return;
+    }
+    const BOOL bAsc = nCol == GetSortedColumn() ? !IsAscSorted() : TRUE;
     SortColumn(nCol, bAsc);
 }
 
 template <class TBase> void CSortListT<TBase>::OnDeleteitem(NMHDR* pNMHDR, LRESULT* pResult) {
     *pResult = 0;
     auto* pObject = reinterpret_cast<CObject*>(reinterpret_cast<NMLISTVIEW*>(pNMHDR)->lParam);
-    if (m_bDeleteItemData && pObject) delete pObject;
+    // An owner-data list holds no item data: whatever such a notification carries is not a row's.
+    if (m_bDeleteItemData && pObject && !(List().GetStyle() & LVS_OWNERDATA)) delete pObject;
 }
 
 template <class TBase> void CSortListT<TBase>::OnSize(UINT, int cx, int) {

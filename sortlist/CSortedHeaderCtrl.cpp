@@ -4,6 +4,8 @@
 
 #include "HeaderGeometry.h"
 
+#include <algorithm>
+
 namespace model = listedit::sortlist;
 
 CSortedHeaderCtrl::CSortedHeaderCtrl() : m_nSortCol(-1), m_bSortAsc(TRUE) {}
@@ -14,7 +16,19 @@ int CSortedHeaderCtrl::SetSortImage(int nCol, BOOL bAsc) {
     const int nPrevCol = m_nSortCol;
     m_bSortAsc = bAsc;
     m_nSortCol = nCol;
+    m_arrKeys.clear();
+    if (nCol >= 0) m_arrKeys.push_back({nCol, bAsc != FALSE});
     SetOwnerDraw(nCol);
+    if (m_hWnd) Invalidate();
+    return nPrevCol;
+}
+
+int CSortedHeaderCtrl::SetSortKeys(const std::vector<CSortKey>& keys) {
+    const int nPrevCol = m_nSortCol;
+    m_arrKeys = keys;
+    m_nSortCol = keys.empty() ? -1 : keys.front().nCol;
+    if (!keys.empty()) m_bSortAsc = keys.front().bAsc;
+    for (const CSortKey& key : keys) SetOwnerDraw(key.nCol);
     if (m_hWnd) Invalidate();
     return nPrevCol;
 }
@@ -31,21 +45,37 @@ void CSortedHeaderCtrl::SetOwnerDraw(int nCol) {
 void CSortedHeaderCtrl::UnOwnerDraw() {
     if (m_nSortCol == -1) return;
     if (m_hWnd) {
-        HDITEMW hdi{};
-        hdi.mask = HDI_FORMAT;
-        if (GetItem(m_nSortCol, &hdi)) {
-            hdi.fmt &= ~HDF_OWNERDRAW;
-            SetItem(m_nSortCol, &hdi);
+        std::vector<int> columns{m_nSortCol};
+        for (const CSortKey& key : m_arrKeys) columns.push_back(key.nCol);
+        for (int nCol : columns) {
+            HDITEMW hdi{};
+            hdi.mask = HDI_FORMAT;
+            if (GetItem(nCol, &hdi)) {
+                hdi.fmt &= ~HDF_OWNERDRAW;
+                SetItem(nCol, &hdi);
+            }
         }
     }
     m_nSortCol = -1;
+    m_arrKeys.clear();
 }
 
 void CSortedHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
     const CRect rcItem(lpDrawItemStruct->rcItem);
     const int nCol = static_cast<int>(lpDrawItemStruct->itemID);
-    const bool bSorted = nCol == m_nSortCol;
+    // The keys decide when there are several; otherwise the recorded column does, as it always has.
+    int nRank = 0;
+    bool bSorted = nCol == m_nSortCol, bAsc = m_bSortAsc != FALSE;
+    if (m_arrKeys.size() > 1) {
+        auto it = std::find_if(m_arrKeys.begin(), m_arrKeys.end(),
+                               [nCol](const CSortKey& key) { return key.nCol == nCol; });
+        bSorted = it != m_arrKeys.end();
+        if (bSorted) {
+            bAsc = it->bAsc;
+            nRank = static_cast<int>(it - m_arrKeys.begin()) + 1;
+        }
+    }
 
     CBrush face(::GetSysColor(COLOR_BTNFACE));
     pDC->FillRect(&rcItem, &face);
@@ -76,6 +106,14 @@ void CSortedHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     CRect rcText(title.left, title.top, title.right, title.bottom);
     // The title lies on the button face: only its glyphs are drawn.
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    if (nRank) {
+        wchar_t szRank[12];
+        const int nLen = ::wsprintfW(szRank, L"%d", nRank);
+        const model::Rect rank = model::RankRect(item, o, pDC->GetTextExtent(szRank, nLen).cx);
+        CRect rcRank(rank.left, rank.top, rank.right, rank.bottom);
+        pDC->DrawText(szRank, nLen, &rcRank, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_RIGHT);
+        rcText.right = std::min(rcText.right, static_cast<LONG>(rank.left));
+    }
     pDC->DrawText(szTitle, -1, &rcText, nFormat);
     pDC->SetBkMode(nOldMode);
 
@@ -84,7 +122,7 @@ void CSortedHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     CPen dark(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
     CPen* pOldPen = pDC->SelectObject(&light);
     model::Pen current = model::Pen::Light;
-    for (const model::Stroke& s : model::TriangleStrokes(item, o, m_bSortAsc != FALSE)) {
+    for (const model::Stroke& s : model::TriangleStrokes(item, o, bAsc)) {
         if (s.pen != current) {
             pDC->SelectObject(s.pen == model::Pen::Light ? &light : &dark);
             current = s.pen;

@@ -22,6 +22,11 @@ Rect TitleRect(const Rect& item, int space, bool pressed, bool sorted) {
     return r;
 }
 
+Rect RankRect(const Rect& item, int space, int width) {
+    const int right = item.right - 5 * space / 2 - 3;
+    return {right - width, item.top, right, item.bottom};
+}
+
 std::vector<Stroke> TriangleStrokes(const Rect& item, int o, bool ascending) {
     const int R = item.right, B = item.bottom;
     const int o3h = 3 * o / 2, o5h = 5 * o / 2;

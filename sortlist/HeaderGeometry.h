@@ -19,6 +19,10 @@ Align TitleAlign(unsigned format);
 // inset by one space on each side.
 Rect TitleRect(const Rect& item, int space, bool pressed, bool sorted);
 
+// Where the rank of a key (a text `width` pixels wide) goes when a list is sorted by several keys:
+// just left of the triangle, as high as the item.
+Rect RankRect(const Rect& item, int space, int width);
+
 // One pen step of the triangle. The light pen is selected first; a step whose pen differs from the
 // current one selects that pen before it is carried out. LineTo draws up to, not including, `pt`.
 enum class Pen { Light, Dark };

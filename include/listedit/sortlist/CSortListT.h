@@ -12,6 +12,7 @@
 
 #include <exception>
 #include <type_traits>
+#include <vector>
 
 template <class TBase> class CSortListT : public TBase {
 public:
@@ -22,10 +23,24 @@ public:
     // An exception thrown by CompareItems stops nothing inside the list's sort; it is raised again
     // from here once the sort has returned.
     void SortColumn(int nCol, BOOL bAsc);
+    // Sorts by several columns at once, first key first, and records them all in the header. The
+    // order is stable: rows level on every key keep the order they had.
+    void SortByKeys(const std::vector<CSortKey>& keys);
+    // Sorts again by the recorded keys (by the recorded column while there is at most one).
     void ReSort();
-    // The sorted column (-1 when none) and the direction, as the header holds them.
+    // The sorted column (-1 when none) and the direction, as the header holds them; with several
+    // keys, those of the first.
     int GetSortedColumn() const;
     BOOL IsAscSorted() const;
+    // Every key of the current order, first key first; empty while no column is sorted.
+    const std::vector<CSortKey>& GetSortKeys() const;
+
+    // Off by default, and then every header click sorts by that column alone. On, a Shift+click adds
+    // the column as the next key (or reverses it where it already is one) and a plain click makes it
+    // the only key; the header shows each key's direction and rank. The string-data lists compare by
+    // every key; a list whose own CompareItems reads only GetSortedColumn sorts by the first key.
+    void EnableMultipleSort(BOOL bEnable);
+    BOOL IsMultipleSortEnabled() const;
     CSortedHeaderCtrl* GetHeaderCtrl();
 
     // Non-zero: the list owns every row's data object (a CObject, or null) and deletes it with its
@@ -57,6 +72,8 @@ protected:
     // level; derived lists read GetSortedColumn and IsAscSorted themselves.
     virtual int CompareItems(CObject* pItem1, CObject* pItem2);
     static int CALLBACK CallbackCompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+    // Puts the rows in the recorded order: by default the list's own sort through CompareItems.
+    virtual void SortRows();
     // Repaints the parts of the focused and (unless the selection always shows) the selected rows
     // whose look depends on the focus.
     void RepaintSelectedItems();
@@ -90,5 +107,7 @@ private:
     // The control form is a CListCtrl itself; the view form's list is its own window.
     static constexpr bool kIsControl = std::is_base_of_v<CListCtrl, TBase>;
     BOOL HasExStyle(DWORD dwStyle) const;
+    void SortRecorded();
     std::exception_ptr m_sortError; // the first exception a comparison threw during one sort
+    BOOL m_bMultipleSort = FALSE;
 };

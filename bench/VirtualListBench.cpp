@@ -1,0 +1,223 @@
+// The string-data list in virtual mode (LVS_OWNERDATA): filling, a header click and scrolling at a
+// million rows against a bare owner-data list view fed from a std::vector by the same
+// notification, and against std::stable_sort of the same records with the same comparison (the
+// floor of any sort); and a header click in virtual mode against the same rows in normal mode.
+#include "BenchCase.h"
+
+#include <algorithm>
+#include <memory>
+#include <random>
+
+namespace {
+
+constexpr int kColumns = 3;
+constexpr int kMillion = 1000000;
+using Record = CSortListCtrlEx::CItemData;
+
+// The records every case shares (built once, kept by the bench: the lists' delete flag is off):
+// eight random letters per text, the same seed as the other list cases.
+const std::vector<Record*>& Records(int n) {
+    static std::vector<std::unique_ptr<Record>> owned;
+    static std::vector<Record*> records;
+    if (static_cast<int>(records.size()) < n) {
+        std::mt19937 rng(13);
+        std::uniform_int_distribution<int> letter(0, 51);
+        wchar_t text[9] = {};
+        for (int i = static_cast<int>(records.size()); i < n; ++i) {
+            auto p = std::make_unique<Record>();
+            for (int c = 0; c < kColumns; ++c) {
+                for (int k = 0; k < 8; ++k) {
+                    const int v = letter(rng);
+                    text[k] = static_cast<wchar_t>(v < 26 ? L'a' + v : L'A' + v - 26);
+                }
+                p->m_arrText.Add(text);
+            }
+            records.push_back(p.get());
+            owned.push_back(std::move(p));
+        }
+    }
+    return records;
+}
+
+void AddColumns(HWND h) {
+    for (int c = 0; c < kColumns; ++c) {
+        LVCOLUMNW col{};
+        col.mask = LVCF_TEXT | LVCF_WIDTH;
+        col.pszText = const_cast<LPWSTR>(L"Column");
+        col.cx = 110;
+        ::SendMessageW(h, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&col));
+    }
+}
+
+// The bare side: an owner-data list view inside a plain window that answers its text requests from
+// a std::vector, as an application without listedit would.
+class BareOwnerData {
+public:
+    std::vector<Record*> rows;
+    HWND list = nullptr;
+
+    BareOwnerData(CWnd& host, const RECT& rc) {
+        static const ATOM atom = [] {
+            WNDCLASSW wc{};
+            wc.lpfnWndProc = &Proc;
+            wc.hInstance = ::GetModuleHandleW(nullptr);
+            wc.lpszClassName = L"listedit_bench_owner";
+            return ::RegisterClassW(&wc);
+        }();
+        m_hParent =
+            ::CreateWindowExW(0, MAKEINTATOM(atom), L"", WS_CHILD | WS_VISIBLE, rc.left, rc.top,
+                              rc.right - rc.left, rc.bottom - rc.top, host, nullptr, nullptr, nullptr);
+        ::SetWindowLongPtrW(m_hParent, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        list = ::CreateWindowExW(
+            0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_OWNERDATA, 0, 0,
+            rc.right - rc.left, rc.bottom - rc.top, m_hParent, nullptr, nullptr, nullptr);
+        AddColumns(list);
+    }
+    ~BareOwnerData() { ::DestroyWindow(m_hParent); }
+    void Fill(const std::vector<Record*>& records) {
+        rows.assign(records.begin(), records.end());
+        ::SendMessageW(list, LVM_SETITEMCOUNT, rows.size(), LVSICF_NOSCROLL);
+    }
+
+private:
+    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == LVN_GETDISPINFOW) {
+            auto* self = reinterpret_cast<BareOwnerData*>(::GetWindowLongPtrW(h, GWLP_USERDATA));
+            LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(lParam)->item;
+            if ((item.mask & LVIF_TEXT) && item.iItem >= 0 &&
+                static_cast<size_t>(item.iItem) < self->rows.size()) {
+                const CStringArray& texts = self->rows[static_cast<size_t>(item.iItem)]->m_arrText;
+                if (item.iSubItem < texts.GetSize() && item.cchTextMax > 0) {
+                    const std::wstring_view text = texts.GetData()[item.iSubItem].view();
+                    const size_t n = std::min(text.size(), static_cast<size_t>(item.cchTextMax) - 1);
+                    std::copy_n(text.data(), n, item.pszText);
+                    item.pszText[n] = L'\0';
+                }
+            }
+            return 0;
+        }
+        return ::DefWindowProcW(h, msg, wParam, lParam);
+    }
+    HWND m_hParent = nullptr;
+};
+
+// A virtual-mode list that keeps the bench's records.
+std::unique_ptr<CSortListCtrlEx> VirtualList(CWnd& host, const RECT& rc) {
+    auto list = std::make_unique<CSortListCtrlEx>();
+    list->SetDeleteItemData(FALSE);
+    list->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_OWNERDATA, rc, &host, 1);
+    for (int c = 0; c < kColumns; ++c) list->InsertColumn(c, L"Column", LVCFMT_LEFT, 110);
+    return list;
+}
+
+void Click(CWnd& host, CSortListCtrlEx& list, int column) {
+    // What the list view sends its parent for a header click; the parent reflects it.
+    NMLISTVIEW nm{};
+    nm.hdr = {list.m_hWnd, 1, LVN_COLUMNCLICK};
+    nm.iItem = -1;
+    nm.iSubItem = column;
+    host.SendMessage(WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&nm));
+}
+
+constexpr RECT kLeft{0, 0, 390, 560}, kRight{400, 0, 790, 560};
+
+// Filling, until the first page shows: the records are already built; the rows go again after
+// each run, outside the timing.
+struct FillPair {
+    std::unique_ptr<CSortListCtrlEx> list;
+    BareOwnerData bare;
+    const std::vector<Record*>& records;
+    FillPair(CWnd& host, int n) : list(VirtualList(host, kLeft)), bare(host, kRight), records(Records(n)) {}
+    void FillList() {
+        list->InsertItems(0, records.data(), static_cast<int>(records.size()));
+        list->UpdateWindow();
+        list->PostMessage(LVM_DELETEALLITEMS);
+    }
+    void FillBare() {
+        bare.Fill(records);
+        ::UpdateWindow(bare.list);
+        ::PostMessageW(bare.list, LVM_DELETEALLITEMS, 0, 0);
+    }
+};
+
+// Header clicks: each run sorts by the next column, ascending, so every run orders rows that the
+// previous run left unordered for that column; the floor does the same to a vector of the records.
+struct SortFloorPair {
+    std::unique_ptr<CSortListCtrlEx> list;
+    std::vector<Record*> floor;
+    int listRuns = 0, floorRuns = 0;
+    SortFloorPair(CWnd& host, int n)
+        : list(VirtualList(host, kLeft)), floor(Records(n).begin(), Records(n).begin() + n) {
+        list->InsertItems(0, floor.data(), n);
+    }
+    void SortFloor() {
+        const int c = floorRuns++ % kColumns;
+        // The list's default comparison: ordinal, a record lacking the column level with any.
+        std::stable_sort(floor.begin(), floor.end(), [c](const Record* a, const Record* b) {
+            if (c >= a->m_arrText.GetSize() || c >= b->m_arrText.GetSize()) return false;
+            return a->m_arrText.GetData()[c].view().compare(b->m_arrText.GetData()[c].view()) < 0;
+        });
+    }
+};
+
+// The same rows in virtual mode and in normal mode, a header click each.
+struct ModePair {
+    std::unique_ptr<CSortListCtrlEx> virt;
+    CSortListCtrlEx normal;
+    int virtRuns = 0, normalRuns = 0;
+    ModePair(CWnd& host, int n) : virt(VirtualList(host, kLeft)) {
+        const std::vector<Record*>& records = Records(n);
+        virt->InsertItems(0, records.data(), n);
+        normal.SetDeleteItemData(FALSE);
+        normal.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, kRight, &host, 2);
+        for (int c = 0; c < kColumns; ++c) normal.InsertColumn(c, L"Column", LVCFMT_LEFT, 110);
+        normal.InsertItems(0, records.data(), n);
+    }
+};
+
+// One page down per step, from the middle of the list, each step painted at once.
+struct ScrollPair {
+    std::unique_ptr<CSortListCtrlEx> list;
+    BareOwnerData bare;
+    ScrollPair(CWnd& host) : list(VirtualList(host, kLeft)), bare(host, kRight) {
+        const std::vector<Record*>& records = Records(kMillion);
+        list->InsertItems(0, records.data(), kMillion);
+        bare.Fill(records);
+        list->EnsureVisible(kMillion / 2, FALSE);
+        ::SendMessageW(bare.list, LVM_ENSUREVISIBLE, kMillion / 2, FALSE);
+    }
+};
+
+void PageDown(HWND h, int pages) {
+    for (int i = 0; i < pages; ++i) {
+        ::SendMessageW(h, WM_VSCROLL, SB_PAGEDOWN, 0);
+        ::UpdateWindow(h);
+    }
+}
+
+const bench::Registrar kCases{{
+    {"CSortListCtrlEx virtual: InsertItems, 1,000,000", kMillion, 1.5,
+     [](CWnd& host, int n) {
+         auto p = std::make_shared<FillPair>(host, n);
+         return bench::Sides{[p] { p->FillList(); }, [p] { p->FillBare(); }};
+     }},
+    {"CSortListCtrlEx virtual: click, 1,000,000 vs floor", kMillion, 1.3,
+     [](CWnd& host, int n) {
+         auto p = std::make_shared<SortFloorPair>(host, n);
+         return bench::Sides{[p, &host] { Click(host, *p->list, p->listRuns++ % kColumns); },
+                             [p] { p->SortFloor(); }};
+     }},
+    {"CSortListCtrlEx click, 100,000: virtual vs normal", 100000, 0.5,
+     [](CWnd& host, int n) {
+         auto p = std::make_shared<ModePair>(host, n);
+         return bench::Sides{[p, &host] { Click(host, *p->virt, p->virtRuns++ % kColumns); },
+                             [p, &host] { Click(host, p->normal, p->normalRuns++ % kColumns); }};
+     }},
+    {"CSortListCtrlEx virtual: page down, 1,000,000", 40, 1.05,
+     [](CWnd& host, int n) {
+         auto p = std::make_shared<ScrollPair>(host);
+         return bench::Sides{[p, n] { PageDown(p->list->m_hWnd, n); }, [p, n] { PageDown(p->bare.list, n); }};
+     }},
+}};
+
+} // namespace
