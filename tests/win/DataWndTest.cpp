@@ -61,6 +61,10 @@ protected:
 // Each code builds its editor, and nothing else, as child 101; what SetText takes in is read back
 // as the value and answers WM_GETTEXT. A fresh editor's value and one just set are unmodified.
 TEST_F(DataWndTest, EachTypeCodeBuildsItsEditorAndReadsItsValue) {
+    WNDCLASSW wc{}; // registered once, in the library's module
+    ASSERT_TRUE(::GetClassInfoW(AfxGetInstanceHandle(), L"kvt_MFCDataWnd", &wc));
+    EXPECT_EQ(std::pair(wc.style, wc.hbrBackground),
+              std::pair(UINT(CS_SAVEBITS | CS_CLASSDC), HBRUSH(nullptr)));
     const CRect client(0, 0, 100, 20), dropDown(0, 0, 100, 220); // the list's 200 pixels below
     const CRuntimeClass *masked = RUNTIME_CLASS(CMaskEditEx), *combo = RUNTIME_CLASS(CComboBox);
     const struct {
@@ -116,10 +120,6 @@ TEST_F(DataWndTest, EachTypeCodeBuildsItsEditorAndReadsItsValue) {
 TEST_F(DataWndTest, EditorTakesTheFocusAndTheParentsFont) {
     dw->SetFocus();
     EXPECT_EQ(::GetFocus(), Editor());
-    dw->SetType(DWT_COMBO);
-    host.SetFocus();
-    dw->SetFocus();
-    EXPECT_TRUE(::GetFocus() == Editor() || ::GetParent(::GetFocus()) == Editor()); // the combo's edit box
     dw->SetType(0);
     dw->SetFocus(); // nothing to hand it to
     dw->MoveWindow(10, 10, 120, 20);
@@ -234,8 +234,7 @@ TEST_F(DataWndTest, SpinOnlyForTheIntegerEditFollowsItsBuddy) {
     ASSERT_TRUE(dw->SetIntEditSpin(-5, 70000, UDS_ALIGNRIGHT | UDS_SETBUDDYINT));
     EXPECT_FALSE(dw->SetIntEditSpin(0, 10, UDS_ALIGNRIGHT));
     CSpinButtonCtrl* spin = dw->GetSpinForIntEdit();
-    EXPECT_EQ(::GetDlgCtrlID(spin->m_hWnd), 0);
-    EXPECT_EQ(::GetParent(spin->m_hWnd), dw->m_hWnd);
+    EXPECT_EQ(std::pair(::GetDlgCtrlID(spin->m_hWnd), ::GetParent(spin->m_hWnd)), std::pair(0, dw->m_hWnd));
     int lower = 0, upper = 0;
     spin->GetRange(lower, upper);
     EXPECT_EQ(std::make_pair(lower, upper), std::make_pair(-5, 70000 & 0xFFFF)); // 16 bits each
@@ -297,14 +296,12 @@ TEST_F(DataWndOwnershipTest, DataWndOwnsItsChildrenAndItsWindowOwnsIt) {
         ASSERT_FALSE(::IsWindow(spin));
     }
     EXPECT_EQ(g_made, 1000 * (1 + 2 + 2) + 500); // data windows, editors, buttons, the odd rounds' editor
-    EXPECT_EQ(::GetWindow(host, GW_CHILD), nullptr);
 
     // A creation that fails, here for a code that builds no editor, has released the object already.
     auto* unknown = new CountingDataWnd;
     EXPECT_EQ(unknown->SetType(9), DWT_TEXT); // the code set before the window is the one built
     EXPECT_FALSE(unknown->Create(WS_CHILD | WS_VISIBLE, RECT{0, 0, 100, 20}, &host, 1));
-    EXPECT_EQ(g_alive, 0);
-    EXPECT_EQ(g_made, 5501);
+    EXPECT_EQ(std::pair(g_made, g_alive), std::pair(5501, 0));
     EXPECT_EQ(::GetWindow(host, GW_CHILD), nullptr);
 }
 
