@@ -3,8 +3,6 @@
 // days the calendar holds are checked natively.
 #include "Harness.h"
 
-#include <cwchar>
-
 using namespace harness;
 
 namespace {
@@ -67,14 +65,9 @@ TEST_F(DataWndTest, EachTypeCodeBuildsItsEditorAndReadsItsValue) {
               std::pair(UINT(CS_SAVEBITS | CS_CLASSDC), HBRUSH(nullptr)));
     const CRect client(0, 0, 100, 20), dropDown(0, 0, 100, 220); // the list's 200 pixels below
     const CRuntimeClass *masked = RUNTIME_CLASS(CMaskEditEx), *combo = RUNTIME_CLASS(CComboBox);
-    const struct {
-        int type;
-        const CRuntimeClass* rtc; // none: no editor
-        DWORD style;
-        CRect rect;
-        const wchar_t* set;
-        const wchar_t* text;
-    } rows[] = {
+    // Type code, the editor's run-time class (none: no editor), its creation style and rectangle, a
+    // text set and the value read back.
+    const std::tuple<int, const CRuntimeClass*, DWORD, CRect, const wchar_t*, const wchar_t*> rows[] = {
         {DWT_TEXT, masked, 0x50800080, client, L"hello", L"hello"},
         {DWT_NUMBER, masked, 0x50800080, client, L"3", L"3.00"}, // the numeric edit's reading
         {DWT_NUMBER2, masked, 0x50800080, client, L"12.5", L"12.50"},
@@ -89,30 +82,30 @@ TEST_F(DataWndTest, EachTypeCodeBuildsItsEditorAndReadsItsValue) {
         {0, nullptr, 0, {}, L"x", L""},
         {9, nullptr, 0, {}, L"x", L""},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.type << " " << r.set);
+    for (const auto& [type, rtc, style, rect, set, text] : rows) {
+        SCOPED_TRACE(testing::Message() << type << " " << set);
         dw->SetType(-1);
         g_created.clear();
         g_parent = dw->m_hWnd;
         HHOOK hook = ::SetWindowsHookExW(WH_CBT, &RecordCreation, nullptr, ::GetCurrentThreadId());
-        dw->SetType(r.type);
+        dw->SetType(type);
         ::UnhookWindowsHookEx(hook);
-        ASSERT_EQ(g_created.size(), r.rtc ? 1u : 0u);
-        if (r.rtc) {
+        ASSERT_EQ(g_created.size(), rtc ? 1u : 0u);
+        if (rtc) {
             EXPECT_EQ(::GetDlgCtrlID(Editor()), 101);
-            EXPECT_EQ(dw->GetChildDataWnd()->GetRuntimeClass(), r.rtc);
-            EXPECT_EQ(g_created[0], std::pair(r.style, r.rect));
+            EXPECT_EQ(dw->GetChildDataWnd()->GetRuntimeClass(), rtc);
+            EXPECT_EQ(g_created[0], std::pair(style, rect));
         }
-        if (r.rtc == masked) {
+        if (rtc == masked) {
             auto* edit = static_cast<CMaskEditEx*>(dw->GetChildDataWnd());
             EXPECT_EQ(std::pair(edit->GetUseMask(), edit->GetUseNumEdit()),
-                      std::pair(FALSE, BOOL(r.type != DWT_TEXT)));
+                      std::pair(FALSE, BOOL(type != DWT_TEXT)));
         }
         EXPECT_FALSE(dw->GetModified());
         SetEntries({L"Red", L"Green", L"Blue", L"green"});
-        EXPECT_TRUE(dw->SetText(r.set));
-        EXPECT_EQ(Text(), r.text);
-        EXPECT_EQ(TextOf(dw->m_hWnd), r.text);
+        EXPECT_TRUE(dw->SetText(set));
+        EXPECT_EQ(Text(), text);
+        EXPECT_EQ(TextOf(dw->m_hWnd), text);
         EXPECT_FALSE(dw->GetModified());
     }
 }
@@ -184,8 +177,7 @@ TEST_F(DataWndTest, WindowTextMessagesAnswerForTheEditor) {
     ::SetWindowTextW(dw->m_hWnd, L"abcdefg");
     EXPECT_EQ(TextOf(Editor()), L"abcdefg");
     EXPECT_FALSE(dw->GetModified());
-    wchar_t buf[8];
-    std::wmemset(buf, L'#', 8);
+    wchar_t buf[8] = L"#######";
     EXPECT_EQ(::SendMessageW(dw->m_hWnd, WM_GETTEXT, 5, reinterpret_cast<LPARAM>(buf)), 4);
     EXPECT_EQ(std::wstring(buf, 6), std::wstring(L"abcd\0#", 6));
     EXPECT_EQ(::SendMessageW(dw->m_hWnd, WM_GETTEXT, 0, reinterpret_cast<LPARAM>(buf + 6)), 0);

@@ -40,53 +40,44 @@ struct Act {
     int arg = 0;   // the key held; the end of a selection
 };
 
-// Each row starts from a text set with the selection `at`. The clipboard must hold afterwards what
-// it held before: the masked edit only ever reads it.
+// The clipboard must hold afterwards what it held before: the masked edit only ever reads it.
 TEST_F(MaskEditTest, EachWayInReachesTheRepair) {
     auto Chars = [](const wchar_t* s) { return Act{Act::Chars, s}; };
     auto Key = [](UINT vk, int held = 0) { return Act{Act::Key, nullptr, vk, held}; };
     auto Message = [](UINT message) { return Act{Act::Message, nullptr, message}; };
     auto Select = [](int start, int end) { return Act{Act::Select, nullptr, UINT(start), end}; };
     auto Click = [](int pos) { return Act{Act::Click, nullptr, UINT(pos)}; };
-    const struct {
-        const char* name;
-        const wchar_t* text;
-        Sel at;
-        Act act;
-        const wchar_t* after;
-        Sel sel;
-        size_t beeps = 0;
-    } rows[] = {
-        {"typed over the literal", L"1", {1, 1}, Chars(L"2"), L"12/__", {3, 3}},
-        {"refused by its position", L"", {0, 0}, Chars(L"x"), L"__/__", {1, 1}},
-        {"all selected", L"12/34", {0, 5}, Chars(L"9"), L"92/34", {1, 1}},
+    // What the step does, from what text and selection, to what text and selection, with how many beeps.
+    const std::tuple<const char*, const wchar_t*, Sel, Act, const wchar_t*, Sel, size_t> rows[] = {
+        {"typed over the literal", L"1", {1, 1}, Chars(L"2"), L"12/__", {3, 3}, 0},
+        {"refused by its position", L"", {0, 0}, Chars(L"x"), L"__/__", {1, 1}, 0},
+        {"all selected", L"12/34", {0, 5}, Chars(L"9"), L"92/34", {1, 1}, 0},
         {"past the end beeps", L"", {5, 5}, Chars(L"1"), L"__/__", {5, 5}, 1},
-        {"backspace", L"12/34", {2, 2}, Chars(L"\b"), L"1_/34", {1, 1}},
-        {"backspace over the literal", L"12/34", {3, 3}, Chars(L"\b"), L"12/34", {2, 2}},
-        {"delete", L"12/34", {0, 0}, Key(VK_DELETE), L"_2/34", {0, 0}},
-        {"shift+right at the literal", L"12/34", {1, 2}, Key(VK_RIGHT, VK_SHIFT), L"12/34", {1, 2}},
-        {"left back over the literal", L"12/34", {4, 4}, Key(VK_LEFT), L"12/34", {2, 2}},
-        {"set on the literal", L"12/34", {0, 0}, Select(2, 4), L"12/34", {3, 3}},
-        {"select-all unsnapped", L"12/34", {0, 0}, Select(0, -1), L"12/34", {0, 5}},
-        {"click on the literal", L"12/34", {0, 0}, Click(2), L"12/34", {3, 3}},
+        {"backspace", L"12/34", {2, 2}, Chars(L"\b"), L"1_/34", {1, 1}, 0},
+        {"backspace over the literal", L"12/34", {3, 3}, Chars(L"\b"), L"12/34", {2, 2}, 0},
+        {"delete", L"12/34", {0, 0}, Key(VK_DELETE), L"_2/34", {0, 0}, 0},
+        {"shift+right at the literal", L"12/34", {1, 2}, Key(VK_RIGHT, VK_SHIFT), L"12/34", {1, 2}, 0},
+        {"left back over the literal", L"12/34", {4, 4}, Key(VK_LEFT), L"12/34", {2, 2}, 0},
+        {"set on the literal", L"12/34", {0, 0}, Select(2, 4), L"12/34", {3, 3}, 0},
+        {"select-all unsnapped", L"12/34", {0, 0}, Select(0, -1), L"12/34", {0, 5}, 0},
+        {"click on the literal", L"12/34", {0, 0}, Click(2), L"12/34", {3, 3}, 0},
         // Pasted characters lay over positions one for one; a typed paste steps over literals.
-        {"paste", L"", {0, 0}, Message(WM_PASTE), L"12/4_", {4, 4}},
-        {"ctrl+v", L"", {0, 0}, Chars(L"\x16"), L"12/34", {5, 5}},
-        {"shift+insert", L"", {0, 0}, Key(VK_INSERT, VK_SHIFT), L"12/4_", {4, 4}},
+        {"paste", L"", {0, 0}, Message(WM_PASTE), L"12/4_", {4, 4}, 0},
+        {"ctrl+v", L"", {0, 0}, Chars(L"\x16"), L"12/34", {5, 5}, 0},
+        {"shift+insert", L"", {0, 0}, Key(VK_INSERT, VK_SHIFT), L"12/4_", {4, 4}, 0},
         // Cutting resets the positions and puts nothing on the clipboard.
-        {"cut", L"12/34", {0, 2}, Message(WM_CUT), L"__/34", {3, 3}},
-        {"ctrl+x", L"__/34", {3, 4}, Chars(L"\x18"), L"__/_4", {4, 4}},
-        {"shift+delete", L"12/4_", {0, 2}, Key(VK_DELETE, VK_SHIFT), L"__/4_", {3, 3}},
-        {"clear", L"__/_4", {4, 5}, Message(WM_CLEAR), L"__/__", {5, 5}},
-        {"undo", L"12/34", {0, 0}, Message(WM_UNDO), L"12/34", {0, 0}},
+        {"cut", L"12/34", {0, 2}, Message(WM_CUT), L"__/34", {3, 3}, 0},
+        {"ctrl+x", L"__/34", {3, 4}, Chars(L"\x18"), L"__/_4", {4, 4}, 0},
+        {"shift+delete", L"12/4_", {0, 2}, Key(VK_DELETE, VK_SHIFT), L"__/4_", {3, 3}, 0},
+        {"clear", L"__/_4", {4, 5}, Message(WM_CLEAR), L"__/__", {5, 5}, 0},
+        {"undo", L"12/34", {0, 0}, Message(WM_UNDO), L"12/34", {0, 0}, 0},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.name);
+    for (const auto& [name, text, at, act, after, sel, beeps] : rows) {
+        SCOPED_TRACE(name);
         SetClipboardText(L"1234");
-        edit.SetText(r.text);
-        PlaceSel(r.at);
+        edit.SetText(text);
+        PlaceSel(at);
         BeepCounter counted;
-        const Act& act = r.act;
         if (act.kind == Act::Chars) TypeChars(edit, act.chars);
         if (act.kind == Act::Key) {
             KeysDown held{act.arg};
@@ -95,9 +86,9 @@ TEST_F(MaskEditTest, EachWayInReachesTheRepair) {
         if (act.kind == Act::Message) edit.SendMessage(act.code);
         if (act.kind == Act::Select) SetSel(edit, static_cast<int>(act.code), act.arg);
         if (act.kind == Act::Click) ClickOn(static_cast<int>(act.code));
-        EXPECT_EQ(TextOf(edit), r.after);
-        EXPECT_EQ(SelOf(edit), r.sel);
-        EXPECT_EQ(counted.count(), r.beeps);
+        EXPECT_EQ(TextOf(edit), after);
+        EXPECT_EQ(SelOf(edit), sel);
+        EXPECT_EQ(counted.count(), beeps);
         EXPECT_EQ(GetClipboardText(), L"1234");
     }
     // However much the edit control deletes with Ctrl+Delete, the mask stays whole.
@@ -152,32 +143,26 @@ TEST_F(MaskEditTest, UnparsableMaskKeepsWhatCameBeforeTheError) {
 // The repairs hold back painting: WM_SETREDRAW FALSE before the edit control acts, TRUE and a full
 // invalidation at the end, only TRUE when nothing changed.
 TEST_F(MaskEditTest, RepairsAreBracketedByRedrawOff) {
-    const Msg off{WM_SETREDRAW, FALSE, 0}, on{WM_SETREDRAW, TRUE, 0}, text{WM_SETTEXT, 0, 0},
+    const Msg off{WM_SETREDRAW, FALSE, 0}, on{WM_SETREDRAW, TRUE, 0}, set{WM_SETTEXT, 0, 0},
         scroll{EM_SCROLLCARET, 0, 0}, paste{WM_PASTE, 0, 0}, copy{WM_COPY, 0, 0};
     auto caret = [](int pos) { return Msg{EM_SETSEL, WPARAM(pos), pos}; };
-    const struct {
-        const wchar_t* text;
-        int at;
-        UINT message;
-        WPARAM wParam;
-        const wchar_t* clip;
-        std::vector<Msg> expected; // what the message leads to (a WM_PASTE sent is recorded too)
-        bool invalidated;
-    } rows[] = {
-        {L"", 0, WM_CHAR, '1', L"", {off, text, caret(1), scroll, on}, true},
+    // From a text with the caret at a place and the clipboard holding clip, the message sent, what it
+    // leads to (a WM_PASTE sent is recorded itself too) and whether the window is invalid afterwards.
+    const std::tuple<const wchar_t*, int, UINT, WPARAM, const wchar_t*, std::vector<Msg>, bool> rows[] = {
+        {L"", 0, WM_CHAR, '1', L"", {off, set, caret(1), scroll, on}, true},
         {L"1", 1, WM_CHAR, 0x03, L"", {off, copy, on}, false}, // Ctrl+C: the text stays
         // Ctrl+V: the edit control pastes through its own WM_PASTE, the character handler fits it.
-        {L"1", 1, WM_CHAR, 0x16, L"34", {off, paste, text, caret(4), scroll, on}, true},
-        {L"12/34", 0, WM_KEYDOWN, VK_DELETE, L"", {off, text, caret(0), scroll, on}, true},
+        {L"1", 1, WM_CHAR, 0x16, L"34", {off, paste, set, caret(4), scroll, on}, true},
+        {L"12/34", 0, WM_KEYDOWN, VK_DELETE, L"", {off, set, caret(0), scroll, on}, true},
         {L"12/34", 0, WM_KEYDOWN, VK_LEFT, L"", {off, on}, false}, // at the start already
         {L"12/34", 0, WM_PASTE, 0, L"", {paste, off, on}, false},
     };
     HWND hWnd = edit;
-    for (const auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << std::hex << r.message << " " << r.wParam);
-        SetClipboardText(r.clip);
-        edit.SetText(r.text);
-        PlaceSel({r.at, r.at});
+    for (const auto& [text, at, message, wParam, clip, expected, invalidated] : rows) {
+        SCOPED_TRACE(testing::Message() << std::hex << message << " " << wParam);
+        SetClipboardText(clip);
+        edit.SetText(text);
+        PlaceSel({at, at});
         Pump();
         ::UpdateWindow(edit);
         // The window is validated as each WM_SETREDRAW arrives, so what is invalid afterwards was
@@ -187,15 +172,15 @@ TEST_F(MaskEditTest, RepairsAreBracketedByRedrawOff) {
             return m == WM_SETREDRAW || m == WM_SETTEXT || m == EM_SETSEL || m == EM_SCROLLCARET ||
                    m == WM_PASTE || m == WM_COPY;
         });
-        edit.SendMessage(r.message, r.wParam, r.message == WM_PASTE ? 0 : 1);
+        edit.SendMessage(message, wParam, message == WM_PASTE ? 0 : 1);
         for (auto& m : rec.messages)
             if (m.message == WM_SETTEXT) m.lParam = 0;
-        EXPECT_EQ(rec.messages, r.expected);
+        EXPECT_EQ(rec.messages, expected);
         RECT update{}, client{};
         edit.GetClientRect(&client);
         const bool invalid = ::GetUpdateRect(edit, &update, FALSE);
         EXPECT_EQ(invalid ? CRect(update) : CRect(),
-                  r.invalidated ? CRect(client) : CRect()); // all or nothing
+                  invalidated ? CRect(client) : CRect()); // all or nothing
     }
 }
 
