@@ -197,7 +197,6 @@ TEST_F(MaskEditTest, MaskOffIsAPlainOrNumericEdit) {
     TypeChars(edit, L"-1x2.5");
     EXPECT_EQ(TextOf(edit), L"12.5");
     EXPECT_EQ(beeps.count(), 1u); // the 'x'; the '-' is swallowed silently
-    EXPECT_EQ(edit.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"500")), -1);
 
     SetClipboardText(L"");
     SetSel(edit, 0, 2);
