@@ -4,6 +4,7 @@
 #include <listedit/frame/CClientDC.h>
 
 #include <algorithm>
+#include <tuple>
 
 using namespace harness;
 
@@ -55,31 +56,24 @@ TEST_F(TitleTipTest, ShowsOverTheCellOnlyWhenTheTextDoesNotFit) {
 // does not keep goes on to the window beneath. (Keys going to the parent are checked with the
 // property list.)
 TEST_F(TitleTipTest, KeepsTheMouseInsideTheCellAndHandsTheRestOn) {
-    struct Row {
-        UINT message;
-        WPARAM wParam;
-        int x, y; // in under's client coordinates
-        bool stays, handedOn;
-    } rows[] = {
-        {WM_MOUSEMOVE, 0, 30, 40, true, false}, // the corners
-        {WM_MOUSEMOVE, 0, 129, 57, true, false}, {WM_MOUSEMOVE, 0, 29, 45, false, true},
-        {WM_MOUSEMOVE, 0, 130, 45, false, true}, {WM_MOUSEMOVE, 0, 60, 39, false, true},
-        {WM_MOUSEMOVE, 0, 60, 58, false, true},  {WM_LBUTTONDOWN, MK_LBUTTON, 50, 45, true, true},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.message << " at " << r.x << "," << r.y);
+    using Row = std::tuple<UINT, int, int, bool, bool>; // message, x, y (under's), stays, handed on
+    for (auto [message, x, y, stays, handedOn] :
+         {Row{WM_MOUSEMOVE, 30, 40, true, false}, Row{WM_MOUSEMOVE, 129, 57, true, false}, // the corners
+          Row{WM_MOUSEMOVE, 29, 45, false, true}, Row{WM_MOUSEMOVE, 130, 45, false, true},
+          Row{WM_MOUSEMOVE, 60, 39, false, true}, Row{WM_MOUSEMOVE, 60, 58, false, true},
+          Row{WM_LBUTTONDOWN, 50, 45, true, true}}) {
+        SCOPED_TRACE(testing::Message() << message << " at " << x << "," << y);
         tip.Show(cell, longText, 2);
         MessageRecorder rec(under, [](UINT m) { return m >= WM_MOUSEFIRST && m <= WM_MOUSELAST; });
-        POINT pt{r.x, r.y};
+        POINT pt{x, y};
         ::MapWindowPoints(under, tip, &pt, 1);
-        ::PostMessageW(tip, r.message, r.wParam,
-                       MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));
+        ::PostMessageW(tip, message, 0, MAKELPARAM(pt.x, pt.y));
         Pump();
-        EXPECT_EQ(tip.IsWindowVisible() != FALSE, r.stays);
-        EXPECT_EQ(::GetCapture() == tip.m_hWnd, r.stays);
+        EXPECT_EQ(std::make_pair(tip.IsWindowVisible() != FALSE, ::GetCapture() == tip.m_hWnd),
+                  std::make_pair(stays, stays));
         // The window system may add moves of its own.
-        const MessageRecorder::Msg handedOn{r.message, r.wParam, MAKELPARAM(r.x, r.y)};
-        EXPECT_EQ(std::count(rec.messages.begin(), rec.messages.end(), handedOn) > 0, r.handedOn);
+        const MessageRecorder::Msg msg{message, 0, MAKELPARAM(x, y)};
+        EXPECT_EQ(std::count(rec.messages.begin(), rec.messages.end(), msg) > 0, handedOn);
         tip.Hide();
     }
 }

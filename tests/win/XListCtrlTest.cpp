@@ -165,28 +165,6 @@ TEST_F(XListTest, EditorOpensOverTheCellAndReportsTheOutcome) {
     list.SetImageList(nullptr, LVSIL_SMALL);
 }
 
-TEST_F(XListTest, ListWithoutParentHearsTheReportWithTheEditorsId) {
-    struct LoneList : CXListCtrl {
-        std::vector<NMHDR> heard;
-        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-            if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == LVN_ENDLABELEDITW)
-                heard.push_back(*reinterpret_cast<NMHDR*>(lParam));
-            return CXListCtrl::WindowProc(message, wParam, lParam);
-        }
-    } lone;
-    ASSERT_TRUE(lone.CWnd::CreateEx(0, WC_LISTVIEWW, L"", WS_POPUP | WS_VISIBLE | LVS_REPORT, 100, 100, 300,
-                                    200, nullptr, nullptr));
-    lone.InsertColumn(0, L"Name", LVCFMT_LEFT, 100);
-    lone.InsertColumn(1, L"City", LVCFMT_LEFT, 100);
-    lone.InsertItem(0, L"row");
-    ASSERT_NE(lone.EditSubLabel(0, 1), nullptr);
-    PressKey(::GetDlgItem(lone, 1001), VK_RETURN);
-    ASSERT_EQ(lone.heard.size(), 1u);
-    EXPECT_EQ(std::make_pair(lone.heard[0].hwndFrom, lone.heard[0].idFrom),
-              std::make_pair(lone.m_hWnd, UINT_PTR(1001)));
-    lone.DestroyWindow();
-}
-
 TEST_F(XListTest, ScrollingCommitsAnOpenEditBeforeTheCellsMove) {
     using Row = std::pair<UINT, WPARAM>;
     for (auto [message, wParam] : {Row{WM_VSCROLL, SB_LINEDOWN}, Row{WM_HSCROLL, SB_PAGERIGHT},
@@ -231,24 +209,19 @@ TEST_F(XListTest, DragImageSpansTheSelectedRowsWithTransparentGaps) {
 
     IMAGEINFO info{};
     ASSERT_TRUE(drag->GetImageInfo(0, &info));
-    const int cx = CRect(info.rcImage).Width(), cy = CRect(info.rcImage).Height();
-    EXPECT_EQ(CSize(cx, cy), CSize(rows[1].Width(), rows[6].bottom - rows[1].top));
-    MemoryDC image(cx, cy), mask(cx, cy);
+    const int cx = CRect(info.rcImage).Width();
+    EXPECT_EQ(CRect(info.rcImage).Size(), CSize(rows[1].Width(), rows[6].bottom - rows[1].top));
+    MemoryDC image(cx, rows[6].bottom), mask(cx, rows[6].bottom);
     image.Fill(RGB(255, 0, 255));
-    mask.Fill(RGB(255, 0, 255));
+    mask.Fill(RGB(255, 255, 255));
     ::ImageList_Draw(*drag, 0, image, 0, 0, ILD_NORMAL);
     ::ImageList_Draw(*drag, 0, mask, 0, 0, ILD_MASK);
-    for (int r = 1; r <= 6; ++r) {
+    for (int r = 1; r <= 6; ++r) { // a selected row all opaque in the mask, another all background
+        const RECT row{0, rows[r].top - rows[1].top, cx, rows[r].bottom - rows[1].top};
         const bool selected = r == 1 || r == 3 || r == 6;
-        int opaque = 0, magenta = 0;
-        for (int y = rows[r].top - rows[1].top; y < rows[r].bottom - rows[1].top; ++y) {
-            for (int x = 0; x < cx; ++x) {
-                opaque += mask.At(x, y) == 0;
-                magenta += image.At(x, y) == RGB(255, 0, 255);
-            }
-        }
-        EXPECT_EQ(std::make_pair(opaque, magenta), selected ? std::make_pair(rows[r].Height() * cx, 0)
-                                                            : std::make_pair(0, rows[r].Height() * cx))
+        EXPECT_EQ(
+            CRect(selected ? mask.InkBounds(row, {RGB(0, 0, 0)}) : image.InkBounds(row, {RGB(255, 0, 255)})),
+            CRect(0, 0, 0, 0))
             << "row " << r;
     }
 }
