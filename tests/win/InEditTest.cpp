@@ -17,7 +17,6 @@ class TestInEdit : public CInEditEx {
 public:
     using CInEditEx::CInEditEx;
     ~TestInEdit() override { ++g_deleted; }
-    static void* operator new(size_t n) { return ::operator new(n); }
     static void operator delete(void* p, size_t n) {
         std::memset(p, 0xDD, n);
         g_graveyard.emplace_back(static_cast<unsigned char*>(p), n);

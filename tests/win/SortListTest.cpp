@@ -1,5 +1,5 @@
-// The sortable lists in real windows: header clicks as the list view reports them, row order, the
-// ownership of row data, the stored look, and the header and row painting checked on pixels.
+// The sortable lists in real windows: real header clicks, the ownership of row data, and the header
+// and row painting checked on pixels.
 #include "Harness.h"
 
 #include <algorithm>
@@ -12,10 +12,8 @@ namespace {
 
 using Texts = std::vector<std::wstring>;
 
-// Compares the texts as numbers; shows the state image width it records.
-struct TestSortList : CSortListCtrlEx {
+struct NumericList : CSortListCtrlEx {
     using CSortListCtrlEx::CompareItems;
-    using CSortListCtrlEx::m_cxStateImageOffset;
     int CompareItems(int, const CString& s1, const CString& s2) override { return ::_wtoi(s1) - ::_wtoi(s2); }
 };
 
@@ -80,7 +78,7 @@ TEST_F(SortListTest, HeaderClicksSortAndReverse) {
     EXPECT_FALSE(ParentSaw(LVN_COLUMNCLICK));
 
     list.DestroyWindow(); // the lists below take its place
-    TestSortList numbers;
+    NumericList numbers;
     Make(numbers, 0, {L"10", L"9", L"100"});
     ClickHeader(numbers, 0);
     EXPECT_EQ(Column0(numbers), (Texts{L"9", L"10", L"100"}));
@@ -121,30 +119,6 @@ TEST_F(SortListTest, RowDataIsDeletedExactlyOnceWhenTheFlagIsSet) {
         }
     }
     EXPECT_FALSE(ParentSaw(LVN_DELETEITEM));
-}
-
-// Subclassing keeps LVS_NOSORTHEADER but drops the list view's own sorting, and takes over the
-// header (creation, shared with the views, is checked there); the state image list, not another,
-// sets the state image width.
-TEST_F(SortListTest, SubclassedListAndItsStateImages) {
-    TestSortList list;
-    ASSERT_TRUE(list.SubclassWindow(::CreateWindowExW(
-        0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SORTASCENDING | LVS_NOSORTHEADER, 0, 0,
-        300, 200, host, nullptr, nullptr, nullptr)));
-    EXPECT_EQ(list.GetStyle() & (LVS_SORTASCENDING | LVS_NOSORTHEADER), DWORD(LVS_NOSORTHEADER));
-    list.InsertColumn(0, L"One", LVCFMT_LEFT, 100);
-    EXPECT_EQ(list.GetHeaderCtrl()->m_hWnd, reinterpret_cast<HWND>(list.SendMessage(LVM_GETHEADER)));
-    HIMAGELIST small = ::ImageList_Create(20, 20, ILC_COLOR24, 1, 1);
-    for (int cx : {16, 0, 12}) {
-        HIMAGELIST h = cx ? ::ImageList_Create(cx, cx, ILC_COLOR24, 1, 1) : nullptr;
-        list.SendMessage(LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(h));
-        list.SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(small));
-        EXPECT_EQ(list.m_cxStateImageOffset, cx);
-        list.SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, 0);
-        list.SendMessage(LVM_SETIMAGELIST, LVSIL_STATE, 0);
-        if (h) ::ImageList_Destroy(h);
-    }
-    ::ImageList_Destroy(small);
 }
 
 // ---- painting: the geometry itself is checked window-free; these check that it reaches the pixels.

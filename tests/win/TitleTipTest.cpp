@@ -78,20 +78,4 @@ TEST_F(TitleTipTest, KeepsTheMouseInsideTheCellAndHandsTheRestOn) {
     }
 }
 
-TEST_F(TitleTipTest, PaintsInItsOwnColours) {
-    tip.SetBkColor(RGB(255, 255, 0));
-    EXPECT_EQ(tip.SetTextColor(RGB(0, 0, 255)), ::GetSysColor(COLOR_HIGHLIGHTTEXT)); // the former colour
-    tip.Show(cell, longText, 2);
-    ::UpdateWindow(tip);
-    HDC hdc = ::GetDC(tip);
-    CRect rc;
-    tip.GetClientRect(&rc);
-    bool sawText = false;
-    for (int x = 2; x < rc.right && !sawText; ++x)
-        for (int y = 0; y < rc.bottom && !sawText; ++y) sawText = ::GetPixel(hdc, x, y) == RGB(0, 0, 255);
-    EXPECT_EQ(::GetPixel(hdc, 1, 1), RGB(255, 255, 0));
-    ::ReleaseDC(tip, hdc);
-    EXPECT_TRUE(sawText);
-}
-
 } // namespace

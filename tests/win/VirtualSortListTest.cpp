@@ -4,7 +4,6 @@
 #include "Harness.h"
 
 #include <algorithm>
-#include <memory>
 #include <tuple>
 
 using namespace harness;
@@ -28,7 +27,7 @@ protected:
     }
     // What the list view sends its parent for a header click, Shift held or not.
     void ClickHeader(CSortListCtrlEx& list, int nCol, bool shift) {
-        std::unique_ptr<KeysDown> keys(shift ? new KeysDown({VK_SHIFT}) : nullptr);
+        KeysDown keys({shift ? VK_SHIFT : 0});
         NMLISTVIEW nm{};
         nm.hdr = {list.m_hWnd, 1, LVN_COLUMNCLICK};
         nm.iItem = -1;
