@@ -1,4 +1,4 @@
-// The in-place edit in a real window: how editing ends, the object's life, and the refit.
+// The in-place edit in a real window: how editing ends and the object's life.
 #include "Harness.h"
 
 #include <algorithm>
@@ -28,14 +28,13 @@ protected:
 
 class InEditTest : public WindowTest {
 protected:
-    CWnd parent; // 400 pixels wide, with a font
+    CWnd parent;
     HWND hEdit = nullptr;
 
     void SetUp() override {
         g_ends = g_deleted = 0;
         parent.DestroyWindow();
         ASSERT_TRUE(parent.Create(L"STATIC", L"", WS_CHILD | WS_VISIBLE, Rect(0, 0, 400, 200), &host, 10));
-        parent.SetFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
     }
     void TearDown() override {
         for (auto [p, n] : g_graveyard) {
@@ -45,18 +44,11 @@ protected:
         }
         g_graveyard.clear();
     }
-    CInEditEx* Open(LPCWSTR text, DWORD exStyle = 0) {
+    void Open(LPCWSTR text) {
         auto* edit = new TestInEdit(text);
-        edit->CreateEx(exStyle, L"EDIT", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
+        edit->CreateEx(0, L"EDIT", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
                        Rect(20, 20, 120, 44), &parent, 1001);
         hEdit = edit->m_hWnd;
-        return edit;
-    }
-    CRect Placement() const { // the window rectangle in the parent's client coordinates
-        CRect rc;
-        ::GetWindowRect(hEdit, &rc);
-        parent.ScreenToClient(rc);
-        return rc;
     }
 };
 
@@ -80,29 +72,6 @@ TEST_F(InEditTest, DeletesItselfOnceWhenEditingEnds) {
         Pump();
         EXPECT_FALSE(::IsWindow(hEdit));
         EXPECT_EQ(g_deleted, 1);
-    }
-}
-
-// Typed characters refit the width (by the rule checked window-free) up to the parent's right edge,
-// with a client edge too; a key that types nothing does not; a mask refits to its display text.
-TEST_F(InEditTest, RefitChangesOnlyTheWidthWithinTheParent) {
-    for (DWORD exStyle : {DWORD(0), DWORD(WS_EX_CLIENTEDGE)}) {
-        SCOPED_TRACE(exStyle);
-        CInEditEx* edit = Open(L"", exStyle);
-        const CRect start = Placement();
-        TypeChars(hEdit, std::wstring(60, L'W'));
-        EXPECT_EQ(Placement(), CRect(start.left, start.top, 400, start.bottom));
-        TypeChars(hEdit, std::wstring(45, L'\b')); // above the threshold, Backspace narrows
-        const int narrower = Placement().Width();
-        EXPECT_LT(narrower, 400 - start.left);
-        SetSel(hEdit, 0, 0);
-        PressKey(hEdit, VK_DELETE);
-        EXPECT_EQ(std::make_pair(TextOf(hEdit), Placement().Width()),
-                  std::make_pair(std::wstring(14, L'W'), narrower));
-        ASSERT_TRUE(edit->SetMaskString(L"[0-9][0-9][0-9][0-9]-[0-9][0-9][0-9][0-9]-[0-9][0-9]", '_'));
-        EXPECT_EQ(TextOf(hEdit), L"____-____-__");
-        EXPECT_LT(Placement().Width(), narrower);
-        PressKey(hEdit, VK_RETURN);
     }
 }
 

@@ -92,8 +92,8 @@ TEST_F(SortListTest, HeaderClicksSortAndReverse) {
 // However a row goes, in either mode, its data goes with it once when the flag says so; a row
 // without data is passed over.
 TEST_F(SortListTest, RowDataIsDeletedExactlyOnceWhenTheFlagIsSet) {
-    for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}}) {
-        for (BOOL flag : {TRUE, FALSE}) {
+    for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}})
+        for (BOOL flag : {TRUE, FALSE})
             for (int how : {0, 1, 2, 3}) { // one by one, all at once, with the window, with the object
                 SCOPED_TRACE(testing::Message() << "style " << style << " flag " << flag << " how " << how);
                 CountedRow::deleted = 0;
@@ -116,8 +116,6 @@ TEST_F(SortListTest, RowDataIsDeletedExactlyOnceWhenTheFlagIsSet) {
                 if (!flag)
                     for (auto* p : rows) delete p;
             }
-        }
-    }
     EXPECT_FALSE(ParentSaw(LVN_DELETEITEM));
 }
 
