@@ -23,8 +23,7 @@ protected:
         ASSERT_TRUE(tip.Create(&under));
         under.SetFocus();
         // The tip shows under a resting mouse: the window system's own moves then stay in the cell.
-        POINT pt{80, 49};
-        under.ClientToScreen(&pt);
+        const POINT pt = real::ToScreen(under, {80, 49});
         ::SetCursorPos(pt.x, pt.y);
         Pump();
     }
@@ -32,16 +31,14 @@ protected:
 
 // Not while no window has the focus (a text that fits shows none either, as the property list
 // checks); then over the cell, as wide as the text, holding the mouse.
-TEST_F(TitleTipTest, ShowsOverTheCellOnlyWhenTheTextDoesNotFit) {
+TEST_F(TitleTipTest, ShowsOverTheCellWhileAWindowHasTheFocus) {
     ::SetFocus(nullptr);
     tip.Show(cell, longText, 2);
-    EXPECT_FALSE(tip.IsWindowVisible());
-    EXPECT_EQ(::GetCapture(), nullptr);
-
+    EXPECT_EQ(std::make_pair(tip.IsWindowVisible() != FALSE, ::GetCapture()), std::make_pair(false, HWND{}));
     under.SetFocus();
     tip.Show(cell, longText, 2);
-    ASSERT_TRUE(tip.IsWindowVisible());
-    EXPECT_EQ(::GetCapture(), tip.m_hWnd);
+    EXPECT_EQ(std::make_pair(tip.IsWindowVisible() != FALSE, ::GetCapture()),
+              std::make_pair(true, tip.m_hWnd));
     CRect expected = cell, actual;
     under.ClientToScreen(&expected);
     expected.right = expected.left + CClientDC(&under).GetTextExtent(longText).cx + 6;

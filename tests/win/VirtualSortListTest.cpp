@@ -1,6 +1,5 @@
-// The string-data list in virtual mode (LVS_OWNERDATA) and sorting by several columns: header
-// clicks as the list view reports them, selection and focus across a sort, texts and finding rows
-// through the records. (Its speed at a million rows is the benchmark's.)
+// The string-data list in virtual mode (LVS_OWNERDATA) and sorting by several columns: selection and
+// focus across sorts, texts and finding rows through the records (its speed is the benchmark's).
 #include "Harness.h"
 
 #include <algorithm>
@@ -28,16 +27,11 @@ protected:
     // What the list view sends its parent for a header click, Shift held or not.
     void ClickHeader(CSortListCtrlEx& list, int nCol, bool shift) {
         KeysDown keys({shift ? VK_SHIFT : 0});
-        NMLISTVIEW nm{};
-        nm.hdr = {list.m_hWnd, 1, LVN_COLUMNCLICK};
-        nm.iItem = -1;
-        nm.iSubItem = nCol;
+        NMLISTVIEW nm{{list.m_hWnd, 1, LVN_COLUMNCLICK}, -1, nCol, 0, 0, 0, {0, 0}, 0};
         host.SendMessage(WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&nm));
     }
-    static std::wstring Row(CListCtrl& list, int nItem) {
-        return (list.GetItemText(nItem, 0) + L" " + list.GetItemText(nItem, 1) + L" " +
-                list.GetItemText(nItem, 2))
-            .str();
+    static std::wstring Row(CListCtrl& list, int n) {
+        return (list.GetItemText(n, 0) + L" " + list.GetItemText(n, 1) + L" " + list.GetItemText(n, 2)).str();
     }
     static Texts Rows(CListCtrl& list, UINT state = LVNI_ALL) {
         Texts out;
@@ -85,9 +79,7 @@ TEST_F(VirtualSortListTest, SelectionAndFocusStayOnTheirRecords) {
 TEST_F(VirtualSortListTest, TextsAndFindingGoThroughTheRecords) {
     CSortListCtrlEx list;
     Make(list, LVS_OWNERDATA);
-    CSortListCtrlEx::CItemData* record = Record({L"name", L"old"});
-    list.InsertItem(0, record);
-    EXPECT_EQ(list.GetItemRecord(0), record);
+    list.InsertItem(0, Record({L"name", L"old"}));
     EXPECT_EQ(list.GetItemText(0, 2), L"");
     EXPECT_TRUE(list.SetItemText(0, 1, L"new"));
     EXPECT_TRUE(list.SetItemText(0, 2, L"third"));

@@ -11,8 +11,7 @@ namespace {
 
 // What one LVN_ENDLABELEDITW carried, and where the list stood when it arrived.
 struct Report {
-    NMHDR hdr;
-    LVITEMW item;
+    NMLVDISPINFOW info;
     std::wstring text;
     int topIndex, hScroll;
 };
@@ -31,16 +30,15 @@ protected:
                 LVHITTESTINFO hit{reinterpret_cast<const NMITEMACTIVATE&>(nm).ptAction, 0, 0, 0, 0};
                 if (list.SubItemHitTest(&hit) >= 0) list.EditSubLabel(hit.iItem, hit.iSubItem);
             } else if (nm.code == LVN_ENDLABELEDITW) {
-                const LVITEMW& it = reinterpret_cast<const NMLVDISPINFOW&>(nm).item;
-                reports.push_back(
-                    {nm, it, it.pszText ? it.pszText : L"", list.GetTopIndex(), list.GetScrollPos(SB_HORZ)});
-                if (it.pszText) list.SetItemText(it.iItem, it.iSubItem, it.pszText);
+                const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(nm);
+                const LPCWSTR text = info.item.pszText;
+                reports.push_back({info, text ? text : L"", list.GetTopIndex(), list.GetScrollPos(SB_HORZ)});
+                if (text) list.SetItemText(info.item.iItem, info.item.iSubItem, text);
             }
         };
         // Columns at 0-100, 100-200, 200-300, 300-450, 450-600; the client area ends before 400.
         ASSERT_TRUE(
             list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, Rect(10, 10, 410, 210), &host, 77));
-        list.SetFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
         for (int c = 0; c < 5; ++c) list.InsertColumn(c, L"Col", 0, c < 3 ? 100 : 150);
         for (int r = 0; r < 30; ++r) {
             list.InsertItem(r, (L"row " + std::to_wstring(r)).c_str());
@@ -60,14 +58,10 @@ protected:
 TEST_F(XListTest, EnsureSubItemVisibleScrollsOnlyColumnsWhollyOutside) {
     CRect client;
     list.GetClientRect(client);
+    // Wholly right or left: to that edge; straddling either edge, or no such column: where it was.
     using Row = std::tuple<int, int, int>; // scrolled by, column, its left edge afterwards
-    for (auto [scrolled, column, leftAfter] :
-         {Row{0, 4, client.right - 150}, // wholly right: to the right edge
-          Row{0, 3, 300},                // straddles the right edge
-          Row{250, 1, 0},                // wholly left: to the left edge
-          Row{250, 0, 0},                // column 0 too
-          Row{150, 1, -50},              // straddles the left edge
-          Row{0, 9, 450}}) {             // no such column
+    for (auto [scrolled, column, leftAfter] : {Row{0, 4, client.right - 150}, Row{250, 1, 0}, Row{250, 0, 0},
+                                               Row{0, 3, 300}, Row{150, 1, -50}, Row{0, 9, 450}}) {
         list.Scroll(CSize(-10000, 0));
         list.Scroll(CSize(scrolled, 0));
         EXPECT_EQ(list.EnsureSubItemVisible(column), 1);
@@ -76,8 +70,8 @@ TEST_F(XListTest, EnsureSubItemVisibleScrollsOnlyColumnsWhollyOutside) {
 }
 
 // Through real input: a double-click opens the editor right of the image the cell shows (a row out
-// of sight is opened directly, which scrolls it in), the user types, and a key, a click elsewhere or
-// scrolling ends it. The parent hears the outcome once, before the cells move.
+// of sight is opened directly, which scrolls it in), the user types into it, and a key, a click
+// elsewhere or scrolling ends it. The parent hears the outcome once, before the cells move.
 TEST_F(XListTest, EditorOpensOverTheCellAndReportsTheOutcome) {
     CImageList images;
     images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
@@ -119,7 +113,6 @@ TEST_F(XListTest, EditorOpensOverTheCellAndReportsTheOutcome) {
                     : (void)list.EditSubLabel(r.item, r.column);
         HWND hEdit = Editor();
         ASSERT_NE(hEdit, nullptr);
-        EXPECT_EQ(::GetFocus(), hEdit);
         EXPECT_EQ(TextOf(hEdit), list.GetItemText(r.item, r.column).str());
         CRect icon, placed, now = Cell(r.item, r.column); // scrolled in by now
         list.GetSubItemRect(r.item, r.column, LVIR_ICON, icon);
@@ -133,28 +126,27 @@ TEST_F(XListTest, EditorOpensOverTheCellAndReportsTheOutcome) {
         ::GetWindowRect(hEdit, &placed);
         list.ScreenToClient(placed);
         EXPECT_EQ(placed.right == client.right, r.typed == wide.c_str()); // widened as typed, up to the edge
-        if (r.end >= WM_HSCROLL) {
+        if (r.end >= WM_HSCROLL)
             list.SendMessage(r.end, r.wParam);
-        } else {
+        else
             r.end ? real::Key(r.end) : real::Click(other, {5, 5});
-        }
         ASSERT_EQ(reports.size(), 1u);
-        const Report& e = reports[0];
-        EXPECT_EQ(std::make_pair(e.hdr.hwndFrom, e.hdr.idFrom), std::make_pair(list.m_hWnd, UINT_PTR(77)));
-        EXPECT_EQ(std::make_tuple(e.item.mask, e.item.iItem, e.item.iSubItem),
-                  std::make_tuple(UINT(LVIF_TEXT), r.item, r.column));
-        EXPECT_EQ(std::make_tuple(e.item.pszText != nullptr, e.text, e.item.cchTextMax),
+        const auto& [info, text, top, hScroll] = reports[0];
+        EXPECT_EQ(std::make_tuple(info.hdr.hwndFrom, info.hdr.idFrom, info.item.mask, info.item.iItem,
+                                  info.item.iSubItem),
+                  std::make_tuple(list.m_hWnd, UINT_PTR(77), UINT(LVIF_TEXT), r.item, r.column));
+        EXPECT_EQ(std::make_tuple(info.item.pszText != nullptr, text, info.item.cchTextMax),
                   std::make_tuple(r.reported != nullptr, std::wstring(r.reported ? r.reported : L""),
-                                  static_cast<int>(e.text.size())));
+                                  static_cast<int>(text.size())));
         EXPECT_EQ(list.GetItemText(r.item, r.column), r.reported ? r.reported : old.c_str());
-        EXPECT_EQ(std::make_pair(e.topIndex, e.hScroll), before);
+        EXPECT_EQ(std::make_pair(top, hScroll), before);
         EXPECT_EQ(std::make_pair(list.GetTopIndex(), list.GetScrollPos(SB_HORZ)) != before,
                   r.end >= WM_HSCROLL);
         EXPECT_FALSE(::IsWindow(hEdit));
     }
-    EXPECT_EQ(list.EditSubLabel(30, 1), nullptr); // no such row
-    EXPECT_EQ(list.EditSubLabel(1, 5), nullptr);  // no such column
-    EXPECT_EQ(Editor(), nullptr);
+    // No such row, no such column: no editor.
+    EXPECT_EQ(std::make_tuple(list.EditSubLabel(30, 1), list.EditSubLabel(1, 5), Editor()),
+              std::make_tuple(nullptr, nullptr, HWND{}));
     list.SetImageList(nullptr, LVSIL_SMALL);
 }
 
@@ -177,8 +169,7 @@ TEST_F(XListTest, DragImageSpansTheSelectedRowsWithTransparentGaps) {
     real::Drag(list, {rows[1].left + 40, rows[1].top + 5}, {rows[1].left + 40, rows[1].top + 45});
     host.onNotify = owner;
     ASSERT_NE(drag, nullptr);
-    EXPECT_EQ(hot.x, 40); // where the cursor is on the image, somewhere on the way down
-    EXPECT_TRUE(hot.y >= 5 && hot.y <= 45) << hot.y;
+    EXPECT_TRUE(hot.x == 40 && hot.y >= 5 && hot.y <= 45) << hot.x << "," << hot.y; // the cursor on the way
 
     IMAGEINFO info{};
     ASSERT_TRUE(drag->GetImageInfo(0, &info));
