@@ -144,7 +144,7 @@ TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
 
     // The triangle in light and dark on each key's item; with several keys, each key's rank.
     const std::vector<CSortKey> two{{1, false}, {0, true}};
-    using Pixel = std::tuple<int, std::vector<CSortKey>, POINT, COLORREF, bool>; // column, keys, at, rank
+    using Pixel = std::tuple<int, std::vector<CSortKey>, POINT, COLORREF, bool>; // column, keys, pixel, rank
     for (const auto& [column, keys, at, colour, rank] :
          {Pixel{0, {{0, true}}, {94, 16}, light, false}, Pixel{0, {{0, false}}, {89, 3}, dark, false},
           Pixel{1, {{0, true}}, {89, 15}, face, false}, // not the sorted column
