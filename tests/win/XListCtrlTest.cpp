@@ -1,6 +1,9 @@
-// The extended list in a real list-view: column geometry, the cell editor opened by a real
-// double-click and what it reports, scrolling under an open editor, and the drag image.
+// The extended list in a real list-view: scrolling a column into view, the cell editor opened by a
+// real double-click and what it reports, and the drag image taken at a real drag.
 #include "Harness.h"
+
+#include <memory>
+#include <tuple>
 
 using namespace harness;
 
@@ -8,18 +11,15 @@ namespace {
 
 // What one LVN_ENDLABELEDITW carried, and where the list stood when it arrived.
 struct Report {
-    NMHDR hdr;
-    LVITEMW item;
+    NMLVDISPINFOW info;
     std::wstring text;
     int topIndex, hScroll;
 };
 
-constexpr int kListId = 77;
-
 class XListTest : public WindowTest {
-public: // table rows reach the fixture through a reference
+protected:
     CXListCtrl list;
-    CEdit other;
+    CEdit other; // somewhere else to click
     std::vector<Report> reports;
 
     // The owner's part: a double-click opens the editor, a committed text is stored.
@@ -27,22 +27,19 @@ public: // table rows reach the fixture through a reference
         host.onNotify = [this](const NMHDR& nm) {
             if (nm.hwndFrom != list.m_hWnd) return;
             if (nm.code == NM_DBLCLK) {
-                LVHITTESTINFO hit{};
-                hit.pt = reinterpret_cast<const NMITEMACTIVATE&>(nm).ptAction;
+                LVHITTESTINFO hit{reinterpret_cast<const NMITEMACTIVATE&>(nm).ptAction, 0, 0, 0, 0};
                 if (list.SubItemHitTest(&hit) >= 0) list.EditSubLabel(hit.iItem, hit.iSubItem);
             } else if (nm.code == LVN_ENDLABELEDITW) {
-                const LVITEMW& it = reinterpret_cast<const NMLVDISPINFOW&>(nm).item;
-                reports.push_back(
-                    {nm, it, it.pszText ? it.pszText : L"", list.GetTopIndex(), list.GetScrollPos(SB_HORZ)});
-                if (it.pszText) list.SetItemText(it.iItem, it.iSubItem, it.pszText);
+                const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(nm);
+                const LPCWSTR text = info.item.pszText;
+                reports.push_back({info, text ? text : L"", list.GetTopIndex(), list.GetScrollPos(SB_HORZ)});
+                if (text) list.SetItemText(info.item.iItem, info.item.iSubItem, text);
             }
         };
-        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, Rect(10, 10, 410, 210), &host,
-                                kListId));
-        list.SetFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
-        const int widths[] = {100, 100, 100, 150, 150};
-        for (int c = 0; c < 5; ++c)
-            list.InsertColumn(c, (L"Col " + std::to_wstring(c)).c_str(), 0, widths[c]);
+        // Columns at 0-100, 100-200, 200-300, 300-450, 450-600; the client area ends before 400.
+        ASSERT_TRUE(
+            list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, Rect(10, 10, 410, 210), &host, 77));
+        for (int c = 0; c < 5; ++c) list.InsertColumn(c, L"Col", 0, c < 3 ? 100 : 150);
         for (int r = 0; r < 30; ++r) {
             list.InsertItem(r, (L"row " + std::to_wstring(r)).c_str());
             list.SetItemText(r, 1, L"Paris");
@@ -55,248 +52,141 @@ public: // table rows reach the fixture through a reference
         if (column == 0) rc.right = rc.left + list.GetColumnWidth(0); // the whole row otherwise
         return rc;
     }
-    int ClientRight() {
-        CRect rc;
-        list.GetClientRect(rc);
-        return rc.right;
-    }
     HWND Editor() { return ::GetDlgItem(list, 1001); }
 };
 
 TEST_F(XListTest, EnsureSubItemVisibleScrollsOnlyColumnsWhollyOutside) {
-    // Columns at 0-100, 100-200, 200-300, 300-450, 450-600; the client area ends before 400.
-    struct Row {
-        const char* name;
-        int scrolled, column, leftAfter;
-    } rows[] = {
-        {"wholly right: its right edge comes to the client's", 0, 4, ClientRight() - 150},
-        {"straddles the right edge", 0, 3, 300},
-        {"wholly left: its left edge comes to the client's", 250, 1, 0},
-        {"column 0 wholly left", 250, 0, 0},
-        {"straddles the left edge", 150, 1, -50},
-        {"no such column (column 4 stays)", 0, 9, 450},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
+    CRect client;
+    list.GetClientRect(client);
+    // Wholly right or left: to that edge; straddling either edge, or no such column: where it was.
+    using Row = std::tuple<int, int, int>; // scrolled by, column, its left edge afterwards
+    for (auto [scrolled, column, leftAfter] : {Row{0, 4, client.right - 150}, Row{250, 1, 0}, Row{250, 0, 0},
+                                               Row{0, 3, 300}, Row{150, 1, -50}, Row{0, 9, 450}}) {
         list.Scroll(CSize(-10000, 0));
-        list.Scroll(CSize(r.scrolled, 0));
-        EXPECT_EQ(list.EnsureSubItemVisible(r.column), 1);
-        EXPECT_EQ(Cell(0, std::min(r.column, 4)).left, r.leftAfter);
+        list.Scroll(CSize(scrolled, 0));
+        EXPECT_EQ(list.EnsureSubItemVisible(column), 1);
+        EXPECT_EQ(Cell(0, std::min(column, 4)).left, leftAfter) << scrolled << " " << column;
     }
 }
 
-TEST_F(XListTest, AutoSizeColumnTakesTheWiderFitOnceInReportViewOnly) {
-    LVCOLUMNW col{};
-    col.mask = LVCF_TEXT;
-    col.pszText = const_cast<LPWSTR>(L"a heading much wider than its cells");
-    list.SetColumn(2, &col);
-    list.SetColumnWidth(2, LVSCW_AUTOSIZE);
-    const int contentFit = list.GetColumnWidth(2);
-    list.SetColumnWidth(2, LVSCW_AUTOSIZE_USEHEADER);
-    const int headerFit = list.GetColumnWidth(2);
-    ASSERT_LT(contentFit, headerFit);
-
-    MessageRecorder redraws(list, [](UINT m) { return m == WM_SETREDRAW; });
-    const std::vector<MessageRecorder::Msg> onePair{{WM_SETREDRAW, 0, 0}, {WM_SETREDRAW, 1, 0}};
-    for (bool every : {false, true}) {
-        list.SetColumnWidth(2, 30);
-        redraws.clear();
-        every ? list.AutoSizeColumn(TRUE) : list.AutoSizeColumn(2, TRUE);
-        EXPECT_EQ(redraws.messages, onePair) << every; // one repaint, for every column too
-        EXPECT_EQ(list.GetColumnWidth(2), headerFit) << every;
-    }
-    list.SetColumnWidth(2, 30);
-    for (DWORD view : {DWORD(LVS_ICON), DWORD(LVS_SMALLICON)}) {
-        list.ModifyStyle(LVS_TYPEMASK, view);
-        redraws.clear();
-        list.AutoSizeColumn(2, TRUE);
-        list.AutoSizeColumn(TRUE);
-        EXPECT_TRUE(redraws.messages.empty()) << view;
-        list.ModifyStyle(LVS_TYPEMASK, LVS_REPORT);
-        EXPECT_EQ(list.GetColumnWidth(2), 30) << view;
-    }
-}
-
-TEST_F(XListTest, EditSubLabelOpensOverTheCellRightOfItsImage) {
+// Through real input: a double-click opens the editor right of the image the cell shows (a row out
+// of sight is opened directly, which scrolls it in), the user types into it, and a key, a click
+// elsewhere or scrolling ends it. The parent hears the outcome once, before the cells move.
+TEST_F(XListTest, EditorOpensOverTheCellAndReportsTheOutcome) {
     CImageList images;
     images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
     images.Add(::LoadIconW(nullptr, IDI_APPLICATION));
-    list.SetImageList(&images, LVSIL_SMALL);
-    LVITEMW image{};
-    image.mask = LVIF_IMAGE;
-    image.iItem = 2;
-    image.iSubItem = 3;
-    list.SetItem(&image); // sub-item 3 of row 2; row 2 itself shows image 0 as every row does
-    list.SetItemText(3, 1, std::wstring(80, L'x').c_str());
+    list.SetImageList(&images, LVSIL_SMALL); // column 0 shows image 0 in every row
+    list.SetItem(2, 3, LVIF_IMAGE, nullptr, 0, 0, 0, 0);
+    CRect client;
+    list.GetClientRect(client);
+    const std::wstring wide(60, L'W');
+    constexpr UINT kClick = 0;
     struct Row {
         const char* name;
         int item, column;
         DWORD exStyle;
         bool image; // the editor starts right of an image
+        LPCWSTR typed;
+        UINT end;         // a key, kClick (a click elsewhere) or a scroll message to the list
+        WPARAM wParam;    // the scroll message's
+        LPCWSTR reported; // null: cancelled
     } rows[] = {
-        {"text", 1, 1, 0, false},
-        {"empty cell", 1, 2, 0, false},
-        {"column 0 with its image", 2, 0, 0, true},
-        {"sub-item image", 2, 3, LVS_EX_SUBITEMIMAGES, true},
-        {"sub-item images off", 2, 3, 0, false},
-        {"long text", 3, 1, 0, false},
-        {"row scrolled into view", 29, 2, 0, false},
+        {"Enter", 3, 1, 0, false, L"Lyon", VK_RETURN, 0, L"Lyon"},
+        {"column 0, click elsewhere", 2, 0, 0, true, L"Nice", kClick, 0, L"Nice"},
+        {"sub-item image, unchanged", 2, 3, LVS_EX_SUBITEMIMAGES, true, L"", kClick, 0, L""},
+        {"sub-item images off, Escape", 2, 3, 0, false, L"Rome", VK_ESCAPE, 0, nullptr},
+        {"long text, as wide as the list", 4, 1, 0, false, wide.c_str(), VK_RETURN, 0, wide.c_str()},
+        {"scroll bar down", 1, 1, 0, false, L"Rome", WM_VSCROLL, SB_LINEDOWN, L"Rome"},
+        {"scroll bar right", 5, 1, 0, false, L"Rome", WM_HSCROLL, SB_PAGERIGHT, L"Rome"},
+        {"wheel", 6, 1, 0, false, L"Rome", WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), L"Rome"},
+        {"row out of sight", 29, 1, 0, false, L"", VK_RETURN, 0, L"Paris"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         list.SetExtendedStyle(r.exStyle);
-        CEdit* pEdit = list.EditSubLabel(r.item, r.column);
-        ASSERT_NE(pEdit, nullptr);
-        HWND hEdit = pEdit->m_hWnd;
-        EXPECT_EQ(hEdit, Editor());
-        EXPECT_STREQ(pEdit->GetRuntimeClass()->m_lpszClassName, "CXInEditEx");
-        EXPECT_EQ(TextOf(hEdit), list.GetItemText(r.item, r.column).str());
-        CRect cell = Cell(r.item, r.column), icon, placed;
-        list.GetSubItemRect(r.item, r.column, LVIR_ICON, icon);
-        ::GetWindowRect(hEdit, &placed);
-        list.ScreenToClient(placed);
-        EXPECT_EQ(placed.left, r.image ? icon.right : cell.left);
-        EXPECT_EQ(placed.top, cell.top);
-        EXPECT_EQ(placed.bottom, cell.bottom + 3);
-        EXPECT_GE(placed.Width(), std::min<int>(2 * placed.Height(), ClientRight() - placed.left));
-        EXPECT_EQ(placed.right == ClientRight(), r.item == 3);
-        PressKey(hEdit, VK_ESCAPE);
-    }
-    EXPECT_EQ(list.EditSubLabel(30, 1), nullptr); // no such row
-    EXPECT_EQ(list.EditSubLabel(1, 5), nullptr);  // no such column
-    EXPECT_EQ(Editor(), nullptr);
-    list.SetImageList(nullptr, LVSIL_SMALL);
-}
-
-// Through real input: a double-click opens the editor, the user types, and a key or a click ends it.
-TEST_F(XListTest, EditorReportsTheOutcomeToTheListsParent) {
-    struct Row {
-        const char* name;
-        LPCWSTR typed;
-        UINT key;         // 0: a click elsewhere
-        LPCWSTR reported; // null: cancelled
-        LPCWSTR stored;
-    } rows[] = {
-        {"Enter", L"Lyon", VK_RETURN, L"Lyon", L"Lyon"},
-        {"click elsewhere", L"Nice", 0, L"Nice", L"Nice"},
-        {"click elsewhere, unchanged", L"", 0, L"Paris", L"Paris"},
-        {"Escape", L"Rome", VK_ESCAPE, nullptr, L"Paris"},
-    };
-    int item = 2;
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        reports.clear();
-        CRect cell = Cell(++item, 1);
-        real::DoubleClick(list, {cell.left + 10, cell.top + 5});
-        HWND hEdit = Editor();
-        ASSERT_NE(hEdit, nullptr);
-        EXPECT_EQ(::GetFocus(), hEdit);
-        real::Type(r.typed);
-        r.key ? real::Key(r.key) : real::Click(other, {5, 5});
-        ASSERT_EQ(reports.size(), 1u);
-        const Report& e = reports[0];
-        EXPECT_EQ(e.hdr.hwndFrom, list.m_hWnd);
-        EXPECT_EQ(e.hdr.idFrom, UINT_PTR(kListId));
-        EXPECT_EQ(e.item.mask, UINT(LVIF_TEXT));
-        EXPECT_EQ(std::make_pair(e.item.iItem, e.item.iSubItem), std::make_pair(item, 1));
-        EXPECT_EQ(e.item.pszText != nullptr, r.reported != nullptr);
-        EXPECT_EQ(e.text, r.reported ? r.reported : L"");
-        EXPECT_EQ(e.item.cchTextMax, static_cast<int>(e.text.size()));
-        EXPECT_EQ(list.GetItemText(item, 1), r.stored);
-        EXPECT_FALSE(::IsWindow(hEdit));
-    }
-}
-
-TEST_F(XListTest, ListWithoutParentHearsTheReportWithTheEditorsId) {
-    struct LoneList : CXListCtrl {
-        std::vector<NMHDR> heard;
-        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-            if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == LVN_ENDLABELEDITW)
-                heard.push_back(*reinterpret_cast<NMHDR*>(lParam));
-            return CXListCtrl::WindowProc(message, wParam, lParam);
-        }
-    } lone;
-    ASSERT_TRUE(lone.CWnd::CreateEx(0, WC_LISTVIEWW, L"", WS_POPUP | WS_VISIBLE | LVS_REPORT, 100, 100, 300,
-                                    200, nullptr, nullptr));
-    lone.InsertColumn(0, L"Name", LVCFMT_LEFT, 100);
-    lone.InsertColumn(1, L"City", LVCFMT_LEFT, 100);
-    lone.InsertItem(0, L"row");
-    ASSERT_NE(lone.EditSubLabel(0, 1), nullptr);
-    PressKey(::GetDlgItem(lone, 1001), VK_RETURN);
-    ASSERT_EQ(lone.heard.size(), 1u);
-    EXPECT_EQ(lone.heard[0].hwndFrom, lone.m_hWnd);
-    EXPECT_EQ(lone.heard[0].idFrom, 1001u);
-    lone.DestroyWindow();
-}
-
-TEST_F(XListTest, ScrollingCommitsAnOpenEditBeforeTheCellsMove) {
-    struct Row {
-        const char* name;
-        UINT message;
-        WPARAM wParam;
-    } rows[] = {
-        {"scroll bar down", WM_VSCROLL, SB_LINEDOWN},
-        {"scroll bar right", WM_HSCROLL, SB_PAGERIGHT},
-        {"wheel over the list", WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA)},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
         list.EnsureVisible(0, FALSE);
         list.Scroll(CSize(-10000, 0));
         reports.clear();
-        const int top = list.GetTopIndex(), hpos = list.GetScrollPos(SB_HORZ);
-        HWND hEdit = list.EditSubLabel(0, 1)->m_hWnd;
-        TypeChars(hEdit, L"Rome");
-        list.SendMessage(r.message, r.wParam);
+        const CRect cell = Cell(r.item, r.column);
+        r.item < 10 ? real::DoubleClick(list, {cell.left + 10, cell.top + 5})
+                    : (void)list.EditSubLabel(r.item, r.column);
+        HWND hEdit = Editor();
+        ASSERT_NE(hEdit, nullptr);
+        EXPECT_EQ(TextOf(hEdit), list.GetItemText(r.item, r.column).str());
+        CRect icon, placed, now = Cell(r.item, r.column); // scrolled in by now
+        list.GetSubItemRect(r.item, r.column, LVIR_ICON, icon);
+        ::GetWindowRect(hEdit, &placed);
+        list.ScreenToClient(placed);
+        EXPECT_EQ(placed.TopLeft(), CPoint(r.image ? icon.right : now.left, now.top));
+        const auto before = std::make_pair(list.GetTopIndex(), list.GetScrollPos(SB_HORZ));
+
+        const std::wstring old = list.GetItemText(r.item, r.column).str();
+        real::Type(r.typed);
+        ::GetWindowRect(hEdit, &placed);
+        list.ScreenToClient(placed);
+        EXPECT_EQ(placed.right == client.right, r.typed == wide.c_str()); // widened as typed, up to the edge
+        if (r.end >= WM_HSCROLL)
+            list.SendMessage(r.end, r.wParam);
+        else
+            r.end ? real::Key(r.end) : real::Click(other, {5, 5});
         ASSERT_EQ(reports.size(), 1u);
-        EXPECT_EQ(reports[0].text, L"Rome");
-        EXPECT_EQ(std::make_pair(reports[0].topIndex, reports[0].hScroll), std::make_pair(top, hpos));
+        const auto& [info, text, top, hScroll] = reports[0];
+        EXPECT_EQ(std::make_tuple(info.hdr.hwndFrom, info.hdr.idFrom, info.item.mask, info.item.iItem,
+                                  info.item.iSubItem),
+                  std::make_tuple(list.m_hWnd, UINT_PTR(77), UINT(LVIF_TEXT), r.item, r.column));
+        EXPECT_EQ(std::make_tuple(info.item.pszText != nullptr, text, info.item.cchTextMax),
+                  std::make_tuple(r.reported != nullptr, std::wstring(r.reported ? r.reported : L""),
+                                  static_cast<int>(text.size())));
+        EXPECT_EQ(list.GetItemText(r.item, r.column), r.reported ? r.reported : old.c_str());
+        EXPECT_EQ(std::make_pair(top, hScroll), before);
+        EXPECT_EQ(std::make_pair(list.GetTopIndex(), list.GetScrollPos(SB_HORZ)) != before,
+                  r.end >= WM_HSCROLL);
         EXPECT_FALSE(::IsWindow(hEdit));
-        EXPECT_NE(std::make_pair(list.GetTopIndex(), list.GetScrollPos(SB_HORZ)), std::make_pair(top, hpos));
     }
+    // No such row, no such column: no editor.
+    EXPECT_EQ(std::make_tuple(list.EditSubLabel(30, 1), list.EditSubLabel(1, 5), Editor()),
+              std::make_tuple(nullptr, nullptr, HWND{}));
+    list.SetImageList(nullptr, LVSIL_SMALL);
 }
 
-// The image drawn over magenta (style ILD_NORMAL) or its mask (ILD_MASK).
-std::vector<COLORREF> Draw(HIMAGELIST il, int cx, int cy, UINT style) {
-    MemoryDC dc(cx, cy);
-    dc.Fill(RGB(255, 0, 255));
-    ::ImageList_Draw(il, 0, dc, 0, 0, style);
-    std::vector<COLORREF> px;
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x) px.push_back(dc.At(x, y));
-    return px;
-}
-
+// A real drag from a selected row: the owner takes the image when the list view reports the drag.
+// Selected rows are opaque in it, the rows between them transparent.
 TEST_F(XListTest, DragImageSpansTheSelectedRowsWithTransparentGaps) {
     CPoint hot(-7, -7);
     EXPECT_EQ(list.CreateDragImageEx(hot), nullptr); // nothing selected
     EXPECT_EQ(hot, CPoint(-7, -7));
 
     for (int r : {1, 3, 6}) list.SetItemState(r, LVIS_SELECTED, LVIS_SELECTED);
-    CRect rows[8];
-    for (int r = 0; r < 8; ++r) list.GetItemRect(r, &rows[r], LVIR_BOUNDS);
-    real::MoveTo(list, {rows[1].left + 40, rows[1].top + 30});
-
-    std::unique_ptr<CImageList> drag(list.CreateDragImageEx(hot));
+    CRect rows[7];
+    for (int r = 0; r < 7; ++r) list.GetItemRect(r, &rows[r], LVIR_BOUNDS);
+    std::unique_ptr<CImageList> drag;
+    auto owner = host.onNotify;
+    host.onNotify = [&](const NMHDR& nm) {
+        if (nm.code == LVN_BEGINDRAG && !drag) drag.reset(list.CreateDragImageEx(hot));
+        owner(nm);
+    };
+    real::Drag(list, {rows[1].left + 40, rows[1].top + 5}, {rows[1].left + 40, rows[1].top + 45});
+    host.onNotify = owner;
     ASSERT_NE(drag, nullptr);
-    EXPECT_EQ(hot, CPoint(40, 30));
+    EXPECT_TRUE(hot.x == 40 && hot.y >= 5 && hot.y <= 45) << hot.x << "," << hot.y; // the cursor on the way
+
     IMAGEINFO info{};
     ASSERT_TRUE(drag->GetImageInfo(0, &info));
-    const int cx = CRect(info.rcImage).Width(), cy = CRect(info.rcImage).Height();
-    EXPECT_EQ(CSize(cx, cy), CSize(rows[1].Width(), rows[6].bottom - rows[1].top));
-    const auto image = Draw(*drag, cx, cy, ILD_NORMAL), mask = Draw(*drag, cx, cy, ILD_MASK);
-    for (int r = 1; r <= 6; ++r) {
+    const int cx = CRect(info.rcImage).Width();
+    EXPECT_EQ(CRect(info.rcImage).Size(), CSize(rows[1].Width(), rows[6].bottom - rows[1].top));
+    MemoryDC image(cx, rows[6].bottom), mask(cx, rows[6].bottom);
+    image.Fill(RGB(255, 0, 255));
+    mask.Fill(RGB(255, 255, 255));
+    ::ImageList_Draw(*drag, 0, image, 0, 0, ILD_NORMAL);
+    ::ImageList_Draw(*drag, 0, mask, 0, 0, ILD_MASK);
+    for (int r = 1; r <= 6; ++r) { // a selected row all opaque in the mask, another all background
+        const RECT row{0, rows[r].top - rows[1].top, cx, rows[r].bottom - rows[1].top};
         const bool selected = r == 1 || r == 3 || r == 6;
-        int opaque = 0, magenta = 0;
-        for (int y = rows[r].top - rows[1].top; y < rows[r].bottom - rows[1].top; ++y) {
-            for (int x = 0; x < cx; ++x) {
-                opaque += mask[y * cx + x] == 0;
-                magenta += image[y * cx + x] == RGB(255, 0, 255);
-            }
-        }
-        const int n = rows[r].Height() * cx;
-        EXPECT_EQ(opaque, selected ? n : 0) << "row " << r;
-        EXPECT_EQ(magenta, selected ? 0 : n) << "row " << r;
+        EXPECT_EQ(
+            CRect(selected ? mask.InkBounds(row, {RGB(0, 0, 0)}) : image.InkBounds(row, {RGB(255, 0, 255)})),
+            CRect(0, 0, 0, 0))
+            << "row " << r;
     }
 }
 
