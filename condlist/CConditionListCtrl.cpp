@@ -362,8 +362,9 @@ void CConditionListCtrl::HideAllChild() {
 void CConditionListCtrl::OnSelchangeFieldlist() {
     const int nField = m_cbFieldList.GetCurSel();
     if (nField < 0 || !HasEditors()) return;
-    m_pDataWnd->SetType(GetFieldListItemType(nField));
-    m_pDataWnd->SetStringArrayBySelectType(GetFieldListItemValueArray(nField));
+    const CFieldItemData& field = RecordOf(m_cbFieldList, nField);
+    m_pDataWnd->SetType(static_cast<int>(field.m_nType));
+    m_pDataWnd->SetStringArrayBySelectType(field.m_arrValues);
     if (m_nCurItem == GetItemCount() - 1) {
         for (CWnd* pEditor : {static_cast<CWnd*>(&m_cbLeftBracket), static_cast<CWnd*>(&m_cbCondition),
                               static_cast<CWnd*>(m_pDataWnd), static_cast<CWnd*>(&m_cbRelation),
