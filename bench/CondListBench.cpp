@@ -136,18 +136,31 @@ CString ConditionOfTerms(int n) {
 // lists and an edit for the value, children of the list) doing the window work of the same user
 // steps. The click below the rows reads the editors, writes the row, brings the entry row into
 // view, moves the editors onto it (only the field box shown) and resets them; picking the field
-// shows the other editors; then the value is typed.
+// shows the other editors; then the value is typed. Its rows are as tall as the condition list's
+// (tall enough for the editors), so that a page holds as many rows: once the rows fill a page, every
+// commit scrolls the list and redraws its scroll bar, several times the work of one in the first page.
 struct FloorEditors {
     CListCtrl list;
-    CComboBox boxes[5]; // left bracket, field, comparison, right bracket, relation
+    CImageList rowHeight; // no images: its height alone sets the rows' height
+    CComboBox boxes[5];   // left bracket, field, comparison, right bracket, relation
     CEdit value;
     static constexpr int kLeft[6] = {0, 60, 230, 480, 540, 350}; // the five boxes, then the value
     static constexpr int kWidth[6] = {60, 170, 120, 60, 80, 130};
-    explicit FloorEditors(CWnd& host) {
+    FloorEditors(CWnd& host, int nRowHeight) {
         list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                     kLower, &host, 66);
         list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
         for (int c = 0; c < 6; ++c) list.InsertColumn(c, L"c", LVCFMT_LEFT, 100);
+        list.InsertItem(0, L"");
+        // A row is the image's height and a little padding: the first try measures the padding.
+        for (int cy = nRowHeight, nTry = 0; nTry < 2; ++nTry) {
+            rowHeight.DeleteImageList();
+            rowHeight.Create(1, cy, ILC_COLOR, 0, 1);
+            list.SetImageList(&rowHeight, LVSIL_SMALL);
+            CRect rc;
+            list.GetItemRect(0, rc, LVIR_BOUNDS);
+            cy += nRowHeight - rc.Height();
+        }
         const std::initializer_list<const wchar_t*> entries[5] = {{L" ", L"("},
                                                                   {L"NAME", L"AGE", L"CITY"},
                                                                   {L"等于(=)", L"大于(>)", L"象(Like)"},
@@ -162,7 +175,6 @@ struct FloorEditors {
         }
         value.Create(WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, CRect(350, 0, 480, 20), &list, 1007);
         value.SetFont(list.GetFont());
-        list.InsertItem(0, L"");
     }
     CWnd& Editor(int i) { return i < 5 ? static_cast<CWnd&>(boxes[i]) : value; }
     void Commit(int n) {
@@ -244,7 +256,9 @@ const bench::Registrar kCases{{
     {"CConditionListCtrl: rows committed, against their floor", 20, 1.3,
      [](CWnd& host, int n) {
          auto cond = std::make_shared<CondList>(host, 67, 0, kUpper);
-         auto floor = std::make_shared<FloorEditors>(host);
+         CRect row;
+         cond->GetItemRect(0, row, LVIR_BOUNDS); // the entry row
+         auto floor = std::make_shared<FloorEditors>(host, row.Height());
          return bench::Sides{[cond, n] { CommitThroughEditors(*cond, n); }, [floor, n] { floor->Commit(n); }};
      },
      "a bare list view with bare drop-down lists and an edit doing the same window work per row"},

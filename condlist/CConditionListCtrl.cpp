@@ -341,16 +341,18 @@ void CConditionListCtrl::SetValue() {
 
 void CConditionListCtrl::MoveAllChild(int nItem, int bShowAll, int bKeepVisibility) {
     CRect rcCell;
-    if (!GetSubItemRect(nItem, 1, LVIR_BOUNDS, rcCell)) return;
-    for (UINT nID = IDC_LEFTBRACKET; nID <= IDC_RIGHTBRACKET; ++nID) {
-        CWnd* pEditor = GetDlgItem(static_cast<int>(nID));
-        if (!pEditor) continue;
+    if (!HasEditors() || !GetSubItemRect(nItem, 1, LVIR_BOUNDS, rcCell)) return;
+    // The editors themselves, in the order of their ids: finding each by its id asks the system for
+    // the list's children every time.
+    for (CWnd* pEditor : {static_cast<CWnd*>(&m_cbLeftBracket), static_cast<CWnd*>(&m_cbFieldList),
+                          static_cast<CWnd*>(&m_cbCondition), static_cast<CWnd*>(m_pDataWnd),
+                          static_cast<CWnd*>(&m_cbRelation), static_cast<CWnd*>(&m_cbRightBracket)}) {
         CRect rc;
         pEditor->GetWindowRect(&rc);
         ScreenToClient(&rc);
         // Moved without resizing: a box's window height is its dropped height, which must stay.
         pEditor->SetWindowPos(nullptr, rc.left, rcCell.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        if (!bKeepVisibility) pEditor->ShowWindow(bShowAll || nID == IDC_FIELDLIST ? SW_SHOW : SW_HIDE);
+        if (!bKeepVisibility) pEditor->ShowWindow(bShowAll || pEditor == &m_cbFieldList ? SW_SHOW : SW_HIDE);
     }
 }
 
@@ -362,8 +364,9 @@ void CConditionListCtrl::HideAllChild() {
 void CConditionListCtrl::OnSelchangeFieldlist() {
     const int nField = m_cbFieldList.GetCurSel();
     if (nField < 0 || !HasEditors()) return;
-    m_pDataWnd->SetType(GetFieldListItemType(nField));
-    m_pDataWnd->SetStringArrayBySelectType(GetFieldListItemValueArray(nField));
+    const CFieldItemData& field = RecordOf(m_cbFieldList, nField);
+    m_pDataWnd->SetType(static_cast<int>(field.m_nType));
+    m_pDataWnd->SetStringArrayBySelectType(field.m_arrValues);
     if (m_nCurItem == GetItemCount() - 1) {
         for (CWnd* pEditor : {static_cast<CWnd*>(&m_cbLeftBracket), static_cast<CWnd*>(&m_cbCondition),
                               static_cast<CWnd*>(m_pDataWnd), static_cast<CWnd*>(&m_cbRelation),
