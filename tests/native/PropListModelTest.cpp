@@ -5,22 +5,17 @@
 using namespace listedit::proplist;
 
 TEST(PropListModel, SplitsTheWidthBetweenNamesAndValues) {
+    // The names keep what they need unless the values would get less than 40 pixels and less than
+    // the names: then an even split, the odd pixel to the names.
     struct Row {
         int client, names;
         ColumnWidths expected;
     } rows[] = {
-        {300, 120, {120, 180}}, // the names keep what they need
-        {150, 130, {75, 75}},   // a value column under 40 pixels: even split
-        {151, 130, {76, 75}},   // the odd pixel goes to the names
-        {150, 110, {110, 40}},  // exactly 40 is enough
-        {60, 30, {30, 30}},     // narrower than 40, but as wide as the names
-        {50, 30, {25, 25}},     // narrower than the names
-        {100, 0, {0, 100}},     // no names at all
-        {0, 20, {0, 0}},        // no room
+        {300, 120, {120, 180}}, {150, 130, {75, 75}}, {151, 130, {76, 75}}, {150, 110, {110, 40}},
+        {60, 30, {30, 30}},     {50, 30, {25, 25}},   {100, 0, {0, 100}},   {0, 20, {0, 0}},
     };
-    for (const Row& r : rows) {
+    for (const Row& r : rows)
         EXPECT_EQ(SplitColumnWidths(r.client, r.names), r.expected) << r.client << " " << r.names;
-    }
 }
 
 TEST(PropListModel, StepsEditingWithWrapAround) {
@@ -40,18 +35,16 @@ TEST(PropListModel, StepsEditingWithWrapAround) {
 }
 
 TEST(PropListModel, PlacesTheTitleTipOnlyWhenTheTextDoesNotFit) {
-    const TipRect cell{10, 20, 110, 38}; // 100 x 18
+    // The cell is 100 wide: a text fits within 100 - 2 * xoffset - 2; a tip starts 2 pixels left of
+    // the text and is 6 wider than it.
+    const TipRect cell{10, 20, 110, 38};
     struct Row {
         int xoffset, textWidth;
         TipPlacement expected;
     } rows[] = {
-        {2, 94, {false, {}}},                // fits: 100 - 2*2 - 2
-        {2, 95, {true, {10, 20, 111, 38}}},  // one pixel too wide: starts at the cell's edge
-        {2, 300, {true, {10, 20, 316, 38}}}, // 6 pixels wider than the text
-        {5, 88, {false, {}}},
-        {5, 89, {true, {13, 20, 108, 38}}},
+        {2, 94, {false, {}}}, {2, 95, {true, {10, 20, 111, 38}}}, {2, 300, {true, {10, 20, 316, 38}}},
+        {5, 88, {false, {}}}, {5, 89, {true, {13, 20, 108, 38}}},
     };
-    for (const Row& r : rows) {
+    for (const Row& r : rows)
         EXPECT_EQ(PlaceTitleTip(cell, r.xoffset, r.textWidth), r.expected) << r.xoffset << " " << r.textWidth;
-    }
 }
