@@ -21,16 +21,6 @@ const std::vector<ParseField> kFields = {{L"NAME", 1, {}},
                                          {L"DEPT", 8, {L"IT"}},
                                          {L" name ", 1, {}},
                                          {L"", 3, {}}};
-// Whole terms, joints and pieces of tokens.
-const wchar_t* const kPieces[] = {L"NAME = 'x'",  L"AGE > 1",
-                                  L"城市 = '01'", L"[Order Date] <= 'd'",
-                                  L"AGE = ?",     L"DEPT Not Like 'I''T'",
-                                  L"Order=-.5",   L"name like ?",
-                                  L" and ",       L" or ",
-                                  L"(",           L")",
-                                  L"'",           L"Not",
-                                  L"Like",        L"[",
-                                  L"\"",          L"\u3000"};
 
 // What the builder writes for rows read from a text: the values in the text, and the values bound.
 std::pair<std::wstring, ParameterizedCondition> Written(const ParseResult& parsed) {
@@ -55,9 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         types.push_back(in.ConsumeIntegralInRange(1, 8));
     }
     std::wstring text;
-    while (in.remaining_bytes() > 0)
-        text += in.ConsumeBool() ? std::wstring(in.PickValueInArray(kPieces))
-                                 : std::wstring(1, static_cast<wchar_t>(in.ConsumeIntegral<uint16_t>()));
+    while (in.remaining_bytes() > 0) {
+        text += in.ConsumeBool()
+                    ? std::wstring(in.PickValueInArray(
+                          {L"NAME = 'x'", L"AGE > 1", L"城市 = '01'", L"[Order Date] <= 'd'", L"AGE = ?",
+                           L"DEPT Not Like 'I''T'", L"Order=-.5", L"name like ?", L" and ", L" or ", L"(",
+                           L")", L"'", L"Not", L"Like", L"[", L"\"", L"\u3000"}))
+                    : std::wstring(1, static_cast<wchar_t>(in.ConsumeIntegral<uint16_t>()));
+    }
     const ParseResult parsed = ParseCondition(text, kFields, {{}, {}, values, types});
     if (!parsed.ok()) {
         if (!parsed.rows.empty() || parsed.error.pos > text.size()) __builtin_trap();
