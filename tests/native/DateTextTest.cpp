@@ -15,7 +15,7 @@ TEST(DateText, ReadsThreeNumbersLikeScanfAndWritesThemBack) {
     const std::pair<std::wstring_view, DateFields> read[] = {
         {L"2024-03-05", {2024, 3, 5}},
         {L"\t2024- 3-\r+5 12:30", {2024, 3, 5}}, // white space and signs before numbers, a tail
-        {L"1899-0--1", {1899, 0, -1}},            // ranges are the calendar's
+        {L"1899-0--1", {1899, 0, -1}},           // ranges are the calendar's
         {L"2147483647-1-1", {2147483647, 1, 1}},
         {L"-2147483648-1-1", {-2147483647 - 1, 1, 1}},
     };

@@ -15,53 +15,42 @@ TEST(NumFormat, FixedDigitsRoundedHalfAwayFromZero) {
     // Exact digits, no grouping; a negative count is the formatter's default. Halves go away from zero,
     // a carry may add an integer digit; judged on the binary value, so the doubles nearest 9.995 and
     // 1.005 lie below the half. Then the extremes of the doubles.
-    const struct {
-        double value;
-        int digits;
-        const wchar_t* expected;
-    } rows[] = {
+    const std::tuple<double, int, const wchar_t*> rows[] = {
         {0.0, 2, L"0.00"},      {2.0, 3, L"2.000"},    {1.23456, 2, L"1.23"}, {1234567.0, 2, L"1234567.00"},
         {1.0, -1, L"1.000000"}, {0.125, 2, L"0.13"},   {-0.125, 2, L"-0.13"}, {2.5, 0, L"3"},
         {-2.5, 0, L"-3"},       {99.5, 0, L"100"},     {-9.5, 0, L"-10"},     {9.995, 2, L"9.99"},
         {1.005, 2, L"1.00"},    {-0.001, 2, L"-0.00"}, {1e-300, 2, L"0.00"},  {DBL_TRUE_MIN, 0, L"0"},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(FormatNumber(row.value, row.digits), row.expected) << row.value << " with " << row.digits;
+    for (const auto& [value, digits, text] : rows)
+        EXPECT_EQ(FormatNumber(value, digits), text) << value << " " << digits;
     EXPECT_EQ(FormatNumber(DBL_MAX, 2), max309 + L".00");
     EXPECT_EQ(FormatNumber(-DBL_MAX, 0), L"-" + max309);
 }
 
 TEST(NumFilter, CharactersThatDoNotDependOnTheText) {
-    // '-' is dropped silently when no negative value is admitted; '.' and '-' otherwise depend on the text.
+    // A character and the range's lower bound: '-' is dropped silently when no negative value is
+    // admitted; '.' and '-' otherwise depend on the text.
     const std::optional<CharVerdict> depends;
     const auto accept = CharVerdict::Accept, refuse = CharVerdict::Refuse, drop = CharVerdict::Drop;
-    const struct {
-        wchar_t ch;
-        double lower; // of the range
-        std::optional<CharVerdict> verdict;
-    } rows[] = {
+    const std::tuple<wchar_t, double, std::optional<CharVerdict>> rows[] = {
         {L'0', -DBL_MAX, accept}, {L'9', -DBL_MAX, accept}, {L'\b', 0, accept}, {L'-', 0, drop},
         {L'-', -1, depends},      {L'.', 0, depends},       {L'/', -1, refuse}, {L':', -1, refuse},
         {L'a', -1, refuse},       {L'+', -1, refuse},       {L' ', -1, refuse},
     };
-    for (const auto& r : rows) EXPECT_EQ(FilterChar(r.ch, r.lower), r.verdict) << int(r.ch);
+    for (const auto& [ch, lower, verdict] : rows) EXPECT_EQ(FilterChar(ch, lower), verdict) << int(ch);
 }
 
 TEST(NumFilter, OnePointAndOneLeadingSign) {
-    // A selection holding the point or sign may be replaced by it; the sign only at the start. The last
-    // row is a selection no real control reports: nothing is read outside the text.
+    // A character, the text and the selection: a selection holding the point or sign may be replaced by it;
+    // the sign only at the start. The last row is a selection no real control reports: nothing is read
+    // outside the text.
     const auto accept = CharVerdict::Accept, refuse = CharVerdict::Refuse;
-    const struct {
-        wchar_t ch;
-        const wchar_t* text;
-        int start, end;
-        CharVerdict verdict;
-    } rows[] = {
+    const std::tuple<wchar_t, const wchar_t*, int, int, CharVerdict> rows[] = {
         {L'.', L"", 0, 0, accept},     {L'.', L"12.5", 2, 2, refuse}, {L'.', L"12.5", 2, 4, accept},
         {L'.', L"12.5", 0, 4, accept}, {L'-', L"-3", 0, 2, accept},   {L'-', L"-3", 1, 1, refuse},
         {L'-', L"3", 0, 0, accept},    {L'-', L"3", 1, 1, refuse},    {L'-', L"-3", 0, 0, refuse},
         {L'.', L"1.", 5, 9, refuse},
     };
-    for (const auto& r : rows)
-        EXPECT_EQ(FilterSignOrPoint(r.ch, r.text, r.start, r.end), r.verdict) << r.text << " " << r.start;
+    for (const auto& [ch, text, start, end, verdict] : rows)
+        EXPECT_EQ(FilterSignOrPoint(ch, text, start, end), verdict) << text << " " << start;
 }

@@ -11,21 +11,17 @@ TEST(SortKeys, ClicksChangeTheKeys) {
     // Keys as "column+" (ascending) or "column-". A plain click makes the column the only key,
     // ascending, or reversed when it already was the first; Shift adds the column as the last key or
     // reverses it in place.
-    struct Row {
-        int column;
-        bool shift;
-        const char* keys;
-    } clicks[] = {
+    const std::tuple<int, bool, const char*> clicks[] = {
         {1, false, " 1+"},      {1, false, " 1-"},      {0, true, " 1- 0+"},
         {2, true, " 1- 0+ 2+"}, {0, true, " 1- 0- 2+"}, {2, false, " 2+"},
         {2, false, " 2-"},      {0, false, " 0+"},      {0, true, " 0-"},
     };
     std::vector<CSortKey> keys;
-    for (const Row& click : clicks) {
-        keys = ClickKeys(keys, click.column, click.shift);
+    for (const auto& [column, shift, expected] : clicks) {
+        keys = ClickKeys(keys, column, shift);
         std::string text;
         for (const CSortKey& k : keys) text += " " + std::to_string(k.nCol) + (k.bAsc ? "+" : "-");
-        EXPECT_EQ(text, click.keys) << "click on " << click.column << (click.shift ? " with Shift" : "");
+        EXPECT_EQ(text, expected) << "click on " << column << (shift ? " with Shift" : "");
     }
 }
 
@@ -33,11 +29,7 @@ TEST(SortKeys, RowsCompareByTheFirstKeyThatIsNotLevel) {
     // A row lacking a key's column is level on that key; the direction applies to the sign, so even
     // the most negative cell result reverses.
     using Record = std::vector<std::wstring>;
-    struct Row {
-        std::vector<CSortKey> keys;
-        Record a, b;
-        int expected;
-    } rows[] = {
+    const std::tuple<std::vector<CSortKey>, Record, Record, int> rows[] = {
         {{}, {L"a"}, {L"b"}, 0},
         {{{0, true}}, {L"a"}, {L"b"}, -1},
         {{{0, false}}, {L"a"}, {L"b"}, 1},
@@ -45,11 +37,10 @@ TEST(SortKeys, RowsCompareByTheFirstKeyThatIsNotLevel) {
         {{{1, true}, {0, true}}, {L"b"}, {L"a", L"c"}, 1},
         {{{2, true}}, {L"a", L"b", L"c"}, {L"a", L"b"}, 0},
     };
-    for (const Row& r : rows) {
-        EXPECT_EQ(CompareByKeys(r.keys, std::ssize(r.a), std::ssize(r.b),
-                                [&](int c) { return OrdinalCompare(r.a.at(c), r.b.at(c)); }),
-                  r.expected)
-            << r.keys.size() << " keys, " << r.a.size() << "/" << r.b.size() << " texts";
+    for (const auto& [keys, a, b, order] : rows) {
+        auto cell = [&](int c) { return OrdinalCompare(a.at(c), b.at(c)); };
+        EXPECT_EQ(CompareByKeys(keys, std::ssize(a), std::ssize(b), cell), order)
+            << keys.size() << " keys, " << a.size() << "/" << b.size();
     }
     const CSortKey down[] = {{0, false}};
     EXPECT_EQ(CompareByKeys(down, 1, 1, [](int) { return INT_MIN; }), 1);

@@ -15,21 +15,16 @@ void PrintTo(const Rect& r, std::ostream* os) {
 } // namespace listedit::sortlist
 
 TEST(SortHeaderGeometry, TitleRectAndAlignment) {
-    // One space each side and three more for a triangle; pressed moves 1 right and 2 down; too narrow
-    // an item gives an empty rectangle, drawn as nothing.
-    struct Row {
-        Rect item;
-        int space;
-        bool pressed, sorted;
-        Rect expected;
-    } rows[] = {{{0, 0, 100, 20}, 4, false, true, {4, 0, 84, 20}},
-                {{0, 0, 100, 20}, 4, false, false, {4, 0, 96, 20}},
-                {{0, 0, 100, 20}, 4, true, true, {5, 2, 85, 20}},
-                {{50, 0, 120, 18}, 3, true, false, {54, 2, 118, 18}},
-                {{0, 0, 10, 20}, 4, false, true, {4, 0, -6, 20}}};
-    for (const auto& r : rows)
-        EXPECT_EQ(TitleRect(r.item, r.space, r.pressed, r.sorted), r.expected)
-            << r.item.left << " " << r.space;
+    // The item, the space, pressed, sorted: one space each side and three more for a triangle; pressed moves
+    // 1 right and 2 down; too narrow an item gives an empty rectangle, drawn as nothing.
+    const std::tuple<Rect, int, bool, bool, Rect> rows[] = {
+        {{0, 0, 100, 20}, 4, false, true, {4, 0, 84, 20}},
+        {{0, 0, 100, 20}, 4, false, false, {4, 0, 96, 20}},
+        {{0, 0, 100, 20}, 4, true, true, {5, 2, 85, 20}},
+        {{50, 0, 120, 18}, 3, true, false, {54, 2, 118, 18}},
+        {{0, 0, 10, 20}, 4, false, true, {4, 0, -6, 20}}};
+    for (const auto& [item, space, pressed, sorted, title] : rows)
+        EXPECT_EQ(TitleRect(item, space, pressed, sorted), title) << item.left << " " << space;
     // Centre is tested before right; the owner-draw bit is not alignment.
     const std::pair<unsigned, Align> aligns[] = {
         {0, Align::Left},
@@ -53,38 +48,29 @@ TEST(SortHeaderGeometry, TriangleStrokes) {
                  std::to_string(s.pt.x) + "," + std::to_string(s.pt.y);
         return t;
     };
-    struct Row {
-        Rect item;
-        int space;
-        bool ascending;
-        const char* expected;
-    } rows[] = {
+    const std::tuple<Rect, int, bool, const char*> rows[] = {
         {{0, 0, 100, 20}, 4, true, " Lm92,3 Ll94,16 Ll88,16 Dm89,15 Dl92,2"},
         {{0, 0, 100, 20}, 4, false, " Lm94,3 Ll91,17 Lm91,16 Dl89,3 Dl94,3"},
         {{100, 5, 200, 25}, 5, true, " Lm190,4 Ll193,20 Ll186,20 Dm187,19 Dl190,3"},
     };
-    for (const auto& r : rows)
-        EXPECT_EQ(text(TriangleStrokes(r.item, r.space, r.ascending)), r.expected) << r.space << r.ascending;
+    for (const auto& [item, space, ascending, strokes] : rows)
+        EXPECT_EQ(text(TriangleStrokes(item, space, ascending)), strokes) << space << ascending;
 }
 
 TEST(SortRowLayout, SelectionShowsWithFocusOrAlwaysAndBlendsTheIcon) {
-    // Without the focus a selection shows only when always shown; a drop target always shows; a cut
-    // row blends with the background even when selected.
+    // Focus, always shown, selected, drop target, cut: without the focus a selection shows only when always
+    // shown; a drop target always shows; a cut row blends with the background even when selected.
     const auto none = Blend::None, lit = Blend::Highlight, cut = Blend::Background;
-    struct Row {
-        bool focus, showAlways, selected, drop, cut;
-        bool shown;
-        Blend blend;
-    } rows[] = {
+    const std::tuple<bool, bool, bool, bool, bool, bool, Blend> rows[] = {
         {true, false, true, false, false, true, lit},   {false, false, true, false, false, false, none},
         {false, true, true, false, false, true, lit},   {false, false, false, true, false, true, lit},
         {true, false, true, false, true, true, cut},    {true, false, false, false, true, false, cut},
         {true, true, false, false, false, false, none},
     };
-    for (const auto& r : rows) {
-        const bool shown = ShownSelected(r.focus, r.showAlways, r.selected, r.drop);
-        EXPECT_EQ(std::pair(shown, IconBlend(r.cut, shown)), std::pair(r.shown, r.blend))
-            << r.focus << r.showAlways << r.selected << r.drop << r.cut;
+    for (const auto& [focus, always, selected, drop, cut, shown, blend] : rows) {
+        const bool is = ShownSelected(focus, always, selected, drop);
+        EXPECT_EQ(std::pair(is, IconBlend(cut, is)), std::pair(shown, blend))
+            << focus << always << selected << drop << cut;
     }
 }
 
@@ -94,18 +80,14 @@ TEST(SortRowLayout, CellsFollowTheLabelByColumnIndex) {
     // alignment bits read as left, a column of no width shows nothing.
     CellWalk walk({40, 0, 140, 18}, 16, 3);
     EXPECT_EQ(walk.First(), (Cell{{46, 0, 118, 18}, Align::Left}));
-    struct Row {
-        int width;
-        unsigned format;
-        Cell expected;
-    } rows[] = {
+    const std::tuple<int, unsigned, Cell> rows[] = {
         {60, kColumnRight, {{130, 0, 178, 18}, Align::Right}},
         {50, kColumnCenter, {{190, 0, 228, 18}, Align::Center}},
         {30, 0, {{240, 0, 258, 18}, Align::Left}},
         {30, kColumnRight | kColumnCenter, {{270, 0, 288, 18}, Align::Left}},
         {0, kColumnRight | 0x4000, {{300, 0, 288, 18}, Align::Right}},
     };
-    for (const auto& r : rows) EXPECT_EQ(walk.Next(r.width, r.format), r.expected) << r.width;
+    for (const auto& [width, format, cell] : rows) EXPECT_EQ(walk.Next(width, format), cell) << width;
     EXPECT_EQ(Band({0, 0, 400, 18}, {40, 0, 140, 18}), (Rect{40, 0, 400, 18}));
 }
 
@@ -117,22 +99,18 @@ TEST(SortOrder, OrdinalComparisonAndCellTextCutToTheBuffer) {
         const int c = OrdinalCompare(a, b);
         EXPECT_EQ((c > 0) - (c < 0), sign) << std::wstring(a).size() << "/" << std::wstring(b).size();
     }
-    // What is written into a buffer filled with '#': nothing without room, never past the capacity.
+    // The text, the capacity, what is written into a buffer filled with '#' and the count copied: nothing
+    // without room, never past the capacity.
     using namespace std::literals;
-    struct Row {
-        const wchar_t* text;
-        int capacity;
-        std::wstring written;
-        std::size_t copied;
-    } rows[] = {
+    const std::tuple<const wchar_t*, int, std::wstring, std::size_t> rows[] = {
         {L"abc", 10, L"abc\0"s, 3}, {L"abc", 4, L"abc\0"s, 3}, {L"abcdef", 4, L"abc\0"s, 3},
         {L"abc", 1, L"\0"s, 0},     {L"abc", 0, L""s, 0},      {L"abc", -5, L""s, 0},
         {L"", 3, L"\0"s, 0},
     };
-    for (const auto& r : rows) {
+    for (const auto& [text, capacity, written, copied] : rows) {
         std::wstring buffer(16, L'#');
-        EXPECT_EQ(CopyCellText(r.text, buffer.data(), r.capacity), r.copied) << r.capacity;
-        EXPECT_EQ(buffer.substr(0, buffer.find_last_not_of(L'#') + 1), r.written) << r.capacity;
+        EXPECT_EQ(CopyCellText(text, buffer.data(), capacity), copied) << capacity;
+        EXPECT_EQ(buffer.substr(0, buffer.find_last_not_of(L'#') + 1), written) << capacity;
     }
     EXPECT_EQ(CopyCellText(L"abc", nullptr, 10), 0u);
 }
