@@ -116,39 +116,36 @@ TEST(ConditionRoundTrip, OtherSpellingsReadAsTheBuilderWritesThem) {
 
 TEST(ConditionRoundTrip, RefusesWhatNoRowsWrite) {
     using E = ParseErrorCode;
-    const std::vector<std::wstring> none, one = {L"1"}, two = {L"1", L"2"}, bad = {L"1 or 1=1"},
-                                          code = {L"04"};
-    const std::vector<int> text = {1}, integer = {3}, integers = {3, 3}, list = {6};
-    const std::tuple<std::wstring, E, std::size_t, const std::vector<std::wstring>&, const std::vector<int>&>
-        cases[] = {
-            {L"NAME = 'x' and NOSUCH = 1", E::kUnknownField, 15, none, text},
-            {L"NAME =", E::kExpectedValue, 6, none, text},
-            {L"NAME = 'x", E::kUnclosedQuote, 7, none, text},
-            {L"(NAME = 'x'", E::kUnclosedOpen, 0, none, text},
-            {L"NAME = 'x')", E::kStrayClose, 10, none, text},
-            {L"NAME == 'x'", E::kExpectedText, 6, none, text},
-            {std::wstring(10000, L'(') + L"NAME = 'x'", E::kSecondOpen, 1, none, text},
-            {L"NAMEZ = 'x'", E::kUnknownField, 0, none, text},
-            {L"AGE9 = 1", E::kUnknownField, 0, none, text},
-            {L"[NAME = 'x'", E::kUnknownField, 0, none, text},
-            {L"= 'x'", E::kExpectedField, 0, none, text},
-            {L"NAME = 'x' or", E::kExpectedField, 13, none, text},
-            {L"NAME Not 'x'", E::kExpectedComparison, 5, none, text},
-            {L"NAME Likely 'x'", E::kExpectedComparison, 5, none, text},
-            {L"NAME = 'x' andAGE = 1", E::kExpectedRelation, 11, none, text},
-            {L"AGE = 'x'", E::kExpectedNumber, 6, none, text},
-            {L"AGE = 1.2.", E::kExpectedNumber, 9, none, text},
-            {L"AGE = -", E::kExpectedNumber, 6, none, text},
-            {L"城市 = '04'", E::kNotInList, 5, none, text},
-            {L"(AGE = 1 or (AGE = 2 and AGE = 3)) and AGE = 4", E::kSecondClose, 33, none, text},
-            {L"(AGE = 1 or AGE = 2) and (AGE = 3", E::kUnclosedOpen, 25, none, text},
-            {L"(AGE = 1 or AGE = 2))", E::kStrayClose, 20, none, text},
-            {L"AGE = ?", E::kNoParameter, 6, none, text},
-            {L"AGE = ?", E::kParameterType, 6, one, text},
-            {L"AGE = ?", E::kExpectedNumber, 6, bad, integer},
-            {L"城市 = ?", E::kNotInList, 5, code, list},
-            {L"AGE = ?", E::kExtraParameters, 7, two, integers},
-        };
+    // The text, the error and where, the values bound and their types.
+    const std::tuple<std::wstring, E, std::size_t, std::vector<std::wstring>, std::vector<int>> cases[] = {
+        {L"NAME = 'x' and NOSUCH = 1", E::kUnknownField, 15, {}, {}},
+        {L"NAME =", E::kExpectedValue, 6, {}, {}},
+        {L"NAME = 'x", E::kUnclosedQuote, 7, {}, {}},
+        {L"(NAME = 'x'", E::kUnclosedOpen, 0, {}, {}},
+        {L"NAME = 'x')", E::kStrayClose, 10, {}, {}},
+        {L"NAME == 'x'", E::kExpectedText, 6, {}, {}},
+        {std::wstring(10000, L'(') + L"NAME = 'x'", E::kSecondOpen, 1, {}, {}},
+        {L"NAMEZ = 'x'", E::kUnknownField, 0, {}, {}},
+        {L"AGE9 = 1", E::kUnknownField, 0, {}, {}},
+        {L"[NAME = 'x'", E::kUnknownField, 0, {}, {}},
+        {L"= 'x'", E::kExpectedField, 0, {}, {}},
+        {L"NAME = 'x' or", E::kExpectedField, 13, {}, {}},
+        {L"NAME Not 'x'", E::kExpectedComparison, 5, {}, {}},
+        {L"NAME Likely 'x'", E::kExpectedComparison, 5, {}, {}},
+        {L"NAME = 'x' andAGE = 1", E::kExpectedRelation, 11, {}, {}},
+        {L"AGE = 'x'", E::kExpectedNumber, 6, {}, {}},
+        {L"AGE = 1.2.", E::kExpectedNumber, 9, {}, {}},
+        {L"AGE = -", E::kExpectedNumber, 6, {}, {}},
+        {L"城市 = '04'", E::kNotInList, 5, {}, {}},
+        {L"(AGE = 1 or (AGE = 2 and AGE = 3)) and AGE = 4", E::kSecondClose, 33, {}, {}},
+        {L"(AGE = 1 or AGE = 2) and (AGE = 3", E::kUnclosedOpen, 25, {}, {}},
+        {L"(AGE = 1 or AGE = 2))", E::kStrayClose, 20, {}, {}},
+        {L"AGE = ?", E::kNoParameter, 6, {}, {}},
+        {L"AGE = ?", E::kParameterType, 6, {L"1"}, {1}},
+        {L"AGE = ?", E::kExpectedNumber, 6, {L"1 or 1=1"}, {3}},
+        {L"城市 = ?", E::kNotInList, 5, {L"04"}, {6}},
+        {L"AGE = ?", E::kExtraParameters, 7, {L"1", L"2"}, {3, 3}},
+    };
     for (const auto& [sql, code, pos, values, types] : cases) {
         const ParseResult parsed = ParseCondition(sql, kFields, {{}, {}, values, types});
         EXPECT_EQ(std::tie(parsed.error.code, parsed.error.pos), std::tie(code, pos))

@@ -34,42 +34,32 @@ std::pair<std::wstring, int> Type(bool fixed, std::wstring_view text, int s, int
 
 } // namespace
 
-TEST(MaskParse, SetsRangesEscapesAndLiterals) {
-    // A range skips what the set already holds, ordinary duplicates stay, a '-' before ']' is dropped,
-    // an escaped character opens a range, brackets and marks outside a set are literals, and a '['
-    // ending the string makes no position.
-    const std::pair<const wchar_t*, std::vector<std::wstring>> rows[] = {
-        {L"[0-9]/", {L"0123456789", L"/"}},
-        {L"[0-9a-fA-F]", {L"0123456789abcdefABCDEF"}},
-        {L"[+\\-]", {L"+-"}},
-        {L"[a][][?][aa]", {L"a", L"", L"", L"aa"}},
-        {L"[ba-c]", {L"bac"}},
-        {L"[bbda-e]", {L"bbdace"}},
-        {L"[aa-a]", {L"aa"}},
-        {L"[a-][a?]", {L"a", L"a"}},
-        {L"[\\--/]", {L"-./"}},
-        {L"a]\\?-", {L"a", L"]", L"\\", L"?", L"-"}},
-        {L"abc[", {L"a", L"b", L"c"}},
-        {L"[", {}},
-        {L"[]]][", {L"", L"]", L"]"}},
+TEST(MaskParse, SetsRangesEscapesLiteralsAndErrors) {
+    // Each position's characters, separated by '|'. A range skips what the set already holds, ordinary
+    // duplicates stay, a '-' before ']' is dropped, an escaped character opens a range, brackets and
+    // marks outside a set are literals, and a '[' ending the string makes no position.
+    const std::pair<const wchar_t*, const wchar_t*> rows[] = {
+        {L"[0-3]/", L"0123|/"}, {L"[0-3a-cA-C]", L"0123abcABC"},
+        {L"[+\\-]", L"+-"},     {L"[a][][?][aa]", L"a|||aa"},
+        {L"[ba-c]", L"bac"},    {L"[bbda-e]", L"bbdace"},
+        {L"[aa-a]", L"aa"},     {L"[a-][a?]", L"a|a"},
+        {L"[\\--/]", L"-./"},   {L"a]\\?-", L"a|]|\\|?|-"},
+        {L"abc[", L"a|b|c"},    {L"[", L""},
+        {L"[]]][", L"|]|]"},    {L"[e-a]", L"eabcd"},
     };
     for (const auto& [mask, sets] : rows) {
-        std::vector<std::wstring> got;
-        for (const MaskPos& pos : Parse(mask)) got.push_back(pos.chars);
+        const Mask parsed = Parse(mask);
+        std::wstring got;
+        for (std::size_t i = 0; i < parsed.size(); ++i) got += (i ? L"|" : L"") + parsed[i].chars;
         EXPECT_EQ(got, sets) << mask;
     }
-    EXPECT_EQ(Parse(L"[z-a]")[0].chars.size(), 26u); // a reversed range
     EXPECT_TRUE(kDate[2].IsLiteral() && kDate[0].Accepts(L'9') && !kDate[0].Accepts(L'a'));
-}
-
-TEST(MaskParse, SyntaxErrorsKeepThePositionsBefore) {
+    // A syntax error keeps the positions before it.
     for (const wchar_t* bad :
-         {L"[ab?]", L"[-a]", L"[a-c-e]", L"[a--b]", L"[a-c", L"[[a]", L"[?", L"[?a]", L"[a-?]", L"[a\\"}) {
+         {L"[ab?]", L"[-a]", L"[a-c-e]", L"[a--b]", L"[a-c", L"[[a]", L"[?", L"[?a]", L"[a-?]", L"[a\\"})
         EXPECT_FALSE(ParseMask(bad).ok) << bad;
-    }
-    ParsedMask parsed = ParseMask(L"12[a");
-    EXPECT_FALSE(parsed.ok);
-    EXPECT_EQ(parsed.positions, (Mask{{L"1"}, {L"2"}}));
+    const ParsedMask parsed = ParseMask(L"12[a");
+    EXPECT_EQ(std::pair(parsed.ok, parsed.positions), std::pair(false, Mask{{L"1"}, {L"2"}}));
 }
 
 TEST(MaskModel, InputBoundsDisplayFitAndReset) {
@@ -145,12 +135,12 @@ TEST(MaskTyping, OverwritesInputPositionsAndFreeText) {
         EXPECT_EQ(Type(fixed, text, s, e, typed), std::pair(std::wstring(after), caret))
             << text << " " << typed;
     EXPECT_FALSE(RepairTyping(kDate, L"12/34", L"12/34", true, 0, 0, 0));
-    EXPECT_TRUE(RefusesTyping(kDate, true, 5));
-    EXPECT_FALSE(RefusesTyping(kDate, false, 5));
-    EXPECT_FALSE(RefusesTyping(kParen, true, 4)); // behind the trailing literal: not refused here
-    EXPECT_EQ(BackspaceStart(0, 0), std::nullopt);
-    EXPECT_EQ(BackspaceStart(3, 3), 2);
-    EXPECT_EQ(BackspaceStart(1, 3), 1);
+    // Refused right after the last input position in fixed length only; behind a trailing literal not.
+    EXPECT_EQ(std::tuple(RefusesTyping(kDate, true, 5), RefusesTyping(kDate, false, 5),
+                         RefusesTyping(kParen, true, 4)),
+              std::tuple(true, false, false));
+    EXPECT_EQ(std::tuple(BackspaceStart(0, 0), BackspaceStart(3, 3), BackspaceStart(1, 3)),
+              std::tuple(std::optional<int>(), 2, 1));
 }
 
 TEST(MaskRepair, DeleteKeysAndPaste) {
@@ -176,18 +166,17 @@ TEST(MaskRepair, DeleteKeysAndPaste) {
     }
 
     // Literals use up a pasted character; a refused one keeps its position's; beyond the mask they
-    // are dropped; the old length is kept.
+    // are dropped; the old length is kept; an unchanged text needs no repair.
     const std::tuple<const wchar_t*, const wchar_t*, int, int, int, const wchar_t*, int> pastes[] = {
         {L"__/__", L"1234__/__", 0, 0, 4, L"12/4_", 4},
         {L"__/__", L"12/34__/__", 0, 0, 5, L"12/34", 5},
         {L"12/34", L"1x/34", 1, 2, 2, L"12/34", 2},
         {L"12/34zz", L"12/34zz99", 7, 7, 9, L"12/34zz", 9},
         {L"", L"123456789", INT_MIN, INT_MAX, INT_MAX, L"", INT_MAX},
+        {L"ab", L"ab", 0, 0, 0, L"none", -1},
     };
     for (const auto& [before, after, s, e, caret, text, at] : pastes) {
-        const std::optional<Edit> p = OverlayPaste(kDate, before, after, s, e, caret);
-        ASSERT_TRUE(p) << before;
-        EXPECT_EQ(std::pair(p->text, p->caret), std::pair(std::wstring(text), at)) << before << " " << after;
+        const Edit p = OverlayPaste(kDate, before, after, s, e, caret).value_or(Edit{L"none", -1});
+        EXPECT_EQ(std::pair(p.text, p.caret), std::pair(std::wstring(text), at)) << before << " " << after;
     }
-    EXPECT_FALSE(OverlayPaste(kDate, L"ab", L"ab", 0, 0, 0));
 }
