@@ -13,14 +13,10 @@ using namespace listedit::condlist;
 
 namespace {
 
-const std::vector<ParseField> kFields = {{L"NAME", 1, {}},
-                                         {L"AGE", 3, {}},
-                                         {L"Order Date", 4, {}},
-                                         {L"Order", 5, {}},
-                                         {L"城市", 6, {L"01-North", L"-x"}},
-                                         {L"DEPT", 8, {L"IT"}},
-                                         {L" name ", 1, {}},
-                                         {L"", 3, {}}};
+const std::vector<ParseField> kFields = {
+    {L"NAME", 1, {}},      {L"AGE", 3, {}},    {L"Order Date", 4, {}}, {L"Order", 5, {}},
+    {L"DEPT", 8, {L"IT"}}, {L" name ", 1, {}}, {L"", 3, {}},           {L"城市", 6, {L"01-North", L"-x"}},
+};
 
 // What the builder writes for rows read from a text: the values in the text, and the values bound.
 std::pair<std::wstring, ParameterizedCondition> Written(const ParseResult& parsed) {

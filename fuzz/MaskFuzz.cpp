@@ -17,30 +17,13 @@ void Check(bool ok) {
     if (!ok) __builtin_trap();
 }
 
-// Mostly from a small alphabet, now and then any code unit: one far from the others makes a wide
-// range, where wchar_t is wider than 16 bits one past them is cut.
+// Mostly from a small alphabet, now and then any 16-bit code unit (far apart, a wide range).
 std::wstring PickString(FuzzedDataProvider& in, std::wstring_view alphabet, size_t maxLen) {
     std::wstring s(in.ConsumeIntegralInRange<size_t>(0, maxLen), L' ');
     for (wchar_t& ch : s) {
         const uint8_t pick = in.ConsumeIntegral<uint8_t>();
-        ch = pick < 240   ? alphabet[pick % alphabet.size()]
-             : pick < 254 ? static_cast<wchar_t>(in.ConsumeIntegral<uint8_t>())
-             : pick < 255 ? static_cast<wchar_t>(in.ConsumeIntegral<uint16_t>())
-                          : static_cast<wchar_t>(in.ConsumeIntegralInRange<uint32_t>(
-                                0, sizeof(wchar_t) > 2 ? 0x10FFFF : 0xFFFF));
-    }
-    return s;
-}
-
-// A mask string that parses back to the same positions: every position a set, its specials escaped
-// (a set of one character is a literal).
-std::wstring Unparse(const Mask& mask) {
-    std::wstring s;
-    for (const MaskPos& pos : mask) {
-        s += L'[';
-        for (wchar_t ch : pos.chars)
-            s.append(std::wstring_view(L"[]-?\\").find(ch) != std::wstring_view::npos, L'\\') += ch;
-        s += L']';
+        ch = pick < 240 ? alphabet[pick % alphabet.size()]
+                        : static_cast<wchar_t>(in.ConsumeIntegral<uint16_t>());
     }
     return s;
 }
@@ -51,20 +34,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     const bool fixed = in.ConsumeBool();
     const wchar_t ph = in.PickValueInArray({L'_', L' ', L'#', L'0', L'a'});
-    const ParsedMask parsed = ParseMask(PickString(in, L"[[[]]]--??\\\\abcdef0123456789/", 40));
-    const Mask& mask = parsed.positions;
-    const ParsedMask back = ParseMask(Unparse(mask));
+    const Mask mask = ParseMask(PickString(in, L"[[[]]]--??\\\\abcdef0123456789/", 40)).positions;
+    // Written back with every position a set and its specials escaped, the mask parses the same.
+    std::wstring written;
+    for (const MaskPos& pos : mask) {
+        written += L'[';
+        for (wchar_t ch : pos.chars)
+            written.append(std::wstring_view(L"[]-?\\").find(ch) != std::wstring_view::npos, L'\\') += ch;
+        written += L']';
+    }
+    const ParsedMask back = ParseMask(written);
     Check(back.ok && back.positions == mask);
+
     const int n = Length(mask);
     std::wstring text = DisplayText(mask, ph);
     int s = 0, e = 0; // the selection
     auto len = [&] { return int(text.size()); };
     auto select = [&](int a, int b, bool toEnd) {
-        const std::optional<Sel> r = SnapSelection(mask, fixed, toEnd, a, b);
-        if (r) {
-            Check(r->start <= r->end);
+        if (const std::optional<Sel> r = SnapSelection(mask, fixed, toEnd, a, b)) {
             for (int p = std::max(r->start, 0); p < std::min(r->end, n); ++p) Check(!mask[p].IsLiteral());
-            a = r->start, b = r->end;
+            Check(r->start <= r->end), a = r->start, b = r->end;
         }
         s = std::clamp(std::min(a, b), 0, len()), e = std::clamp(std::max(a, b), 0, len());
     };
@@ -74,10 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int step = 0; step < 64 && in.remaining_bytes() > 0; ++step) {
         const std::wstring typed = PickString(in, L"0123456789abcdefxz/_ -*", 8);
         const int a = in.ConsumeIntegralInRange(-2, len() + 3), b = in.ConsumeIntegralInRange(-2, len() + 3);
+        const int op = in.ConsumeIntegralInRange(0, 6), count = std::clamp(b, 1, 12);
         std::wstring after = text;
         after.replace(s, e - s, typed);
         const int caret = s + int(typed.size());
-        const int op = in.ConsumeIntegralInRange(0, 6), count = std::clamp(b, 1, 12);
         if (op == 0) {
             select(a, b, in.ConsumeBool());
         } else if (op == 1 && !RefusesTyping(mask, fixed, s)) { // typed, or pasted by the control character
@@ -107,9 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             Check(FitText(mask, text, ph, fixed) == text);
             select(0, 0, true);
         }
-        Check(fixed ? len() == n : len() >= n);
+        Check((fixed ? len() == n : len() >= n) && 0 <= s && s <= e && e <= len());
         for (int i = 0; i < n; ++i) Check(!mask[i].IsLiteral() || text[i] == mask[i].chars[0]);
-        Check(0 <= s && s <= e && e <= len());
         // Odd requests straight at the repairs must be harmless too.
         (void)ResetRange(mask, typed, ph, fixed, INT_MIN, b);
         (void)RepairDelete(mask, typed, ph, a, INT_MAX);

@@ -54,6 +54,9 @@ TEST(MaskParse, SetsRangesEscapesLiteralsAndErrors) {
         EXPECT_EQ(got, sets) << mask;
     }
     EXPECT_TRUE(kDate[2].IsLiteral() && kDate[0].Accepts(L'9') && !kDate[0].Accepts(L'a'));
+    const wchar_t widest[] = {L'[', L'\x1', L'-', wchar_t(sizeof(wchar_t) > 2 ? 0x10FFFF : 0xFFFF), L']', 0};
+    EXPECT_EQ(Parse(widest)[0].chars.size(),
+              65535u + (sizeof(wchar_t) > 2)); // cut to a UTF-16 code unit's span
     // A syntax error keeps the positions before it.
     for (const wchar_t* bad :
          {L"[ab?]", L"[-a]", L"[a-c-e]", L"[a--b]", L"[a-c", L"[[a]", L"[?", L"[?a]", L"[a-?]", L"[a\\"})
