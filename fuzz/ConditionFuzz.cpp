@@ -23,9 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                     L"小于等于(<=)", L"象(Like)", L"不象(Not Like)", L"无", L"与(and)",
                                     L"或(or)", L"", L"x"});
     };
-    auto bracket = [&](const wchar_t* b) {
-        return in.ConsumeBool() ? b : in.PickValueInArray({L" ", L"", L"\t"});
-    };
+    auto bracket = [&](const wchar_t* b) { return in.ConsumeBool() ? b : in.ConsumeBool() ? L"" : L" \t"; };
     std::vector<std::array<std::wstring, kCellCount>> cells(in.ConsumeIntegralInRange<size_t>(0, 12));
     std::vector<ConditionRow> rows(cells.size());
     for (size_t r = 0; r < cells.size(); ++r) {

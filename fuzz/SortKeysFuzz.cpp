@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,10 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const bool add = in.ConsumeBool();
         const size_t before = keys.size();
         keys = ClickKeys(keys, column, add);
-        for (size_t i = 0; i < keys.size(); ++i)
-            for (size_t j = i + 1; j < keys.size(); ++j)
-                if (keys[i].nCol == keys[j].nCol) __builtin_trap();
-        if (std::none_of(keys.begin(), keys.end(), [&](const CSortKey& k) { return k.nCol == column; }) ||
+        std::set<int> columns;
+        for (const CSortKey& k : keys) columns.insert(k.nCol);
+        if (columns.size() != keys.size() || !columns.count(column) ||
             (add ? keys.size() < before || keys.size() > before + 1 : keys.size() != 1))
             __builtin_trap();
 

@@ -16,6 +16,7 @@ Mask Parse(std::wstring_view s) {
 }
 
 const Mask kDate = Parse(L"[0-9][0-9]/[0-9][0-9]"), kParen = Parse(L"(x[0-9])"), kAbc = Parse(L"abc");
+const bool fix = true, var = false; // fixed or variable length
 
 // One typed character (or a pasted string, for the paste control character) the way the window class
 // handles it: the default handling replaces the selection, the repair fits the text, the caret it asks
@@ -83,11 +84,11 @@ TEST(MaskModel, InputBoundsDisplayFitAndReset) {
     EXPECT_EQ(FitText(Parse(L"[0-9][_*]"), L"__", L'*', true), L"*_");
     // Reset never lengthens the text; in variable length it removes the free characters in the range.
     const std::tuple<const wchar_t*, bool, int, int, const wchar_t*> resets[] = {
-        {L"12/34", true, 0, 2, L"__/34"},
-        {L"12/34zz", false, 3, 7, L"12/__"},
-        {L"12/34zz", false, 6, 7, L"12/34z"},
-        {L"12", true, -3, 10, L"__"},
-        {L"12/34zz", false, INT_MIN, INT_MAX, L"__/__"},
+        {L"12/34", fix, 0, 2, L"__/34"},
+        {L"12/34zz", var, 3, 7, L"12/__"},
+        {L"12/34zz", var, 6, 7, L"12/34z"},
+        {L"12", fix, -3, 10, L"__"},
+        {L"12/34zz", var, INT_MIN, INT_MAX, L"__/__"},
     };
     for (const auto& [text, fixed, s, e, reset] : resets)
         EXPECT_EQ(ResetRange(kDate, text, L'_', fixed, s, e), reset) << text << " " << s << " " << e;
@@ -122,17 +123,12 @@ TEST(MaskTyping, OverwritesInputPositionsAndFreeText) {
     // first. In variable length, selected free characters are replaced, an input position is only
     // overwritten, and left-over characters go in behind as many free characters as positions were used.
     const std::tuple<bool, const wchar_t*, int, int, const wchar_t*, const wchar_t*, int> rows[] = {
-        {true, L"__/__", 0, 0, L"1", L"1_/__", 1},
-        {true, L"1_/__", 1, 1, L"2", L"12/__", 3},
-        {true, L"__/__", 0, 0, L"x", L"__/__", 1},
-        {true, L"__/__", 2, 2, L"5", L"__/5_", 4},
-        {true, L"12/34", 0, 5, L"9", L"92/34", 1},
-        {true, L"__/__", 0, 0, L"1234", L"12/34", 5},
-        {true, L"1", 1, 1, L"2", L"12/__", 3},
-        {false, L"12/34", 5, 5, L"z", L"12/34z", 6},
-        {false, L"12/34ab", 5, 7, L"z", L"12/34z", 6},
-        {false, L"12/34ab", 4, 6, L"z", L"12/34b", 5},
-        {false, L"12/34ab", 4, 4, L"99", L"12/39a9b", 7},
+        {fix, L"__/__", 0, 0, L"1", L"1_/__", 1},       {fix, L"1_/__", 1, 1, L"2", L"12/__", 3},
+        {fix, L"__/__", 0, 0, L"x", L"__/__", 1},       {fix, L"__/__", 2, 2, L"5", L"__/5_", 4},
+        {fix, L"12/34", 0, 5, L"9", L"92/34", 1},       {fix, L"__/__", 0, 0, L"1234", L"12/34", 5},
+        {fix, L"1", 1, 1, L"2", L"12/__", 3},           {var, L"12/34", 5, 5, L"z", L"12/34z", 6},
+        {var, L"12/34ab", 5, 7, L"z", L"12/34z", 6},    {var, L"12/34ab", 4, 6, L"z", L"12/34b", 5},
+        {var, L"12/34ab", 4, 4, L"99", L"12/39a9b", 7},
     };
     for (const auto& [fixed, text, s, e, typed, after, caret] : rows)
         EXPECT_EQ(Type(fixed, text, s, e, typed), std::pair(std::wstring(after), caret))
