@@ -23,24 +23,20 @@ TEST(NumFormat, FixedDigitsRoundedHalfAwayFromZero) {
               L"-17976931348623157368.00");
 }
 
-TEST(NumFilter, CharactersThatDoNotDependOnTheText) {
+TEST(NumFilter, DigitsOnePointAndOneLeadingSign) {
     // A character and the range's lower bound: '-' is dropped silently when no negative value is
     // admitted; '.' and '-' otherwise depend on the text.
     const std::optional<CharVerdict> depends;
     const auto accept = CharVerdict::Accept, refuse = CharVerdict::Refuse, drop = CharVerdict::Drop;
-    const std::tuple<wchar_t, double, std::optional<CharVerdict>> rows[] = {
+    const std::tuple<wchar_t, double, std::optional<CharVerdict>> chars[] = {
         {L'0', -DBL_MAX, accept}, {L'9', -DBL_MAX, accept}, {L'\b', 0, accept}, {L'-', 0, drop},
         {L'-', -1, depends},      {L'.', 0, depends},       {L'/', -1, refuse}, {L':', -1, refuse},
         {L'a', -1, refuse},       {L'+', -1, refuse},       {L' ', -1, refuse},
     };
-    for (const auto& [ch, lower, verdict] : rows) EXPECT_EQ(FilterChar(ch, lower), verdict) << int(ch);
-}
-
-TEST(NumFilter, OnePointAndOneLeadingSign) {
-    // A character, the text and the selection: a selection holding the point or sign may be replaced by it;
+    for (const auto& [ch, lower, verdict] : chars) EXPECT_EQ(FilterChar(ch, lower), verdict) << int(ch);
+    // Then with the text and the selection: a selection holding the point or sign may be replaced by it;
     // the sign only at the start. The last row is a selection no real control reports: nothing is read
     // outside the text.
-    const auto accept = CharVerdict::Accept, refuse = CharVerdict::Refuse;
     const std::tuple<wchar_t, const wchar_t*, int, int, CharVerdict> rows[] = {
         {L'.', L"", 0, 0, accept},     {L'.', L"12.5", 2, 2, refuse}, {L'.', L"12.5", 2, 4, accept},
         {L'.', L"12.5", 0, 4, accept}, {L'-', L"-3", 0, 2, accept},   {L'-', L"-3", 1, 1, refuse},
