@@ -9,12 +9,6 @@
 
 using namespace listedit::sortlist;
 
-namespace listedit::sortlist {
-void PrintTo(const Rect& r, std::ostream* os) {
-    *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
-} // namespace listedit::sortlist
-
 TEST(SortHeaderGeometry, TitleRectAndAlignment) {
     // The item, the space, pressed, sorted: one space each side and three more for a triangle; pressed moves
     // 1 right and 2 down; too narrow an item gives an empty rectangle, drawn as nothing.
@@ -27,14 +21,10 @@ TEST(SortHeaderGeometry, TitleRectAndAlignment) {
     for (const auto& [item, space, pressed, sorted, title] : rows)
         EXPECT_EQ(TitleRect(item, space, pressed, sorted), title) << item.left << " " << space;
     // Centre is tested before right; the owner-draw bit is not alignment.
-    const std::pair<unsigned, Align> aligns[] = {
-        {0, Align::Left},
-        {kFormatRight, Align::Right},
-        {kFormatCenter, Align::Center},
-        {kFormatCenter | kFormatRight, Align::Center},
-        {0x8000 | kFormatRight, Align::Right},
-    };
-    for (const auto& [format, align] : aligns) EXPECT_EQ(TitleAlign(format), align) << format;
+    using enum Align;
+    EXPECT_EQ(std::tuple(TitleAlign(0), TitleAlign(kFormatRight), TitleAlign(kFormatCenter),
+                         TitleAlign(kFormatCenter | kFormatRight), TitleAlign(0x8000 | kFormatRight)),
+              std::tuple(Left, Right, Center, Center, Right));
 }
 
 TEST(SortHeaderGeometry, TriangleStrokes) {
