@@ -20,10 +20,10 @@ const std::vector<ParseField> kFields = {
 
 // What the builder writes for rows read from a text: the values in the text, and the values bound.
 std::pair<std::wstring, ParameterizedCondition> Written(const ParseResult& parsed) {
-    std::vector<std::array<std::wstring, kCellCount>> cells;
-    std::vector<ConditionRow> rows(parsed.rows.size());
-    for (const ParsedRow& row : parsed.rows) cells.push_back(CellsOf(row, kFields));
+    std::vector<std::array<std::wstring, kCellCount>> cells(parsed.rows.size());
+    std::vector<ConditionRow> rows(cells.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        cells[i] = CellsOf(parsed.rows[i], kFields);
         std::copy(cells[i].begin(), cells[i].end(), rows[i].cells.begin());
         rows[i].type = kFields[parsed.rows[i].field].type;
     }

@@ -1,7 +1,6 @@
-// Drives the mask model the way the masked edit window does, over a simulated single-line edit
-// control, from any mask string: after every step the text keeps the mask's length (at least, in
-// variable length) and its literals, the selection stays within the text, and a snapped selection
-// never spans a literal. Indexes far outside the text are the native tests' part.
+// Drives the mask model from any mask string the way the masked edit window does, over a simulated edit
+// control: after every step the text keeps the mask's length (at least, in variable length) and its
+// literals, the selection stays within the text, and a snapped selection never spans a literal.
 #include "edit/MaskModel.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -72,8 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         } else if (op == 4) { // a key that deleted the selection, or characters right or left of the caret
             const int from = s < e || (a & 1) ? s : std::max(0, s - count);
             const int to = s < e ? e : (a & 1) ? std::min(len(), s + count) : s;
-            after = text;
-            after.erase(from, to - from);
+            after = text.substr(0, from) + text.substr(to);
             if ((a & 2) && from == s && (s < e || to == s + 1)) // Delete, repaired by its own rule
                 apply(Edit{RepairDelete(mask, after, ph, s, e), s});
             else

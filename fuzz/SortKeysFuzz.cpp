@@ -20,12 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         size_t place = 0; // before the latest sort
     };
     std::vector<Row> rows(in.ConsumeIntegralInRange<size_t>(0, 40));
-    for (Row& row : rows) {
-        row.texts.resize(in.ConsumeIntegralInRange<size_t>(0, 4));
-        for (auto& t : row.texts)
-            t = std::wstring(in.ConsumeIntegralInRange<size_t>(0, 2),
-                             L'a' + in.ConsumeIntegralInRange<int>(0, 2));
-    }
+    for (Row& row : rows)
+        for (size_t n = in.ConsumeIntegralInRange<size_t>(0, 4); n > 0; --n)
+            row.texts.emplace_back(in.ConsumeIntegralInRange<size_t>(0, 2),
+                                   L'a' + in.ConsumeIntegralInRange<int>(0, 2));
     std::vector<CSortKey> keys;
     while (in.remaining_bytes()) {
         const int column = in.ConsumeIntegralInRange<int>(0, 4);

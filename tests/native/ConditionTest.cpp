@@ -1,6 +1,5 @@
-// The condition text the rows write, and reading it back into rows: what the builder writes reads
-// back into rows that write the same text, other spellings read into the builder's, and anything else
-// is refused at the first character that cannot be taken.
+// The condition text the rows write, and reading it back: into rows that write the same text, other
+// spellings into the builder's, anything else refused at the first character that cannot be taken.
 #include "condlist/ConditionParser.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 
 using namespace listedit::datawnd;
 
-TEST(DateText, ReadsThreeNumbersLikeScanfAndWritesThemBack) {
+TEST(DateText, ReadsLikeScanfWritesBackAndCountsOnPastTheMonthsEnd) {
     // Each text is read from a buffer of exactly its length, so a read past its end fails the run.
     auto parse = [](std::wstring_view text) {
         const std::vector<wchar_t> exact(text.begin(), text.end());
@@ -25,9 +25,7 @@ TEST(DateText, ReadsThreeNumbersLikeScanfAndWritesThemBack) {
           L"2024 -3-5", L"2024/3/5", L"2024--", L"-2024-x-5"})
         EXPECT_EQ(parse(bad), std::nullopt) << bad.size() << " chars";
     EXPECT_EQ(FormatDateText({2024, 3, 5}) + L" " + FormatDateText({1970, 12, 31}), L"2024-3-5 1970-12-31");
-}
-
-TEST(DateText, CalendarChecksTheFieldsThenCountsOnPastTheMonthsEnd) {
+    // The calendar checks the fields, then counts a day past its month's end into the next month.
     const std::pair<DateFields, std::optional<DateFields>> cases[] = {
         {{1900, 1, 1}, DateFields{1900, 1, 1}},
         {{9999, 12, 31}, DateFields{9999, 12, 31}},

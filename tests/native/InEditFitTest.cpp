@@ -4,23 +4,20 @@
 
 using namespace listedit::inedit;
 
-TEST(InEditFit, WidthFollowsTheTextWithinTheParent) {
-    // Text, editor and threshold widths, the editor's left and the parent's right: no refit while the text is
-    // no wider than the editor and the threshold; otherwise the text's width, clipped at the parent's right
-    // edge, never negative for an editor starting beyond it.
+TEST(InEditFit, CellEditorSitsRightOfTheImageAndFollowsTheTextWithinTheParent) {
+    // Refitted: text, editor and threshold widths, the editor's left and the parent's right: no refit while
+    // the text is no wider than the editor and the threshold; otherwise the text's width, clipped at the
+    // parent's right edge, never negative for an editor starting beyond it.
     const std::optional<int> keep;
-    const std::tuple<int, int, int, int, int, std::optional<int>> rows[] = {
+    const std::tuple<int, int, int, int, int, std::optional<int>> refits[] = {
         {30, 100, 10, 500, 40, keep}, {40, 40, 10, 500, 40, keep},   {150, 100, 10, 500, 10, 150},
         {60, 100, 10, 500, 40, 60},   {490, 100, 10, 500, 10, 490},  {800, 100, 10, 500, 10, 490},
         {50, 20, 600, 500, 10, 0},    {150, 100, -40, 500, 10, 150},
     };
-    for (const auto& [text, client, left, parentRight, minLength, width] : rows)
+    for (const auto& [text, client, left, parentRight, minLength, width] : refits)
         EXPECT_EQ(FitWidth(text, client, left, parentRight, minLength), width) << text << " " << left;
-}
-
-TEST(InEditFit, CellEditorSitsRightOfTheImageAndAtLeastTwiceAsWideAsHigh) {
-    // The image, the text's width and the client's right edge; the cell is 17 high, so the editor 20
-    // high and at least 40 wide.
+    // Placed: the image, the text's width and the client's right edge; the cell is 17 high, so the
+    // editor 20 high and at least twice as wide.
     const Box cell{100, 20, 200, 37};
     const std::tuple<std::optional<Box>, int, int, Box> rows[] = {
         {std::nullopt, 150, 600, {100, 20, 250, 40}},

@@ -67,12 +67,12 @@ TEST(MaskParse, SetsRangesEscapesLiteralsAndErrors) {
 }
 
 TEST(MaskModel, InputBoundsDisplayFitAndReset) {
-    EXPECT_EQ(std::pair(FirstInputPos(kDate), LastInputEnd(kDate)), std::pair(0, 5));
-    EXPECT_EQ(std::pair(FirstInputPos(kParen), LastInputEnd(kParen)), std::pair(2, 3));
-    EXPECT_EQ(std::pair(FirstInputPos(kAbc), LastInputEnd(kAbc)), std::pair(3, 0));
-    EXPECT_EQ(DisplayText(kDate, L'_'), L"__/__");
-    EXPECT_EQ(DisplayText(kAbc, L'_'), L"abc");
-    EXPECT_EQ(DisplayText(Parse(L"[?]"), L'#'), L"#");
+    // Without input positions, the first is the end and the last end 0; outside the mask, the placeholder.
+    EXPECT_EQ(std::tuple(FirstInputPos(kDate), LastInputEnd(kDate), FirstInputPos(kParen),
+                         LastInputEnd(kParen), FirstInputPos(kAbc), LastInputEnd(kAbc)),
+              std::tuple(0, 5, 2, 3, 3, 0));
+    EXPECT_EQ(DisplayText(kDate, L'_') + DisplayText(kAbc, L'_') + DisplayText(Parse(L"[?]"), L'#'),
+              L"__/__abc#");
     EXPECT_EQ(std::pair(DisplayChar(kDate, -1, L'_'), DisplayChar(kDate, 5, L'_')), std::pair(L'_', L'_'));
     // Padding stays at any-character positions; a new placeholder replaces the old one only where the
     // set lacks it.

@@ -4,7 +4,7 @@
 
 using namespace listedit::proplist;
 
-TEST(PropListModel, SplitsTheWidthBetweenNamesAndValues) {
+TEST(PropListModel, SplitsTheWidthAndPlacesTheTitleTip) {
     // The client and the names' widths: the names keep what they need unless the values would get less than
     // 40 pixels and less than the names: then an even split, the odd pixel to the names.
     const std::tuple<int, int, ColumnWidths> rows[] = {
@@ -13,6 +13,15 @@ TEST(PropListModel, SplitsTheWidthBetweenNamesAndValues) {
     };
     for (const auto& [client, names, widths] : rows)
         EXPECT_EQ(SplitColumnWidths(client, names), widths) << client << " " << names;
+    // A title tip only when the text does not fit: the text's offset and width; the cell is 100 wide: a text
+    // fits within 100 - 2 * xoffset - 2; a tip starts 2 pixels left of the text and is 6 wider than it.
+    const TipRect cell{10, 20, 110, 38};
+    const std::tuple<int, int, TipPlacement> tips[] = {
+        {2, 94, {false, {}}}, {2, 95, {true, {10, 20, 111, 38}}}, {2, 300, {true, {10, 20, 316, 38}}},
+        {5, 88, {false, {}}}, {5, 89, {true, {13, 20, 108, 38}}},
+    };
+    for (const auto& [xoffset, width, tip] : tips)
+        EXPECT_EQ(PlaceTitleTip(cell, xoffset, width), tip) << xoffset << " " << width;
 }
 
 TEST(PropListModel, StepsEditingWithWrapAround) {
@@ -24,16 +33,4 @@ TEST(PropListModel, StepsEditingWithWrapAround) {
     };
     for (const auto& [current, count, forward, next] : rows)
         EXPECT_EQ(StepEditRow(current, count, forward), next) << current << " of " << count << " " << forward;
-}
-
-TEST(PropListModel, PlacesTheTitleTipOnlyWhenTheTextDoesNotFit) {
-    // The text's offset and width; the cell is 100 wide: a text fits within 100 - 2 * xoffset - 2; a tip
-    // starts 2 pixels left of the text and is 6 wider than it.
-    const TipRect cell{10, 20, 110, 38};
-    const std::tuple<int, int, TipPlacement> rows[] = {
-        {2, 94, {false, {}}}, {2, 95, {true, {10, 20, 111, 38}}}, {2, 300, {true, {10, 20, 316, 38}}},
-        {5, 88, {false, {}}}, {5, 89, {true, {13, 20, 108, 38}}},
-    };
-    for (const auto& [xoffset, width, tip] : rows)
-        EXPECT_EQ(PlaceTitleTip(cell, xoffset, width), tip) << xoffset << " " << width;
 }

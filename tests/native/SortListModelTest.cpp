@@ -48,7 +48,7 @@ TEST(SortHeaderGeometry, TriangleStrokes) {
         EXPECT_EQ(text(TriangleStrokes(item, space, ascending)), strokes) << space << ascending;
 }
 
-TEST(SortRowLayout, SelectionShowsWithFocusOrAlwaysAndBlendsTheIcon) {
+TEST(SortRowLayout, SelectionIconAndCells) {
     // Focus, always shown, selected, drop target, cut: without the focus a selection shows only when always
     // shown; a drop target always shows; a cut row blends with the background even when selected.
     const auto none = Blend::None, lit = Blend::Highlight, cut = Blend::Background;
@@ -63,22 +63,19 @@ TEST(SortRowLayout, SelectionShowsWithFocusOrAlwaysAndBlendsTheIcon) {
         EXPECT_EQ(std::pair(is, IconBlend(cut, is)), std::pair(shown, blend))
             << focus << always << selected << drop << cut;
     }
-}
-
-TEST(SortRowLayout, CellsFollowTheLabelByColumnIndex) {
     // Label (40, 0, 140, 18), state images 16 wide, a 3-pixel space: every text starts 6 pixels
     // inside its cell and ends 6 before its right edge; the first column stays left-aligned, both
     // alignment bits read as left, a column of no width shows nothing.
     CellWalk walk({40, 0, 140, 18}, 16, 3);
     EXPECT_EQ(walk.First(), (Cell{{46, 0, 118, 18}, Align::Left}));
-    const std::tuple<int, unsigned, Cell> rows[] = {
+    const std::tuple<int, unsigned, Cell> columns[] = {
         {60, kColumnRight, {{130, 0, 178, 18}, Align::Right}},
         {50, kColumnCenter, {{190, 0, 228, 18}, Align::Center}},
         {30, 0, {{240, 0, 258, 18}, Align::Left}},
         {30, kColumnRight | kColumnCenter, {{270, 0, 288, 18}, Align::Left}},
         {0, kColumnRight | 0x4000, {{300, 0, 288, 18}, Align::Right}},
     };
-    for (const auto& [width, format, cell] : rows) EXPECT_EQ(walk.Next(width, format), cell) << width;
+    for (const auto& [width, format, cell] : columns) EXPECT_EQ(walk.Next(width, format), cell) << width;
     EXPECT_EQ(Band({0, 0, 400, 18}, {40, 0, 140, 18}), (Rect{40, 0, 400, 18}));
 }
 
@@ -103,7 +100,7 @@ TEST(SortOrder, OrdinalComparisonAndCellTextCutToTheBuffer) {
     EXPECT_EQ(CopyCellText(L"abc", nullptr, 10), 0u);
 }
 
-TEST(SortKeys, ClicksChangeTheKeys) {
+TEST(SortKeys, ClicksChangeTheKeysAndRowsCompareByThem) {
     // Keys as "column+" (ascending) or "column-". A plain click makes the column the only key,
     // ascending, or reversed when it already was the first; Shift adds the column as the last key or
     // reverses it in place.
@@ -119,11 +116,8 @@ TEST(SortKeys, ClicksChangeTheKeys) {
         for (const CSortKey& k : keys) text += " " + std::to_string(k.nCol) + (k.bAsc ? "+" : "-");
         EXPECT_EQ(text, expected) << "click on " << column << (shift ? " with Shift" : "");
     }
-}
-
-TEST(SortKeys, RowsCompareByTheFirstKeyThatIsNotLevel) {
-    // A row lacking a key's column is level on that key; the direction applies to the sign, so even
-    // the most negative cell result reverses.
+    // Rows compare by the first key that does not find them level (a row lacking its column is level);
+    // the direction applies to the sign, so even the most negative cell result reverses.
     using Record = std::vector<std::wstring>;
     const std::tuple<std::vector<CSortKey>, Record, Record, int> rows[] = {
         {{}, {L"a"}, {L"b"}, 0},
@@ -133,10 +127,10 @@ TEST(SortKeys, RowsCompareByTheFirstKeyThatIsNotLevel) {
         {{{1, true}, {0, true}}, {L"b"}, {L"a", L"c"}, 1},
         {{{2, true}}, {L"a", L"b", L"c"}, {L"a", L"b"}, 0},
     };
-    for (const auto& [keys, a, b, order] : rows) {
+    for (const auto& [by, a, b, order] : rows) {
         auto cell = [&](int c) { return OrdinalCompare(a.at(c), b.at(c)); };
-        EXPECT_EQ(CompareByKeys(keys, std::ssize(a), std::ssize(b), cell), order)
-            << keys.size() << " keys, " << a.size() << "/" << b.size();
+        EXPECT_EQ(CompareByKeys(by, std::ssize(a), std::ssize(b), cell), order)
+            << by.size() << " keys, " << a.size() << "/" << b.size();
     }
     const CSortKey down[] = {{0, false}};
     EXPECT_EQ(CompareByKeys(down, 1, 1, [](int) { return INT_MIN; }), 1);
