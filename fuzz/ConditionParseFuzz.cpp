@@ -13,31 +13,17 @@ using namespace listedit::condlist;
 
 namespace {
 
-const std::vector<ParseField> kFields = {{L"NAME", 1, {}},
-                                         {L"AGE", 3, {}},
-                                         {L"Order Date", 4, {}},
-                                         {L"Order", 5, {}},
-                                         {L"城市", 6, {L"01-North", L"-x"}},
-                                         {L"DEPT", 8, {L"IT"}},
-                                         {L" name ", 1, {}},
-                                         {L"", 3, {}}};
-// Whole terms, joints and pieces of tokens.
-const wchar_t* const kPieces[] = {L"NAME = 'x'",  L"AGE > 1",
-                                  L"城市 = '01'", L"[Order Date] <= 'd'",
-                                  L"AGE = ?",     L"DEPT Not Like 'I''T'",
-                                  L"Order=-.5",   L"name like ?",
-                                  L" and ",       L" or ",
-                                  L"(",           L")",
-                                  L"'",           L"Not",
-                                  L"Like",        L"[",
-                                  L"\"",          L"\u3000"};
+const std::vector<ParseField> kFields = {
+    {L"NAME", 1, {}},      {L"AGE", 3, {}},    {L"Order Date", 4, {}}, {L"Order", 5, {}},
+    {L"DEPT", 8, {L"IT"}}, {L" name ", 1, {}}, {L"", 3, {}},           {L"城市", 6, {L"01-North", L"-x"}},
+};
 
 // What the builder writes for rows read from a text: the values in the text, and the values bound.
 std::pair<std::wstring, ParameterizedCondition> Written(const ParseResult& parsed) {
-    std::vector<std::array<std::wstring, kCellCount>> cells;
-    std::vector<ConditionRow> rows(parsed.rows.size());
-    for (const ParsedRow& row : parsed.rows) cells.push_back(CellsOf(row, kFields));
+    std::vector<std::array<std::wstring, kCellCount>> cells(parsed.rows.size());
+    std::vector<ConditionRow> rows(cells.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        cells[i] = CellsOf(parsed.rows[i], kFields);
         std::copy(cells[i].begin(), cells[i].end(), rows[i].cells.begin());
         rows[i].type = kFields[parsed.rows[i].field].type;
     }
@@ -55,9 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         types.push_back(in.ConsumeIntegralInRange(1, 8));
     }
     std::wstring text;
-    while (in.remaining_bytes() > 0)
-        text += in.ConsumeBool() ? std::wstring(in.PickValueInArray(kPieces))
-                                 : std::wstring(1, static_cast<wchar_t>(in.ConsumeIntegral<uint16_t>()));
+    while (in.remaining_bytes() > 0) {
+        text += in.ConsumeBool()
+                    ? std::wstring(in.PickValueInArray(
+                          {L"NAME = 'x'", L"AGE > 1", L"城市 = '01'", L"[Order Date] <= 'd'", L"AGE = ?",
+                           L"DEPT Not Like 'I''T'", L"Order=-.5", L"name like ?", L" and ", L" or ", L"(",
+                           L")", L"'", L"Not", L"Like", L"[", L"\"", L"\u3000"}))
+                    : std::wstring(1, static_cast<wchar_t>(in.ConsumeIntegral<uint16_t>()));
+    }
     const ParseResult parsed = ParseCondition(text, kFields, {{}, {}, values, types});
     if (!parsed.ok()) {
         if (!parsed.rows.empty() || parsed.error.pos > text.size()) __builtin_trap();

@@ -4,44 +4,31 @@
 
 using namespace listedit::inedit;
 
-TEST(InEditFit, WidthFollowsTheTextWithinTheParent) {
-    struct Row {
-        int text, client, left, parentRight, minLength;
-        std::optional<int> width;
-    } rows[] = {
-        {30, 100, 10, 500, 40, std::nullopt}, // narrower than the editor and the threshold
-        {40, 40, 10, 500, 40, std::nullopt},  // equal to both: still no refit
-        {150, 100, 10, 500, 10, 150},         // outgrows the editor: widens
-        {60, 100, 10, 500, 40, 60},           // wider than the threshold: narrows to the text
-        {490, 100, 10, 500, 10, 490},         // reaches the parent's right edge exactly
-        {800, 100, 10, 500, 10, 490},         // would pass it: clipped there
-        {50, 20, 600, 500, 10, 0},            // starts beyond the parent: no width, not negative
-        {150, 100, -40, 500, 10, 150},        // left of the parent's origin (scrolled)
+TEST(InEditFit, CellEditorSitsRightOfTheImageAndFollowsTheTextWithinTheParent) {
+    // Refitted: text, editor and threshold widths, the editor's left and the parent's right: no refit while
+    // the text is no wider than the editor and the threshold; otherwise the text's width, clipped at the
+    // parent's right edge, never negative for an editor starting beyond it.
+    const std::optional<int> keep;
+    const std::tuple<int, int, int, int, int, std::optional<int>> refits[] = {
+        {30, 100, 10, 500, 40, keep}, {40, 40, 10, 500, 40, keep},   {150, 100, 10, 500, 10, 150},
+        {60, 100, 10, 500, 40, 60},   {490, 100, 10, 500, 10, 490},  {800, 100, 10, 500, 10, 490},
+        {50, 20, 600, 500, 10, 0},    {150, 100, -40, 500, 10, 150},
     };
-    for (const Row& r : rows) {
-        EXPECT_EQ(FitWidth(r.text, r.client, r.left, r.parentRight, r.minLength), r.width)
-            << r.text << " " << r.client << " " << r.left;
-    }
-}
-
-TEST(InEditFit, CellEditorSitsRightOfTheImageAndAtLeastTwiceAsWideAsHigh) {
-    const Box cell{100, 20, 200, 37}; // 17 high: the editor is 20 high, so at least 40 wide
-    struct Row {
-        const char* name;
-        std::optional<Box> icon;
-        int text, clientRight;
-        Box rect;
-    } rows[] = {
-        {"text", std::nullopt, 150, 600, {100, 20, 250, 40}},
-        {"empty text: twice as wide as high", std::nullopt, 12, 600, {100, 20, 140, 40}},
-        {"image", Box{100, 20, 116, 37}, 150, 600, {116, 20, 266, 40}},
-        {"image left of the cell", Box{80, 20, 100, 37}, 150, 600, {100, 20, 250, 40}},
-        {"long text", std::nullopt, 900, 600, {100, 20, 600, 40}},
-        {"cell beyond the client", std::nullopt, 50, 90, {100, 20, 100, 40}},
+    for (const auto& [text, client, left, parentRight, minLength, width] : refits)
+        EXPECT_EQ(FitWidth(text, client, left, parentRight, minLength), width) << text << " " << left;
+    // Placed: the image, the text's width and the client's right edge; the cell is 17 high, so the
+    // editor 20 high and at least twice as wide.
+    const Box cell{100, 20, 200, 37};
+    const std::tuple<std::optional<Box>, int, int, Box> rows[] = {
+        {std::nullopt, 150, 600, {100, 20, 250, 40}},
+        {std::nullopt, 12, 600, {100, 20, 140, 40}},           // empty text: twice as wide as high
+        {Box{100, 20, 116, 37}, 150, 600, {116, 20, 266, 40}}, // right of the image
+        {Box{80, 20, 100, 37}, 150, 600, {100, 20, 250, 40}},  // the image left of the cell
+        {std::nullopt, 900, 600, {100, 20, 600, 40}},          // cut at the client's edge
+        {std::nullopt, 50, 90, {100, 20, 100, 40}},            // the cell beyond it: no width
     };
-    for (const Row& r : rows) {
-        CellEditor e = PlaceCellEditor(cell, r.icon, r.text, r.clientRight);
-        EXPECT_EQ(e.rect, r.rect) << r.name;
-        EXPECT_EQ(e.minLength, 40) << r.name;
+    for (const auto& [icon, text, clientRight, rect] : rows) {
+        const CellEditor e = PlaceCellEditor(cell, icon, text, clientRight);
+        EXPECT_EQ(std::pair(e.rect, e.minLength), std::pair(rect, 40)) << text << " " << clientRight;
     }
 }

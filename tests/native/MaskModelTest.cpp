@@ -15,206 +15,167 @@ Mask Parse(std::wstring_view s) {
     return parsed.positions;
 }
 
-std::vector<std::wstring> Sets(std::wstring_view s) {
-    std::vector<std::wstring> sets;
-    for (const MaskPos& pos : Parse(s)) sets.push_back(pos.chars);
-    return sets;
-}
-
-const Mask kDate = Parse(L"[0-9][0-9]/[0-9][0-9]");
-const Mask kParen = Parse(L"(x[0-9])");
-
-Sel Snap(const Mask& mask, bool toEnd, int a, int b) {
-    return SnapSelection(mask, true, toEnd, a, b).value_or(Sel{-99, -99});
-}
+const Mask kDate = Parse(L"[0-9][0-9]/[0-9][0-9]"), kParen = Parse(L"(x[0-9])"), kAbc = Parse(L"abc");
+const bool fix = true, var = false; // fixed or variable length
 
 // One typed character (or a pasted string, for the paste control character) the way the window class
 // handles it: the default handling replaces the selection, the repair fits the text, the caret it asks
 // for is snapped forward.
-Edit Type(const Mask& mask, bool fixed, std::wstring_view text, int s, int e, std::wstring_view typed) {
-    TypingBase base = PrepareTyping(mask, text, L'_', fixed, e);
+std::pair<std::wstring, int> Type(bool fixed, std::wstring_view text, int s, int e, std::wstring_view typed) {
+    TypingBase base = PrepareTyping(kDate, text, L'_', fixed, e);
     std::wstring after(text);
     after.replace(s, e - s, typed);
     const int caret = s + int(typed.size());
     const std::vector<wchar_t> exact(after.begin(), after.end()); // a read past its end fails the run
-    Edit out = RepairTyping(mask, base.text, {exact.data(), exact.size()}, fixed, s, base.end, caret)
+    Edit out = RepairTyping(kDate, base.text, {exact.data(), exact.size()}, fixed, s, base.end, caret)
                    .value_or(Edit{after, caret});
-    out.caret = SnapSelection(mask, fixed, true, out.caret, out.caret).value_or(Sel{out.caret, 0}).start;
-    return out;
+    return {out.text,
+            SnapSelection(kDate, fixed, true, out.caret, out.caret).value_or(Sel{out.caret, 0}).start};
 }
 
 } // namespace
 
-TEST(MaskParse, SetsRangesAndLiterals) {
-    EXPECT_EQ(kDate.size(), 5u);
-    EXPECT_TRUE(kDate[2].IsLiteral());
-    EXPECT_EQ(kDate[0].chars, L"0123456789");
-    Mask hex = Parse(L"[0-9a-fA-F]");
-    ASSERT_EQ(hex.size(), 1u);
-    EXPECT_TRUE(hex[0].Accepts(L'c') && hex[0].Accepts(L'F') && !hex[0].Accepts(L'g'));
-    EXPECT_EQ(Sets(L"[+\\-]"), std::vector<std::wstring>{L"+-"});
-    EXPECT_EQ(Sets(L"[a][][?][aa]"), (std::vector<std::wstring>{L"a", L"", L"", L"aa"}));
-    EXPECT_EQ(Sets(L"[z-a]")[0].size(), 26u);
-    EXPECT_EQ(Sets(L"[ba-c]")[0], L"bac"); // a range skips what is already there
-    EXPECT_EQ(Sets(L"[bbda-e]")[0], L"bbdace");
-    EXPECT_EQ(Sets(L"[aa-a]")[0], L"aa"); // ordinary duplicates stay
-    EXPECT_EQ(Sets(L"[a-][a?]"), (std::vector<std::wstring>{L"a", L"a"}));
-    EXPECT_EQ(Sets(L"[\\--/]")[0], L"-./"); // an escaped character opens a range
-    EXPECT_EQ(Sets(L"a]\\?-"), (std::vector<std::wstring>{L"a", L"]", L"\\", L"?", L"-"}));
-    EXPECT_EQ(Sets(L"abc["), (std::vector<std::wstring>{L"a", L"b", L"c"}));
-    EXPECT_TRUE(Parse(L"[").empty());
-}
-
-TEST(MaskParse, SyntaxErrorsKeepThePositionsBefore) {
-    for (const wchar_t* bad :
-         {L"[ab?]", L"[-a]", L"[a-c-e]", L"[a--b]", L"[a-c", L"[[a]", L"[?", L"[?a]", L"[a-?]", L"[a\\"}) {
-        EXPECT_FALSE(ParseMask(bad).ok) << bad;
+TEST(MaskParse, SetsRangesEscapesLiteralsAndErrors) {
+    // Each position's characters, separated by '|'. A range skips what the set already holds, ordinary
+    // duplicates stay, a '-' before ']' is dropped, an escaped character opens a range, brackets and
+    // marks outside a set are literals, and a '[' ending the string makes no position.
+    const std::pair<const wchar_t*, const wchar_t*> rows[] = {
+        {L"[0-3]/", L"0123|/"}, {L"[0-3a-cA-C]", L"0123abcABC"},
+        {L"[+\\-]", L"+-"},     {L"[a][][?][aa]", L"a|||aa"},
+        {L"[ba-c]", L"bac"},    {L"[bbda-e]", L"bbdace"},
+        {L"[aa-a]", L"aa"},     {L"[a-][a?]", L"a|a"},
+        {L"[\\--/]", L"-./"},   {L"a]\\?-", L"a|]|\\|?|-"},
+        {L"abc[", L"a|b|c"},    {L"[", L""},
+        {L"[]]][", L"|]|]"},    {L"[e-a]", L"eabcd"},
+    };
+    for (const auto& [mask, sets] : rows) {
+        const Mask parsed = Parse(mask);
+        std::wstring got;
+        for (std::size_t i = 0; i < parsed.size(); ++i) got += (i ? L"|" : L"") + parsed[i].chars;
+        EXPECT_EQ(got, sets) << mask;
     }
-    EXPECT_TRUE(ParseMask(L"[]]][").ok); // closing brackets outside a set are literals
-    ParsedMask parsed = ParseMask(L"12[a");
-    EXPECT_FALSE(parsed.ok);
-    EXPECT_EQ(parsed.positions, (Mask{{L"1"}, {L"2"}}));
+    EXPECT_TRUE(kDate[2].IsLiteral() && kDate[0].Accepts(L'9') && !kDate[0].Accepts(L'a'));
+    const wchar_t widest[] = {L'[', L'\x1', L'-', wchar_t(sizeof(wchar_t) > 2 ? 0x10FFFF : 0xFFFF), L']', 0};
+    EXPECT_EQ(Parse(widest)[0].chars.size(),
+              65535u + (sizeof(wchar_t) > 2)); // cut to a UTF-16 code unit's span
+    // A syntax error keeps the positions before it.
+    for (const wchar_t* bad :
+         {L"[ab?]", L"[-a]", L"[a-c-e]", L"[a--b]", L"[a-c", L"[[a]", L"[?", L"[?a]", L"[a-?]", L"[a\\"})
+        EXPECT_FALSE(ParseMask(bad).ok) << bad;
+    const ParsedMask parsed = ParseMask(L"12[a");
+    EXPECT_EQ(std::pair(parsed.ok, parsed.positions), std::pair(false, Mask{{L"1"}, {L"2"}}));
 }
 
-TEST(MaskModel, InputBoundsAndDisplay) {
-    EXPECT_EQ(FirstInputPos(kDate), 0);
-    EXPECT_EQ(LastInputEnd(kDate), 5);
-    EXPECT_EQ(FirstInputPos(kParen), 2);
-    EXPECT_EQ(LastInputEnd(kParen), 3);
-    const Mask literals = Parse(L"abc");
-    EXPECT_EQ(FirstInputPos(literals), 3);
-    EXPECT_EQ(LastInputEnd(literals), 0);
-    EXPECT_EQ(DisplayText(kDate, L'_'), L"__/__");
-    EXPECT_EQ(DisplayText(literals, L'_'), L"abc");
-    EXPECT_EQ(DisplayText(Parse(L"[?]"), L'#'), L"#");
-    EXPECT_EQ(DisplayChar(kDate, -1, L'_'), L'_');
-    EXPECT_EQ(DisplayChar(kDate, 5, L'_'), L'_');
-}
-
-TEST(MaskModel, FitText) {
+TEST(MaskModel, InputBoundsDisplayFitAndReset) {
+    // Without input positions, the first is the end and the last end 0; outside the mask, the placeholder.
+    EXPECT_EQ(std::tuple(FirstInputPos(kDate), LastInputEnd(kDate), FirstInputPos(kParen),
+                         LastInputEnd(kParen), FirstInputPos(kAbc), LastInputEnd(kAbc)),
+              std::tuple(0, 5, 2, 3, 3, 0));
+    EXPECT_EQ(DisplayText(kDate, L'_') + DisplayText(kAbc, L'_') + DisplayText(Parse(L"[?]"), L'#'),
+              L"__/__abc#");
+    EXPECT_EQ(std::pair(DisplayChar(kDate, -1, L'_'), DisplayChar(kDate, 5, L'_')), std::pair(L'_', L'_'));
+    // Padding stays at any-character positions; a new placeholder replaces the old one only where the
+    // set lacks it.
     EXPECT_EQ(FitText(kDate, L"abcde", L'_', true), L"__/__");
     EXPECT_EQ(FitText(kDate, L"1234567", L'_', true), L"12/45");
     EXPECT_EQ(FitText(kDate, L"1", L'_', true), L"1_/__");
     EXPECT_EQ(FitText(kDate, L"12x45zz", L'_', false), L"12/45zz");
-    EXPECT_EQ(FitText(Parse(L"[]-[]"), L"a", L'_', true), L"a- "); // padding stays at any-character positions
-    // A new placeholder replaces the old one only where the set lacks it.
+    EXPECT_EQ(FitText(Parse(L"[]-[]"), L"a", L'_', true), L"a- ");
     EXPECT_EQ(FitText(Parse(L"[0-9][_*]"), L"__", L'*', true), L"*_");
-}
-
-TEST(MaskModel, ResetRange) {
-    EXPECT_EQ(ResetRange(kDate, L"12/34", L'_', true, 0, 2), L"__/34");
-    EXPECT_EQ(ResetRange(kDate, L"12/34zz", L'_', false, 3, 7), L"12/__");
-    EXPECT_EQ(ResetRange(kDate, L"12/34zz", L'_', false, 6, 7), L"12/34z");
-    EXPECT_EQ(ResetRange(kDate, L"12", L'_', true, -3, 10), L"__"); // never lengthens the text
-    EXPECT_EQ(ResetRange(kDate, L"12/34zz", L'_', false, INT_MIN, INT_MAX), L"__/__");
-}
-
-TEST(MaskSnap, ForwardAndBackward) {
-    EXPECT_EQ(Snap(kDate, true, 2, 2), (Sel{3, 3}));
-    EXPECT_EQ(Snap(kDate, true, 1, 2), (Sel{1, 2})); // Shift+Right from 1 ...
-    EXPECT_EQ(Snap(kDate, true, 1, 3), (Sel{1, 2})); // ... and again: never over the '/'
-    EXPECT_EQ(Snap(kDate, true, 3, 1), (Sel{1, 2}));
-    EXPECT_EQ(Snap(kDate, true, 2, 4), (Sel{3, 3})); // starting on a literal: a caret after it
-    EXPECT_EQ(Snap(kDate, false, 3, 3), (Sel{2, 2}));
-    EXPECT_EQ(Snap(kDate, false, 0, 5), (Sel{3, 5}));
-    EXPECT_EQ(Snap(kParen, true, 0, 0), (Sel{2, 2}));
-    EXPECT_EQ(Snap(kParen, true, 4, 4), (Sel{3, 3}));  // End
-    EXPECT_EQ(Snap(kParen, false, 0, 0), (Sel{2, 2})); // Home
-    EXPECT_EQ(Snap(kParen, true, 0, 1), (Sel{2, 2}));
-    EXPECT_EQ(Snap(kParen, false, 4, 4), (Sel{4, 4})); // behind the trailing literal, left as asked
-    EXPECT_EQ(Snap(Parse(L"abc"), true, 1, 1), (Sel{3, 3}));
-    EXPECT_EQ(Snap(Parse(L"abc"), false, 0, 0), (Sel{3, 3}));
-    EXPECT_EQ(Snap(Parse(L"abc"), true, 3, 3), (Sel{3, 3})); // no input position: the end
-    EXPECT_EQ(Snap(kDate, true, INT_MAX, INT_MAX), (Sel{5, 5}));
-}
-
-TEST(MaskSnap, PassThroughAndVariableLength) {
-    EXPECT_FALSE(SnapSelection(kDate, true, true, 0, -1));
-    EXPECT_FALSE(SnapSelection(kDate, true, false, -1, -1));
-    EXPECT_FALSE(SnapSelection(kDate, false, true, 5, 7));
-    EXPECT_EQ(SnapSelection(kDate, false, true, 0, 7), (Sel{0, 2}));
-    EXPECT_EQ(SnapSelection(kDate, false, false, 0, 7), (Sel{3, 7}));
-    EXPECT_EQ(SnapSelection(kDate, false, true, 2, 2), (Sel{3, 3})); // within the mask: as fixed length
-}
-
-TEST(MaskTyping, OverwritesInputPositions) {
-    Edit e = Type(kDate, true, L"__/__", 0, 0, L"1");
-    EXPECT_EQ(e.text, L"1_/__");
-    EXPECT_EQ(e.caret, 1);
-    e = Type(kDate, true, e.text, 1, 1, L"2");
-    EXPECT_EQ(e.text, L"12/__");
-    EXPECT_EQ(e.caret, 3); // stepped over the '/'
-    e = Type(kDate, true, L"__/__", 0, 0, L"x");
-    EXPECT_EQ(e.text, L"__/__");
-    EXPECT_EQ(e.caret, 1); // where the edit control left it
-    e = Type(kDate, true, L"__/__", 2, 2, L"5");
-    EXPECT_EQ(e.text, L"__/5_");
-    EXPECT_EQ(e.caret, 4);
-    e = Type(kDate, true, L"12/34", 0, 5, L"9"); // select-all then 9
-    EXPECT_EQ(e.text, L"92/34");
-    EXPECT_EQ(e.caret, 1);
-    e = Type(kDate, true, L"__/__", 0, 0, L"1234"); // the paste control character while typing
-    EXPECT_EQ(e.text, L"12/34");
-    EXPECT_EQ(e.caret, 5);
-    e = Type(kDate, true, L"1", 1, 1, L"2"); // a short text is fitted first
-    EXPECT_EQ(e.text, L"12/__");
-    EXPECT_FALSE(RepairTyping(kDate, L"12/34", L"12/34", true, 0, 0, 0));
-
-    EXPECT_TRUE(RefusesTyping(kDate, true, 5));
-    EXPECT_FALSE(RefusesTyping(kDate, false, 5));
-    EXPECT_FALSE(RefusesTyping(kParen, true, 4)); // behind the trailing literal: not refused here
-    EXPECT_EQ(BackspaceStart(0, 0), std::nullopt);
-    EXPECT_EQ(BackspaceStart(3, 3), 2);
-    EXPECT_EQ(BackspaceStart(1, 3), 1);
-}
-
-TEST(MaskTyping, VariableLengthFreeText) {
-    Edit e = Type(kDate, false, L"12/34", 5, 5, L"z");
-    EXPECT_EQ(e.text, L"12/34z");
-    EXPECT_EQ(e.caret, 6);
-    e = Type(kDate, false, L"12/34ab", 5, 7, L"z"); // selected free characters are replaced
-    EXPECT_EQ(e.text, L"12/34z");
-    e = Type(kDate, false, L"12/34ab", 4, 6, L"z"); // the '4' is only overwritten (refused), 'a' goes
-    EXPECT_EQ(e.text, L"12/34b");
-    // Left-over characters go in at p + used, behind as many free characters as positions were used.
-    e = Type(kDate, false, L"12/34ab", 4, 4, L"99");
-    EXPECT_EQ(e.text, L"12/39a9b");
-    EXPECT_EQ(e.caret, 7);
-}
-
-TEST(MaskRepair, DeleteAndPaste) {
-    EXPECT_EQ(RepairDelete(kDate, L"2/34", L'_', 0, 0), L"_2/34");
-    EXPECT_EQ(RepairDelete(kDate, L"/34", L'_', 0, 2), L"__/34");
-    EXPECT_EQ(RepairDelete(kDate, L"1234", L'_', 2, 2), L"12/34");
-    EXPECT_EQ(RepairDelete(kDate, L"12/34z", L'_', 6, 6), L"12/34z"); // free text: really deleted
-    EXPECT_EQ(RepairDelete(kDate, L"2", L'_', 3, 9), L"2__");         // past the text: appended
-    EXPECT_EQ(RepairDelete(kDate, L"", L'_', INT_MAX, INT_MAX), L"");
-
-    // Whatever a key made the edit control do, the mask comes back whole.
-    auto key = [](std::wstring_view before, std::wstring_view after, int s0, int e0, int caret) {
-        Edit e = RepairKey(kDate, before, after, L'_', true, s0, e0, caret);
-        return std::pair(e.text, e.caret);
+    // Reset never lengthens the text; in variable length it removes the free characters in the range.
+    const std::tuple<const wchar_t*, bool, int, int, const wchar_t*> resets[] = {
+        {L"12/34", fix, 0, 2, L"__/34"},
+        {L"12/34zz", var, 3, 7, L"12/__"},
+        {L"12/34zz", var, 6, 7, L"12/34z"},
+        {L"12", fix, -3, 10, L"__"},
+        {L"12/34zz", var, INT_MIN, INT_MAX, L"__/__"},
     };
-    EXPECT_EQ(key(L"12/34", L"2/34", 0, 0, 0), std::pair(std::wstring(L"_2/34"), 0));      // Delete
-    EXPECT_EQ(key(L"12/34", L"/34", 0, 0, 0), std::pair(std::wstring(L"__/34"), 0));       // a word
-    EXPECT_EQ(key(L"12/34", L"1/34", 2, 2, 1), std::pair(std::wstring(L"1_/34"), 1));      // to the left
-    EXPECT_EQ(key(L"12/34", L"/34", 2, 2, 0), std::pair(std::wstring(L"__/34"), 0));       // a word left
-    EXPECT_EQ(key(L"__/__", L"1234__/__", 0, 0, 4), std::pair(std::wstring(L"12/34"), 5)); // put in
-    EXPECT_EQ(key(L"12/34", L"9/34", 0, 2, 1), std::pair(std::wstring(L"92/34"), 1));      // over a selection
-    EXPECT_EQ(key(L"12/34", L"12/35", 4, 4, 4).first, L"12/35");
+    for (const auto& [text, fixed, s, e, reset] : resets)
+        EXPECT_EQ(ResetRange(kDate, text, L'_', fixed, s, e), reset) << text << " " << s << " " << e;
+}
 
-    std::optional<Edit> p = OverlayPaste(kDate, L"__/__", L"1234__/__", 0, 0, 4);
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->text, L"12/4_"); // literals use up a pasted character
-    EXPECT_EQ(p->caret, 4);
-    p = OverlayPaste(kDate, L"__/__", L"12/34__/__", 0, 0, 5);
-    EXPECT_EQ(p->text, L"12/34");
-    p = OverlayPaste(kDate, L"12/34", L"1x/34", 1, 2, 2); // refused: the position keeps its '2'
-    EXPECT_EQ(p->text, L"12/34");
-    EXPECT_EQ(p->caret, 2);
-    p = OverlayPaste(kDate, L"12/34zz", L"12/34zz99", 7, 7, 9); // beyond the mask: dropped
-    EXPECT_EQ(p->text, L"12/34zz");
-    EXPECT_FALSE(OverlayPaste(kDate, L"ab", L"ab", 0, 0, 0));
-    p = OverlayPaste(kDate, L"", L"123456789", INT_MIN, INT_MAX, INT_MAX);
-    EXPECT_EQ(p->text, L"");
+TEST(MaskSnap, ForwardBackwardAndPassThrough) {
+    // Never over a literal; starting on one gives a caret after it; behind the trailing literal a
+    // backward request is left as asked; without input positions, the end. In variable length a
+    // selection within the mask snaps as in fixed length, one into the free text from the mask, one
+    // wholly in it passes through, as does a negative index.
+    const std::optional<Sel> pass;
+    const std::tuple<const Mask*, bool, bool, int, int, std::optional<Sel>> rows[] = {
+        {&kDate, true, true, 2, 2, Sel{3, 3}},   {&kDate, true, true, 1, 2, Sel{1, 2}},
+        {&kDate, true, true, 1, 3, Sel{1, 2}},   {&kDate, true, true, 3, 1, Sel{1, 2}},
+        {&kDate, true, true, 2, 4, Sel{3, 3}},   {&kDate, true, false, 3, 3, Sel{2, 2}},
+        {&kDate, true, false, 0, 5, Sel{3, 5}},  {&kParen, true, true, 0, 0, Sel{2, 2}},
+        {&kParen, true, true, 4, 4, Sel{3, 3}},  {&kParen, true, false, 0, 0, Sel{2, 2}},
+        {&kParen, true, true, 0, 1, Sel{2, 2}},  {&kParen, true, false, 4, 4, Sel{4, 4}},
+        {&kAbc, true, true, 1, 1, Sel{3, 3}},    {&kAbc, true, false, 0, 0, Sel{3, 3}},
+        {&kAbc, true, true, 3, 3, Sel{3, 3}},    {&kDate, true, true, INT_MAX, INT_MAX, Sel{5, 5}},
+        {&kDate, true, true, 0, -1, pass},       {&kDate, true, false, -1, -1, pass},
+        {&kDate, false, true, 5, 7, pass},       {&kDate, false, true, 0, 7, Sel{0, 2}},
+        {&kDate, false, false, 0, 7, Sel{3, 7}}, {&kDate, false, true, 2, 2, Sel{3, 3}},
+    };
+    for (const auto& [mask, fixed, toEnd, a, b, sel] : rows)
+        EXPECT_EQ(SnapSelection(*mask, fixed, toEnd, a, b), sel)
+            << mask->size() << fixed << toEnd << " " << a << " " << b;
+}
+
+TEST(MaskTyping, OverwritesInputPositionsAndFreeText) {
+    // A refused character leaves the caret where the edit control left it; a short text is fitted
+    // first. In variable length, selected free characters are replaced, an input position is only
+    // overwritten, and left-over characters go in behind as many free characters as positions were used.
+    const std::tuple<bool, const wchar_t*, int, int, const wchar_t*, const wchar_t*, int> rows[] = {
+        {fix, L"__/__", 0, 0, L"1", L"1_/__", 1},       {fix, L"1_/__", 1, 1, L"2", L"12/__", 3},
+        {fix, L"__/__", 0, 0, L"x", L"__/__", 1},       {fix, L"__/__", 2, 2, L"5", L"__/5_", 4},
+        {fix, L"12/34", 0, 5, L"9", L"92/34", 1},       {fix, L"__/__", 0, 0, L"1234", L"12/34", 5},
+        {fix, L"1", 1, 1, L"2", L"12/__", 3},           {var, L"12/34", 5, 5, L"z", L"12/34z", 6},
+        {var, L"12/34ab", 5, 7, L"z", L"12/34z", 6},    {var, L"12/34ab", 4, 6, L"z", L"12/34b", 5},
+        {var, L"12/34ab", 4, 4, L"99", L"12/39a9b", 7},
+    };
+    for (const auto& [fixed, text, s, e, typed, after, caret] : rows)
+        EXPECT_EQ(Type(fixed, text, s, e, typed), std::pair(std::wstring(after), caret))
+            << text << " " << typed;
+    EXPECT_FALSE(RepairTyping(kDate, L"12/34", L"12/34", true, 0, 0, 0));
+    // Refused right after the last input position in fixed length only; behind a trailing literal not.
+    EXPECT_EQ(std::tuple(RefusesTyping(kDate, true, 5), RefusesTyping(kDate, false, 5),
+                         RefusesTyping(kParen, true, 4)),
+              std::tuple(true, false, false));
+    EXPECT_EQ(std::tuple(BackspaceStart(0, 0), BackspaceStart(3, 3), BackspaceStart(1, 3)),
+              std::tuple(std::optional<int>(), 2, 1));
+}
+
+TEST(MaskRepair, DeleteKeysAndPaste) {
+    // Free text is really deleted; an index past the text appends.
+    const std::tuple<const wchar_t*, int, int, const wchar_t*> deletes[] = {
+        {L"2/34", 0, 0, L"_2/34"},    {L"/34", 0, 2, L"__/34"}, {L"1234", 2, 2, L"12/34"},
+        {L"12/34z", 6, 6, L"12/34z"}, {L"2", 3, 9, L"2__"},     {L"", INT_MAX, INT_MAX, L""},
+    };
+    for (const auto& [text, s, e, repaired] : deletes)
+        EXPECT_EQ(RepairDelete(kDate, text, L'_', s, e), repaired) << text << " " << s << " " << e;
+
+    // Whatever a key made the edit control do (Delete, a word either way, a character to the left,
+    // something put in, over a selection or a plain change), the mask comes back whole.
+    const std::tuple<const wchar_t*, const wchar_t*, int, int, int, const wchar_t*, int> keys[] = {
+        {L"12/34", L"2/34", 0, 0, 0, L"_2/34", 0},      {L"12/34", L"/34", 0, 0, 0, L"__/34", 0},
+        {L"12/34", L"1/34", 2, 2, 1, L"1_/34", 1},      {L"12/34", L"/34", 2, 2, 0, L"__/34", 0},
+        {L"__/__", L"1234__/__", 0, 0, 4, L"12/34", 5}, {L"12/34", L"9/34", 0, 2, 1, L"92/34", 1},
+        {L"12/34", L"12/35", 4, 4, 4, L"12/35", 4},
+    };
+    for (const auto& [before, after, s, e, caret, text, at] : keys) {
+        const Edit r = RepairKey(kDate, before, after, L'_', true, s, e, caret);
+        EXPECT_EQ(std::pair(r.text, r.caret), std::pair(std::wstring(text), at)) << before << " " << after;
+    }
+
+    // Literals use up a pasted character; a refused one keeps its position's; beyond the mask they
+    // are dropped; the old length is kept; an unchanged text needs no repair.
+    const std::tuple<const wchar_t*, const wchar_t*, int, int, int, const wchar_t*, int> pastes[] = {
+        {L"__/__", L"1234__/__", 0, 0, 4, L"12/4_", 4},
+        {L"__/__", L"12/34__/__", 0, 0, 5, L"12/34", 5},
+        {L"12/34", L"1x/34", 1, 2, 2, L"12/34", 2},
+        {L"12/34zz", L"12/34zz99", 7, 7, 9, L"12/34zz", 9},
+        {L"", L"123456789", INT_MIN, INT_MAX, INT_MAX, L"", INT_MAX},
+        {L"ab", L"ab", 0, 0, 0, L"none", -1},
+    };
+    for (const auto& [before, after, s, e, caret, text, at] : pastes) {
+        const Edit p = OverlayPaste(kDate, before, after, s, e, caret).value_or(Edit{L"none", -1});
+        EXPECT_EQ(std::pair(p.text, p.caret), std::pair(std::wstring(text), at)) << before << " " << after;
+    }
 }

@@ -1,6 +1,6 @@
 #include "sortlist/HeaderGeometry.h"
 #include "sortlist/RowLayout.h"
-#include "sortlist/SortOrder.h"
+#include "sortlist/SortKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -9,185 +9,139 @@
 
 using namespace listedit::sortlist;
 
-namespace listedit::sortlist {
-void PrintTo(const Rect& r, std::ostream* os) {
-    *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
-} // namespace listedit::sortlist
-
-TEST(SortHeaderGeometry, TitleRectangle) {
-    struct Row {
-        Rect item;
-        int space;
-        bool pressed, sorted;
-        Rect expected;
-    } rows[] = {
-        {{0, 0, 100, 20}, 4, false, true, {4, 0, 84, 20}},    // room for the triangle
-        {{0, 0, 100, 20}, 4, false, false, {4, 0, 96, 20}},   // unsorted: one space each side
-        {{0, 0, 100, 20}, 4, true, true, {5, 2, 85, 20}},     // pressed: 1 right, 2 down
-        {{50, 0, 120, 18}, 3, true, false, {54, 2, 118, 18}}, // item not at the origin
-        {{0, 0, 10, 20}, 4, false, true, {4, 0, -6, 20}},     // too narrow: empty, drawn as nothing
-    };
-    for (const auto& r : rows) {
-        EXPECT_EQ(TitleRect(r.item, r.space, r.pressed, r.sorted), r.expected)
-            << r.item.left << "," << r.item.right << " space " << r.space;
-    }
-}
-
-TEST(SortHeaderGeometry, CentreIsTestedBeforeRight) {
-    EXPECT_EQ(TitleAlign(0), Align::Left);
-    EXPECT_EQ(TitleAlign(kFormatRight), Align::Right);
-    EXPECT_EQ(TitleAlign(kFormatCenter), Align::Center);
-    EXPECT_EQ(TitleAlign(kFormatCenter | kFormatRight), Align::Center);
-    EXPECT_EQ(TitleAlign(0x8000 | kFormatRight), Align::Right); // owner-draw bit is not alignment
+TEST(SortHeaderGeometry, TitleRectAndAlignment) {
+    // The item, the space, pressed, sorted: one space each side and three more for a triangle; pressed moves
+    // 1 right and 2 down; too narrow an item gives an empty rectangle, drawn as nothing.
+    const std::tuple<Rect, int, bool, bool, Rect> rows[] = {
+        {{0, 0, 100, 20}, 4, false, true, {4, 0, 84, 20}},
+        {{0, 0, 100, 20}, 4, false, false, {4, 0, 96, 20}},
+        {{0, 0, 100, 20}, 4, true, true, {5, 2, 85, 20}},
+        {{50, 0, 120, 18}, 3, true, false, {54, 2, 118, 18}},
+        {{0, 0, 10, 20}, 4, false, true, {4, 0, -6, 20}}};
+    for (const auto& [item, space, pressed, sorted, title] : rows)
+        EXPECT_EQ(TitleRect(item, space, pressed, sorted), title) << item.left << " " << space;
+    // Centre is tested before right; the owner-draw bit is not alignment.
+    using enum Align;
+    EXPECT_EQ(std::tuple(TitleAlign(0), TitleAlign(kFormatRight), TitleAlign(kFormatCenter),
+                         TitleAlign(kFormatCenter | kFormatRight), TitleAlign(0x8000 | kFormatRight)),
+              std::tuple(Left, Right, Center, Center, Right));
 }
 
 TEST(SortHeaderGeometry, TriangleStrokes) {
-    using enum Pen;
-    using enum Op;
-    struct Row {
-        Rect item;
-        int space;
-        bool ascending;
-        std::vector<Stroke> expected;
-    } rows[] = {
-        // Apex (92, 3), base along y = 16 from 94 to 88, lit on the right and along the base.
-        {{0, 0, 100, 20},
-         4,
-         true,
-         {{Light, MoveTo, {92, 3}},
-          {Light, LineTo, {94, 16}},
-          {Light, LineTo, {88, 16}},
-          {Dark, MoveTo, {89, 15}},
-          {Dark, LineTo, {92, 2}}}},
-        // Pointing down: lit right slope, shadowed left slope and top.
-        {{0, 0, 100, 20},
-         4,
-         false,
-         {{Light, MoveTo, {94, 3}},
-          {Light, LineTo, {91, 17}},
-          {Light, MoveTo, {91, 16}},
-          {Dark, LineTo, {89, 3}},
-          {Dark, LineTo, {94, 3}}}},
-        // Odd space: 3o/2 and 5o/2 drop the remainder; the top is from the window, not the item.
-        {{100, 5, 200, 25},
-         5,
-         true,
-         {{Light, MoveTo, {190, 4}},
-          {Light, LineTo, {193, 20}},
-          {Light, LineTo, {186, 20}},
-          {Dark, MoveTo, {187, 19}},
-          {Dark, LineTo, {190, 3}}}},
+    // Each stroke as pen (L light, D dark), operation (m move, l line) and point. Up: apex (92, 3),
+    // base along y = 16 from 94 to 88, lit on the right and along the base. Down: lit right slope,
+    // shadowed left slope and top. An odd space drops the remainder of 3o/2 and 5o/2; the top is the
+    // window's, not the item's.
+    auto text = [](const std::vector<Stroke>& strokes) {
+        std::string t;
+        for (const Stroke& s : strokes)
+            t += (s.pen == Pen::Light ? " L" : " D") + std::string(s.op == Op::MoveTo ? "m" : "l") +
+                 std::to_string(s.pt.x) + "," + std::to_string(s.pt.y);
+        return t;
     };
-    for (const auto& r : rows) {
-        EXPECT_EQ(TriangleStrokes(r.item, r.space, r.ascending), r.expected)
-            << "space " << r.space << (r.ascending ? " up" : " down");
-    }
+    const std::tuple<Rect, int, bool, const char*> rows[] = {
+        {{0, 0, 100, 20}, 4, true, " Lm92,3 Ll94,16 Ll88,16 Dm89,15 Dl92,2"},
+        {{0, 0, 100, 20}, 4, false, " Lm94,3 Ll91,17 Lm91,16 Dl89,3 Dl94,3"},
+        {{100, 5, 200, 25}, 5, true, " Lm190,4 Ll193,20 Ll186,20 Dm187,19 Dl190,3"},
+    };
+    for (const auto& [item, space, ascending, strokes] : rows)
+        EXPECT_EQ(text(TriangleStrokes(item, space, ascending)), strokes) << space << ascending;
 }
 
-TEST(SortRowLayout, SelectionShowsWithFocusOrAlwaysAndBlendsTheIcon) {
-    struct Row {
-        bool focus, showAlways, selected, drop, cut;
-        bool shown;
-        Blend blend;
-    } rows[] = {
-        {true, false, true, false, false, true, Blend::Highlight},
-        {false, false, true, false, false, false, Blend::None}, // focus lost: looks unselected
-        {false, true, true, false, false, true, Blend::Highlight},
-        {false, false, false, true, false, true, Blend::Highlight}, // drop target, no focus
-        {true, false, true, false, true, true, Blend::Background},  // cut wins over selection
-        {true, false, false, false, true, false, Blend::Background},
-        {true, true, false, false, false, false, Blend::None},
+TEST(SortRowLayout, SelectionIconAndCells) {
+    // Focus, always shown, selected, drop target, cut: without the focus a selection shows only when always
+    // shown; a drop target always shows; a cut row blends with the background even when selected.
+    const auto none = Blend::None, lit = Blend::Highlight, cut = Blend::Background;
+    const std::tuple<bool, bool, bool, bool, bool, bool, Blend> rows[] = {
+        {true, false, true, false, false, true, lit},   {false, false, true, false, false, false, none},
+        {false, true, true, false, false, true, lit},   {false, false, false, true, false, true, lit},
+        {true, false, true, false, true, true, cut},    {true, false, false, false, true, false, cut},
+        {true, true, false, false, false, false, none},
     };
-    for (const auto& r : rows) {
-        const bool shown = ShownSelected(r.focus, r.showAlways, r.selected, r.drop);
-        EXPECT_EQ(shown, r.shown) << r.focus << r.showAlways << r.selected << r.drop;
-        EXPECT_EQ(IconBlend(r.cut, shown), r.blend) << r.focus << r.showAlways << r.selected << r.cut;
+    for (const auto& [focus, always, selected, drop, cut, shown, blend] : rows) {
+        const bool is = ShownSelected(focus, always, selected, drop);
+        EXPECT_EQ(std::pair(is, IconBlend(cut, is)), std::pair(shown, blend))
+            << focus << always << selected << drop << cut;
     }
-}
-
-TEST(SortRowLayout, CellsFollowTheLabelByColumnIndex) {
     // Label (40, 0, 140, 18), state images 16 wide, a 3-pixel space: every text starts 6 pixels
-    // inside its cell and ends 6 before its right edge; the first column stays left-aligned.
+    // inside its cell and ends 6 before its right edge; the first column stays left-aligned, both
+    // alignment bits read as left, a column of no width shows nothing.
     CellWalk walk({40, 0, 140, 18}, 16, 3);
     EXPECT_EQ(walk.First(), (Cell{{46, 0, 118, 18}, Align::Left}));
-    struct Row {
-        int width;
-        unsigned format;
-        Cell expected;
-    } rows[] = {
+    const std::tuple<int, unsigned, Cell> columns[] = {
         {60, kColumnRight, {{130, 0, 178, 18}, Align::Right}},
         {50, kColumnCenter, {{190, 0, 228, 18}, Align::Center}},
         {30, 0, {{240, 0, 258, 18}, Align::Left}},
         {30, kColumnRight | kColumnCenter, {{270, 0, 288, 18}, Align::Left}},
-        {0, kColumnRight | 0x4000, {{300, 0, 288, 18}, Align::Right}}, // zero width: nothing shows
+        {0, kColumnRight | 0x4000, {{300, 0, 288, 18}, Align::Right}},
     };
-    for (const auto& r : rows) EXPECT_EQ(walk.Next(r.width, r.format), r.expected) << r.width;
+    for (const auto& [width, format, cell] : columns) EXPECT_EQ(walk.Next(width, format), cell) << width;
     EXPECT_EQ(Band({0, 0, 400, 18}, {40, 0, 140, 18}), (Rect{40, 0, 400, 18}));
 }
 
-TEST(SortOrder, OrdinalComparison) {
-    struct Row {
-        const wchar_t *a, *b;
-        int sign;
-    } rows[] = {
-        {L"10", L"9", -1}, {L"B", L"a", -1},     {L"", L"a", -1},
-        {L"a", L"a", 0},   {L"\u00e9", L"f", 1}, // no locale: code unit order
+TEST(SortOrder, OrdinalComparisonAndCellTextCutToTheBuffer) {
+    // No locale: code unit order.
+    EXPECT_TRUE(OrdinalCompare(L"10", L"9") < 0 && OrdinalCompare(L"B", L"a") < 0 &&
+                OrdinalCompare(L"", L"a") < 0);
+    EXPECT_TRUE(OrdinalCompare(L"a", L"a") == 0 && OrdinalCompare(L"\u00e9", L"f") > 0);
+    // The text, the capacity, what is written into a buffer filled with '#' and the count copied: nothing
+    // without room, never past the capacity.
+    using namespace std::literals;
+    const std::tuple<const wchar_t*, int, std::wstring, std::size_t> rows[] = {
+        {L"abc", 10, L"abc\0"s, 3}, {L"abc", 4, L"abc\0"s, 3}, {L"abcdef", 4, L"abc\0"s, 3},
+        {L"abc", 1, L"\0"s, 0},     {L"abc", 0, L""s, 0},      {L"abc", -5, L""s, 0},
+        {L"", 3, L"\0"s, 0},
     };
-    for (const auto& r : rows) {
-        const int c = OrdinalCompare(r.a, r.b);
-        EXPECT_EQ((c > 0) - (c < 0), r.sign) << std::wstring(r.a).size() << "/" << std::wstring(r.b).size();
-    }
-}
-
-TEST(SortOrder, RowsCompareByColumnThenDirection) {
-    struct Row {
-        int column;
-        int countA, countB;
-        bool ascending;
-        int cellResult;
-        int expected;
-        bool cellCalled;
-    } rows[] = {
-        {0, 3, 3, true, -5, -1, true},      {0, 3, 3, false, -5, 1, true},
-        {2, 3, 3, false, 7, -1, true},      {2, 3, 2, true, 7, 0, false},
-        {2, 2, 3, false, 7, 0, false}, // either row lacking the column: level
-        {-1, 3, 3, true, 7, 0, false}, // no sorted column: every pair is level
-        {0, 1, 1, false, INT_MIN, 1, true}, {0, 1, 1, false, INT_MAX, -1, true}, // reversal never overflows
-        {0, 1, 1, false, 0, 0, true},
-    };
-    for (const auto& r : rows) {
-        bool called = false;
-        const int result = CompareRows(r.column, r.countA, r.countB, r.ascending, [&](int c) {
-            called = true;
-            EXPECT_EQ(c, r.column);
-            return r.cellResult;
-        });
-        EXPECT_EQ(result, r.expected) << r.column << " " << r.cellResult;
-        EXPECT_EQ(called, r.cellCalled) << r.column;
-    }
-}
-
-TEST(SortOrder, CellTextIsCutToTheBuffer) {
-    struct Row {
-        const wchar_t* text;
-        int capacity;
-        std::wstring expected; // buffer contents up to the first '#'
-        std::size_t copied;
-    } rows[] = {
-        {L"abc", 10, std::wstring(L"abc\0#", 5), 3},
-        {L"abc", 4, std::wstring(L"abc\0#", 5), 3},
-        {L"abcdef", 4, std::wstring(L"abc\0#", 5), 3},
-        {L"abc", 1, std::wstring(L"\0#", 2), 0},
-        {L"abc", 0, L"#", 0},
-        {L"abc", -5, L"#", 0},
-        {L"", 3, std::wstring(L"\0#", 2), 0},
-    };
-    for (const auto& r : rows) {
+    for (const auto& [text, capacity, written, copied] : rows) {
         std::wstring buffer(16, L'#');
-        EXPECT_EQ(CopyCellText(r.text, buffer.data(), r.capacity), r.copied) << r.capacity;
-        EXPECT_EQ(buffer.substr(0, r.expected.size()), r.expected) << r.capacity;
-        EXPECT_EQ(buffer.find_last_not_of(L'#') + 1 <= r.expected.size(), true) << "overrun " << r.capacity;
+        EXPECT_EQ(CopyCellText(text, buffer.data(), capacity), copied) << capacity;
+        EXPECT_EQ(buffer.substr(0, buffer.find_last_not_of(L'#') + 1), written) << capacity;
     }
     EXPECT_EQ(CopyCellText(L"abc", nullptr, 10), 0u);
+}
+
+TEST(SortKeys, ClicksChangeTheKeysAndRowsCompareByThem) {
+    // Keys as "column+" (ascending) or "column-". A plain click makes the column the only key,
+    // ascending, or reversed when it already was the first; Shift adds the column as the last key or
+    // reverses it in place.
+    const std::tuple<int, bool, const char*> clicks[] = {
+        {1, false, " 1+"},      {1, false, " 1-"},      {0, true, " 1- 0+"},
+        {2, true, " 1- 0+ 2+"}, {0, true, " 1- 0- 2+"}, {2, false, " 2+"},
+        {2, false, " 2-"},      {0, false, " 0+"},      {0, true, " 0-"},
+    };
+    std::vector<CSortKey> keys;
+    for (const auto& [column, shift, expected] : clicks) {
+        keys = ClickKeys(keys, column, shift);
+        std::string text;
+        for (const CSortKey& k : keys) text += " " + std::to_string(k.nCol) + (k.bAsc ? "+" : "-");
+        EXPECT_EQ(text, expected) << "click on " << column << (shift ? " with Shift" : "");
+    }
+    // Rows compare by the first key that does not find them level (a row lacking its column is level);
+    // the direction applies to the sign, so even the most negative cell result reverses.
+    using Record = std::vector<std::wstring>;
+    const std::tuple<std::vector<CSortKey>, Record, Record, int> rows[] = {
+        {{}, {L"a"}, {L"b"}, 0},
+        {{{0, true}}, {L"a"}, {L"b"}, -1},
+        {{{0, false}}, {L"a"}, {L"b"}, 1},
+        {{{0, true}, {1, false}}, {L"a", L"x"}, {L"a", L"y"}, 1},
+        {{{1, true}, {0, true}}, {L"b"}, {L"a", L"c"}, 1},
+        {{{2, true}}, {L"a", L"b", L"c"}, {L"a", L"b"}, 0},
+    };
+    for (const auto& [by, a, b, order] : rows) {
+        auto cell = [&](int c) { return OrdinalCompare(a.at(c), b.at(c)); };
+        EXPECT_EQ(CompareByKeys(by, std::ssize(a), std::ssize(b), cell), order)
+            << by.size() << " keys, " << a.size() << "/" << b.size();
+    }
+    const CSortKey down[] = {{0, false}};
+    EXPECT_EQ(CompareByKeys(down, 1, 1, [](int) { return INT_MIN; }), 1);
+    EXPECT_EQ(CompareByKeys(down, 1, 1, [](int) { return INT_MAX; }), -1);
+}
+
+TEST(SortKeys, RowsOfFindsEachRecordAfterASort) {
+    int a = 0, b = 0, c = 0, d = 0;
+    int* rows[] = {&c, &a, &d, &b};
+    // In the order asked, not the order found; absent (no focused row) and asked twice.
+    EXPECT_EQ(RowsOf<int>(rows, std::vector<int*>{}), std::vector<int>{});
+    EXPECT_EQ(RowsOf<int>(rows, std::vector<int*>{&b, &c, &a, nullptr, &d, &d}),
+              (std::vector<int>{3, 0, 1, -1, 2, 2}));
 }
