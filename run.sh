@@ -19,7 +19,7 @@ export WINEPREFIX=$BUILD/wineprefix
 export WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix xvfb cmake ninja-build googletest imagemagick clang libclang-rt-14-dev libsqlite3-dev fonts-wqy-microhei gnuplot-nox)
+PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix xvfb cmake ninja-build googletest imagemagick clang libclang-rt-14-dev fonts-wqy-microhei gnuplot-nox)
 
 setup() {
   local missing=()

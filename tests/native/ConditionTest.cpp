@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <tuple>
 
 using namespace listedit::condlist;
@@ -111,15 +112,34 @@ TEST(ConditionText, WritesTheRowsInBothForms) {
     EXPECT_EQ(p.types, (std::vector<int>{1, 6, 2}));
 }
 
-// Quotes doubled in a value, a list value, numbers of each form and parentheses: both forms, with each way
-// of quoting field names, read back into rows that write them the same.
-TEST(ConditionRoundTrip, BoundValuesAndQuotedNamesReadBack) {
+// Rows the list can hold: any field, parentheses anywhere, every comparison and relation, quotes in values.
+Rows RandomRows(std::mt19937& random) {
+    auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
+    static const wchar_t* const kTexts[] = {L"", L"O'Neil ''x'", L"a ( b ) ? and or", L"中 - %"};
+    static const wchar_t* const kNumbers[] = {L"0", L"-12.50", L"3.", L".5"};
+    Rows rows;
+    for (std::size_t n = pick(9); n > 0; --n) {
+        const ParseField& field = kFields[pick(kFields.size())];
+        const std::wstring value = field.type == 6            ? field.values[pick(field.values.size())]
+                                   : IsQuotedType(field.type) ? kTexts[pick(std::size(kTexts))]
+                                                              : kNumbers[pick(std::size(kNumbers))];
+        rows.cells.push_back({pick(2) ? L"(" : L" ", field.name,
+                              std::wstring(ComparisonLabel(Comparison(pick(8)))), value,
+                              pick(2) ? L")" : L" ", std::wstring(RelationLabel(Relation(pick(3))))});
+        rows.types.push_back(field.type);
+    }
+    return rows;
+}
+
+// Any rows, with each way of quoting field names and quotes doubled, read back in both forms into rows
+// that write the same.
+TEST(ConditionRoundTrip, RandomRowsWriteTheSameTextAfterReadingBack) {
     const FieldNameQuotes quotings[] = {{}, {L"[", L"]"}, {L"\"", L"\""}};
-    const ConditionRow rows[] = {Row(L"NAME", 1, L"象(Like)", L"O'Neil ''x'", orr, L"("),
-                                 Row(L"城市", 6, eq, L"01-North", andd, L" ", L")"),
-                                 Row(L"AGE", 3, ge, L"-12.50", orr), Row(L"Order", 5, eq, L".5", orr, L"("),
-                                 Row(L"SALARY", 2, gt, L"3.", none, L" ", L")")};
-    for (const FieldNameQuotes& q : quotings) {
+    std::mt19937 random(21);
+    for (int round = 0; round < 300 && !HasFailure(); ++round) {
+        const FieldNameQuotes q = quotings[round % 3];
+        const Rows held = RandomRows(random);
+        const std::vector<ConditionRow> rows = held.views();
         const std::wstring text = BuildConditionText(rows, q, true);
         EXPECT_EQ(BuildConditionText(ReadBack(text, {q.open, q.close, {}, {}}).views(), q, true), text);
         const ParameterizedCondition bound = BuildParameterizedCondition(rows, q);
@@ -128,6 +148,15 @@ TEST(ConditionRoundTrip, BoundValuesAndQuotedNamesReadBack) {
         EXPECT_EQ(std::tie(again.text, again.values, again.types),
                   std::tie(bound.text, bound.values, bound.types));
     }
+    // The worked examples come back as their rows, the list value as its whole entry (two rows write
+    // no parentheses, so the first example's come back blank).
+    EXPECT_EQ(ReadBack(L"NAME = 'Smith' or AGE > 30").cells,
+              (decltype(Rows::cells){{L" ", L"NAME", eq, L"Smith", L" ", orr},
+                                     {L" ", L"AGE", gt, L"30", L" ", none}}));
+    EXPECT_EQ(ReadBack(L"(NAME Like 'Sm%' or 城市 = '01') and AGE >= 18").cells,
+              (decltype(Rows::cells){{L"(", L"NAME", L"象(Like)", L"Sm%", L" ", orr},
+                                     {L" ", L"城市", eq, L"01-North", L")", andd},
+                                     {L" ", L"AGE", ge, L"18", L" ", none}}));
 }
 
 // What a person or another program may write: read into rows that the builder writes its own way.

@@ -101,4 +101,32 @@ TEST_F(VirtualSortListTest, TextsAndFindingGoThroughTheRecords) {
     }
 }
 
+// A million records, column 0 a seven-digit number (each once), column 1 one of three letters:
+// clicks and Shift+clicks sort them, and the first and last rows are the right ones.
+TEST_F(VirtualSortListTest, MillionRowsSortByClicksAndShiftClicks) {
+    constexpr int n = 1000000;
+    CSortListCtrlEx list;
+    Make(list, LVS_OWNERDATA);
+    std::vector<CSortListCtrlEx::CItemData*> records;
+    wchar_t number[16];
+    for (int i = 0; i < n; ++i) {
+        ::wsprintfW(number, L"%07d", static_cast<int>((i * 7919LL) % n));
+        records.push_back(Record({number, i % 3 == 0 ? L"a" : i % 3 == 1 ? L"b" : L"c"}));
+    }
+    ASSERT_EQ(list.InsertItems(0, records.data(), n), 0);
+    using Step = std::tuple<int, bool, LPCWSTR, LPCWSTR, std::vector<CSortKey>>; // click, first, last, keys
+    for (const auto& [column, shift, first, last, keys] : {
+             Step{0, false, L"0000000 a ", L"0999999 b ", {{0, true}}},
+             Step{0, false, L"0999999 b ", L"0000000 a ", {{0, false}}},
+             Step{1, false, L"0999886 a ", L"0000057 c ", {{1, true}}}, // ties keep the descending numbers
+             Step{0, true, L"0000000 a ", L"0999943 c ", {{1, true}, {0, true}}},
+             Step{1, true, L"0000057 c ", L"0999886 a ", {{1, false}, {0, true}}},
+         }) {
+        ClickHeader(list, column, shift);
+        EXPECT_EQ(list.GetSortKeys(), keys);
+        EXPECT_EQ(Row(list, list.GetTopIndex()), first) << column << shift;
+        EXPECT_EQ(Row(list, n - 1), last) << column << shift;
+    }
+}
+
 } // namespace
