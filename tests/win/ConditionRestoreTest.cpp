@@ -50,4 +50,6 @@ TEST_F(ConditionRestoreTest, ConditionTextReplacesTheRowsOrLeavesThem) {
               std::tuple(FALSE, 15, std::wstring(taken)));
     list.EnableQuoteDoubling(FALSE);
     EXPECT_EQ(Sql(), L"[NAME] = 'O'Neil' or [Order Date] >= '2024-3-5' and [CITY] = '01'");
+    EXPECT_EQ(list.SetSQLSelectString(L""), 1); // no conditions
+    EXPECT_EQ(list.GetItemCount(), 1);
 }

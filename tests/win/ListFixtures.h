@@ -125,9 +125,9 @@ protected:
     static constexpr UINT kLeft = 1001, kField = 1002, kCmp = 1003, kValue = 1004, kRel = 1005, kRight = 1006;
     static constexpr int kWidths[] = {60, 170, 120, 130, 60, 80};
     CondList list;
-    CStringArray cities;
     void SetUp() override {
         ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, Rect(0, 0, 300, 330), &host, 100));
+        CStringArray cities; // each field keeps a copy
         cities.Add(L"01-North");
         list.SetFieldList(L"NAME", DWT_TEXT, nullptr, L"AGE", UINT(DWT_INTEGER), nullptr, L"CITY",
                           UINT(DWT_LIST), &cities, L"DEPT", UINT(DWT_COMBO), nullptr, L"Order Date",

@@ -16,8 +16,8 @@ TEST_F(PropListTest, ForcesItsStyleOnBothCreationPaths) {
         ASSERT_NE(pData, nullptr);
         EXPECT_EQ(std::tuple(p->GetStyle() & (0xFFFF & ~LVS_SHOWSELALWAYS),
                              p->GetHeaderCtrl()->GetItemCount(), pData->IsWindowVisible(),
-                             pData->GetDlgItem(101)->GetFont()),
-                  std::tuple(0xC405u, 2, FALSE, p->GetFont()));
+                             pData->GetDlgItem(101)->GetFont(), p->IsKindOf(RUNTIME_CLASS(CListCtrl))),
+                  std::tuple(0xC405u, 2, FALSE, p->GetFont(), TRUE));
     }
 }
 
