@@ -73,31 +73,6 @@ TEST_F(ConditionListTest, FieldsKeepTheirTypesAndOwnValueLists) {
     }
 }
 
-// Conditions composed through the editors, the last still pending in them, give the text and its
-// parameterized form; a pending row without a value gives none, and no sound.
-TEST_F(ConditionListTest, ConditionsComposedThroughTheEditorsGiveTheirText) {
-    Compose({kSmith, {L" ", L"CITY", L"等于(=)", L"01-North", L")", L"无"}});
-    EXPECT_EQ(Sql(), L"NAME = 'Smith' or CITY = '01'");
-    CString params;
-    CStringArray values;
-    CUIntArray types;
-    ASSERT_EQ(list.GetSQLSelectParams(params, values, types), 1);
-    EXPECT_EQ(std::tuple(params.str(), list.GetItemCount(), values.GetSize(), types.GetSize()),
-              std::tuple(L"NAME = ? or CITY = ?", 3, INT_PTR(2), INT_PTR(2)));
-    EXPECT_EQ(values[0] + L" " + values[1], L"Smith 01");
-    PostClick(0, 2); // the committed row loaded back into the editors, on the row
-    EXPECT_EQ(list.m_pDataWnd->GetText() + Cell(0, 5).c_str(), L"Smith或(or)");
-    EXPECT_EQ(EditorTop(kField), EditorTop(kValue));
-
-    list.Clear();
-    ClickBelowRows();
-    Choose(kField, L"NAME");
-    CString sql = L"untouched";
-    BeepCounter beeps; // only a click sounds
-    EXPECT_EQ(list.GetSQLSelectString(sql), 0);
-    EXPECT_EQ(std::tuple(sql.str(), beeps.count(), list.GetItemCount()), std::tuple(L"untouched", 0u, 1));
-}
-
 // What clicks, keys on the editors and the menu's commands do to the rows, the editors (all
 // shown, the field box alone, or none), the focus and the sounds. Keys and commands act on the
 // first of two committed rows, with a change pending on it.
@@ -243,8 +218,10 @@ TEST_F(ConditionListTest, RowsArePaintedAsBandsOfTheFontsHeightPlusEight) {
 }
 
 // From the keyboard and mouse through the input queue: a condition composed, committed by a click
-// and read back; the header's divider dragged without effect, where on a bare list it resizes.
-TEST_F(ConditionListTest, RealInputComposesAConditionAndCannotResizeAColumn) {
+// and read back; with a second one pending in the editors, the text and its parameterized form; a
+// pending row without a value gives none, and no sound. The header's divider dragged without
+// effect, where on a bare list it resizes.
+TEST_F(ConditionListTest, RealInputComposesConditionsAndCannotResizeAColumn) {
     ClickCell(list, 0, 1); // the entry row: the field box alone
     ASSERT_EQ(AllShown(), std::vector<bool>({false, true, false, false, false, false}));
     real::Click(Editor(kField), {10, 5}); // drops the list down
@@ -253,10 +230,28 @@ TEST_F(ConditionListTest, RealInputComposesAConditionAndCannotResizeAColumn) {
     ASSERT_TRUE(Shown(kValue));
     real::Click(ValueEditor(), {5, 5});
     real::Type(L"Smith");
-    real::Click(list,
-                {300, CellRect(list, 0, 0).bottom + 40}); // below the rows: commits, opens the new entry row
-    EXPECT_EQ(std::tuple(list.GetItemCount(), Cell(0, 1), Cell(0, 3), Sql()),
-              std::tuple(2, L"NAME", L"Smith", L"NAME = 'Smith'"));
+    real::Click(list, {300, CellRect(list, 0, 0).bottom + 40}); // below the rows: commits
+    EXPECT_EQ(std::tuple(list.GetItemCount(), Cell(0, 1), Cell(0, 3)), std::tuple(2, L"NAME", L"Smith"));
+    PostClick(0, 2); // the committed row loaded back into the editors, on the row
+    EXPECT_EQ(std::tuple(list.m_pDataWnd->GetText(), EditorTop(kValue)),
+              std::tuple(L"Smith", CellRect(list, 0, 0).top));
+    Choose(kRel, L"或(or)");
+    Compose({{L" ", L"CITY", L"等于(=)", L"01-North", L")", L"无"}});
+    EXPECT_EQ(Sql(), L"NAME = 'Smith' or CITY = '01'");
+    CString params;
+    CStringArray values;
+    CUIntArray types;
+    ASSERT_EQ(list.GetSQLSelectParams(params, values, types), 1);
+    EXPECT_EQ(std::tuple(params.str(), values[0] + L" " + values[1], types.GetSize(), list.GetItemCount()),
+              std::tuple(L"NAME = ? or CITY = ?", L"Smith 01", INT_PTR(2), 3));
+
+    list.Clear();
+    ClickBelowRows();
+    Choose(kField, L"NAME");
+    CString sql = L"untouched";
+    BeepCounter beeps; // only a click sounds
+    EXPECT_EQ(list.GetSQLSelectString(sql), 0);
+    EXPECT_EQ(std::tuple(sql.str(), beeps.count(), list.GetItemCount()), std::tuple(L"untouched", 0u, 1));
 
     CListCtrl bare;
     ASSERT_TRUE(bare.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, Rect(0, 332, 620, 370), &host, 3));
