@@ -1,13 +1,10 @@
-// Helpers shared by the window tests of the lists: cells and windows placed in a list, a cell
-// clicked through real input, where the property list's data window stands, and the fixtures of
-// the property and condition lists.
+// Helpers shared by the window tests of the lists, and the fixtures of the property and condition
+// lists.
 #pragma once
 #include "Harness.h"
 
 #include <array>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace harness {
 
@@ -32,9 +29,7 @@ inline void ClickCell(CListCtrl& list, int row, int col) {
 // Whether a property list's data window is shown over row `row`.
 inline bool EditingRow(CListCtrl& list, int row) {
     HWND hData = ::GetDlgItem(list.m_hWnd, 100);
-    CRect rcRow;
-    list.GetItemRect(row, &rcRow, LVIR_BOUNDS);
-    return ::IsWindowVisible(hData) && rcRow.PtInRect(RectIn(list, hData).CenterPoint());
+    return ::IsWindowVisible(hData) && CellRect(list, row, 0).PtInRect(RectIn(list, hData).CenterPoint());
 }
 
 // Whether f raised the framework's invalid-argument exception (deleted here).
