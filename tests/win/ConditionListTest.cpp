@@ -1,5 +1,5 @@
-// The condition list in real windows: its frame, the field records, conditions composed through
-// the editors and clicks, the keys and menu commands on a row, scrolling, painting, and the header.
+// The condition list in real windows: conditions composed through the editors and clicks, the keys
+// and menu commands on a row, scrolling, painting, and the header.
 #include "ListFixtures.h"
 
 using namespace harness;
@@ -7,71 +7,6 @@ using namespace harness;
 const Cond kSmith{L"(", L"NAME", L"等于(=)", L"Smith", L" ", L"或(or)"};
 const Cond kOver30{L" ", L"AGE", L"大于(>)", L"30", L")", L"无"};
 const Cond kDept{L" ", L"DEPT", L"等于(=)", L"IT", L" ", L"与(and)"};
-
-TEST_F(ConditionListTest, CreatedOrSubclassedItIsAReportOfSixFixedColumnsAndOneEntryRow) {
-    // A list view placed by a dialog, in icon view, attached afterwards.
-    ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_ICON, 0, 0, 200, 100, host,
-                      reinterpret_cast<HMENU>(101), nullptr, nullptr);
-    CConditionListCtrl subclassed;
-    ASSERT_TRUE(subclassed.SubclassDlgItem(101, &host));
-    ASSERT_EQ(subclassed.InsertAllColumn(), 1);
-    for (CConditionListCtrl* pList : {static_cast<CConditionListCtrl*>(&list), &subclassed}) {
-        EXPECT_EQ(pList->InsertAllColumn(), 1); // a second call changes nothing
-        CRect rcClient;
-        pList->GetClientRect(&rcClient);
-        std::vector<int> got = {int(pList->GetStyle() & 0x8403), int(pList->GetExtendedStyle()),
-                                pList->GetItemCount(), rcClient.Width(),
-                                pList->GetHeaderCtrl()->GetItemCount()};
-        for (int i = 0; i < 6; ++i) got.push_back(pList->GetColumnWidth(i));
-        for (UINT nID = kLeft; nID <= kRight; ++nID)
-            got.push_back(::IsWindowVisible(::GetDlgItem(*pList, nID)));
-        EXPECT_EQ(got, (std::vector<int>{0x8401, 0x420, 1, 620 + ::GetSystemMetrics(SM_CXVSCROLL), 6, 60, 170,
-                                         120, 130, 60, 80, 0, 0, 0, 0, 0, 0}));
-        // The value editor as tall as a closed box.
-        EXPECT_EQ(RectIn(*pList, ::GetDlgItem(*pList, kValue)),
-                  CRect(350, 0, 480, RectIn(*pList, ::GetDlgItem(*pList, kLeft)).Height()));
-    }
-}
-
-// Each field keeps its type and its own copy of the value list; the array forms of SetFieldList
-// stop, raising, at the first index one array lacks.
-TEST_F(ConditionListTest, FieldsKeepTheirTypesAndOwnValueLists) {
-    auto names = [&] {
-        CStringArray arr;
-        arr.Add(L"stale");
-        list.GetFieldListArray(arr);
-        std::wstring all;
-        for (INT_PTR i = 0; i < arr.GetSize(); ++i) all += arr[i].str() + L" ";
-        return all;
-    };
-    CStringArray a, fields;
-    a.Add(L"x");
-    list.ClearFieldList();
-    list.AddFieldString(L"F", DWT_COMBO, &a);
-    list.AddFieldString(L"F", 42, nullptr);       // same name, unknown code: nothing is checked
-    a.Add(L"b");                                  // the application's array is only read
-    list.GetFieldListItemValueArray(0).Add(L"c"); // the record's own array
-    EXPECT_EQ(names(), L"F F ");
-    EXPECT_EQ(std::tuple(list.GetFieldListItemType(0), list.GetFieldListItemType(1)),
-              std::tuple(DWT_COMBO, 42));
-    EXPECT_EQ(std::tuple(list.GetFieldListItemValueArray(0).GetSize(),
-                         list.GetFieldListItemValueArray(1).GetSize()),
-              std::tuple(2, 0));
-
-    a.SetSize(1);
-    for (const wchar_t* f : {L"A", L"B", L"C"}) fields.Add(f);
-    CUIntArray arrTypes;
-    for (auto [types, values, after] : {std::tuple(3, 3, L"A B C "), {1, 3, L"A "}, {3, 2, L"A B "}}) {
-        CPtrArray arrValues;
-        arrTypes.SetSize(0);
-        for (int i = 0; i < types; ++i) arrTypes.Add(DWT_LIST);
-        for (int i = 0; i < values; ++i) arrValues.Add(i == 0 ? &a : nullptr);
-        EXPECT_EQ(RaisesInvalidArg([&] { list.SetFieldList(fields, arrTypes, arrValues); }), types != values);
-        EXPECT_EQ(names(), after);
-        EXPECT_EQ(list.GetFieldListItemValueArray(0).GetSize(), 1);
-        EXPECT_EQ(CFieldItemData::GetInstanceCount(), static_cast<long>(names().size() / 2));
-    }
-}
 
 // What clicks, keys on the editors and the menu's commands do to the rows, the editors (all
 // shown, the field box alone, or none), the focus and the sounds. Keys and commands act on the

@@ -1,74 +1,36 @@
-// The property list in real windows: creation, rows and their records, the edit ended or kept by
-// clicks and resizing, the title tip, and the painting of a row.
+// The property list in real windows: row records, the edit ended or kept by clicks and resizing, the
+// title tip, and the painting of a row.
 #include "ListFixtures.h"
 
 using namespace harness;
 
-TEST_F(PropListTest, ForcesItsStyleOnBothCreationPaths) {
-    EXPECT_EQ(list.GetStyle() & 0xFFFF, 0xC405u);
-    // A list placed in a dialog, attached afterwards.
-    ::CreateWindowExW(0, WC_LISTVIEWW, nullptr, WS_CHILD | WS_VISIBLE | LVS_LIST | LVS_SHOWSELALWAYS, 10, 300,
-                      300, 100, host, reinterpret_cast<HMENU>(3), nullptr, nullptr);
-    CPropertyListCtrl attached;
-    ASSERT_TRUE(attached.SubclassDlgItem(3, &host));
-    for (CPropertyListCtrl* p : {static_cast<CPropertyListCtrl*>(&list), &attached}) {
-        CWnd* pData = p->GetDlgItem(100);
-        ASSERT_NE(pData, nullptr);
-        EXPECT_EQ(std::tuple(p->GetStyle() & (0xFFFF & ~LVS_SHOWSELALWAYS),
-                             p->GetHeaderCtrl()->GetItemCount(), pData->IsWindowVisible(),
-                             pData->GetDlgItem(101)->GetFont(), p->IsKindOf(RUNTIME_CLASS(CListCtrl))),
-                  std::tuple(0xC405u, 2, FALSE, p->GetFont(), TRUE));
-    }
-}
-
-// Rows inserted one by one, with a value list, at an index, and from arrays (which stop, raising,
-// at the first index one lacks).
-TEST_F(PropListTest, InsertsRowsInEveryForm) {
-    CStringArray three, names;
-    CUIntArray types;
-    CPtrArray values;
-    for (LPCWSTR s : {L"red", L"green", L"blue"}) three.Add(s);
-    EXPECT_EQ((std::vector<int>{list.InsertItem(L"single", DWT_TEXT, L"one"),
-                                list.InsertItem(L"choices", DWT_LIST, three),
-                                list.InsertItem(L"none", DWT_TEXT, CStringArray()),
-                                list.InsertItem(L"first", DWT_TEXT, L"zero", 0)}),
-              (std::vector<int>{0, 1, 2, 0}));
-    for (LPCWSTR s : {L"a", L"b", L"c"}) names.Add(s);
-    types.Add(DWT_LIST), types.Add(DWT_TEXT), values.Add(&three), values.Add(nullptr);
-    MessageRecorder redraw(list, [](UINT m) { return m == WM_SETREDRAW; });
-    EXPECT_TRUE(RaisesInvalidArg([&] { list.InsertItem(names, types, values); })); // "c" has no type
-    EXPECT_EQ(redraw.messages, (std::vector<MessageRecorder::Msg>{{WM_SETREDRAW, FALSE, 0}}));
-    std::wstring rows;
-    for (int i = 0; i < list.GetItemCount(); ++i)
-        rows += list.GetItemText(i, 0).str() + L"=" + Value(i) + L" ";
-    EXPECT_EQ(rows, L"first=zero single=one choices=red none= a=red b= ");
-}
-
-// Each row record of the property list and field record of the condition list is freed once: at
-// once when removed, else with the window or the object.
-TEST_F(WindowTest, ListRecordsAreFreedExactlyOnce) {
+// The array forms take entries up to the first index one array lacks, then raise; each row record
+// of the property list and field record of the condition list is freed once: at once when removed,
+// else (`left` until then) with the window or the object.
+TEST_F(WindowTest, ArrayFormsStopAtAMissingEntryAndEveryRecordIsFreedOnce) {
     const auto records = [] {
         return CPropertyListCtrlItemData::GetInstanceCount() + CFieldItemData::GetInstanceCount();
     };
     const long before = records();
-    // How the records go, and how many are left until the objects go.
+    CStringArray names;
+    CUIntArray types; // none for the third name
+    CPtrArray values;
+    for (LPCWSTR s : {L"a", L"b", L"c"}) names.Add(s), values.Add(nullptr);
+    types.Add(DWT_TEXT), types.Add(DWT_TEXT);
     const std::pair<void (*)(PropList&, CondList&), long> drops[] = {
-        {[](PropList& p, CondList& c) {
-             p.DeleteItem(2), p.DeleteItem(1), p.DeleteItem(0), c.ClearFieldList();
-         },
-         0},
+        {[](PropList& p, CondList& c) { p.DeleteItem(1), p.DeleteItem(0), c.ClearFieldList(); }, 0},
         {[](PropList& p, CondList& c) { p.DeleteAllItems(), c.SetFieldList(nullptr, 0, nullptr); }, 0},
         {[](PropList& p, CondList& c) { p.DestroyWindow(), c.DestroyWindow(); }, 0},
-        {[](PropList&, CondList&) {}, 5}};
+        {[](PropList&, CondList&) {}, 4}};
     for (auto [drop, left] : drops) {
         {
             PropList props;
             CondList conds;
             ASSERT_TRUE(props.Create(WS_CHILD, Rect(0, 0, 100, 100), &host, 3));
             ASSERT_TRUE(conds.Create(WS_CHILD, Rect(0, 0, 100, 100), &host, 4));
-            for (int i = 0; i < 3; ++i) props.InsertItem(L"x", DWT_TEXT, L"y");
-            conds.SetFieldList(L"A", DWT_TEXT, nullptr, L"B", UINT(DWT_TEXT), nullptr, nullptr);
-            EXPECT_EQ(records(), before + 5);
+            EXPECT_TRUE(RaisesInvalidArg([&] { props.InsertItem(names, types, values); }));
+            EXPECT_TRUE(RaisesInvalidArg([&] { conds.SetFieldList(names, types, values); }));
+            EXPECT_EQ(records(), before + 4);
             drop(props, conds);
             EXPECT_EQ(records(), before + left);
         }
