@@ -1,6 +1,5 @@
 // The property list under a user's keyboard and mouse (real input): every row type walked and
-// edited with the keys alone, values no editor holds kept, the edit taken in when the focus
-// leaves, and no edit at all while editing is off.
+// edited with the keys alone, the edit taken in when the focus leaves, and none while editing is off.
 #include "ListFixtures.h"
 
 using namespace harness;

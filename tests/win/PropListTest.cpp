@@ -3,11 +3,12 @@
 #include "ListFixtures.h"
 
 using namespace harness;
+using PropListAndConditionListTest = WindowTest;
 
 // The array forms take entries up to the first index one array lacks, then raise; each row record
 // of the property list and field record of the condition list is freed once: at once when removed,
 // else (`left` until then) with the window or the object.
-TEST_F(WindowTest, ArrayFormsStopAtAMissingEntryAndEveryRecordIsFreedOnce) {
+TEST_F(PropListAndConditionListTest, ArrayFormsStopAtAMissingEntryAndEveryRecordIsFreedOnce) {
     const auto records = [] {
         return CPropertyListCtrlItemData::GetInstanceCount() + CFieldItemData::GetInstanceCount();
     };
