@@ -30,27 +30,18 @@ HostWnd::~HostWnd() {
 }
 
 LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NOTIFY) {
-        auto* nm = reinterpret_cast<NMHDR*>(lParam);
-        if (onNotify) onNotify(*nm);
-        // Record only what got past the child's reflection.
-        LRESULT r = 0;
-        if (!OnWndMsg(message, wParam, lParam, &r)) {
-            notifications.push_back({message, wParam, nm->idFrom, nm->hwndFrom, nm->code});
-            r = DefWindowProc(message, wParam, lParam);
-        }
-        return r;
-    }
-    if (message == WM_COMMAND && lParam) {
-        LRESULT r = 0;
-        if (!OnWndMsg(message, wParam, lParam, &r)) {
-            notifications.push_back(
-                {message, wParam, LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam)});
-            r = DefWindowProc(message, wParam, lParam);
-        }
-        return r;
-    }
-    return CWnd::WindowProc(message, wParam, lParam);
+    if (message != WM_NOTIFY && (message != WM_COMMAND || !lParam))
+        return CWnd::WindowProc(message, wParam, lParam);
+    const auto* nm = reinterpret_cast<const NMHDR*>(lParam);
+    if (message == WM_NOTIFY && onNotify) onNotify(*nm);
+    // Record only what got past the child's reflection.
+    LRESULT r = 0;
+    if (OnWndMsg(message, wParam, lParam, &r)) return r;
+    notifications.push_back(
+        message == WM_NOTIFY
+            ? Notification{message, wParam, nm->idFrom, nm->hwndFrom, nm->code}
+            : Notification{message, wParam, LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam)});
+    return DefWindowProc(message, wParam, lParam);
 }
 
 void Pump() {
@@ -162,12 +153,7 @@ std::wstring GetClipboardText() {
 }
 
 MemoryDC::MemoryDC(int cx, int cy) : m_hDC(::CreateCompatibleDC(nullptr)), m_cx(cx), m_cy(cy) {
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy; // top-down
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
+    BITMAPINFO bmi{{sizeof(BITMAPINFOHEADER), cx, -cy /* top-down */, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void* bits = nullptr;
     m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
     m_bits = static_cast<const DWORD*>(bits);
@@ -350,24 +336,10 @@ INPUT KeyEvent(UINT vk, bool up, wchar_t unicode = 0) {
     } else {
         in.ki.wVk = static_cast<WORD>(vk);
         in.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-        switch (vk) {
-        case VK_INSERT:
-        case VK_DELETE:
-        case VK_HOME:
-        case VK_END:
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-        case VK_RCONTROL:
-        case VK_RMENU:
+        static constexpr UINT kExtended[] = {VK_INSERT, VK_DELETE, VK_HOME, VK_END,  VK_PRIOR,    VK_NEXT,
+                                             VK_LEFT,   VK_RIGHT,  VK_UP,   VK_DOWN, VK_RCONTROL, VK_RMENU};
+        if (std::find(std::begin(kExtended), std::end(kExtended), vk) != std::end(kExtended))
             in.ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
-            break;
-        default:
-            break;
-        }
     }
     if (up) in.ki.dwFlags |= KEYEVENTF_KEYUP;
     return in;
@@ -474,10 +446,6 @@ void DoubleClick(HWND hWnd, POINT pt) {
     Buttons(hWnd, pt, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
 }
 
-void RightClick(HWND hWnd, POINT pt) {
-    Buttons(hWnd, pt, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 1);
-}
-
 void Drag(HWND hWnd, POINT from, POINT to) {
     BringToFront(hWnd);
     POINT a = ToScreen(hWnd, from), b = ToScreen(hWnd, to);
@@ -530,10 +498,6 @@ void DialogTemplate::Add(LPCWSTR text) {
     for (; *text; ++text) m_words.push_back(*text);
     m_words.push_back(0);
 }
-
-} // namespace harness
-
-namespace harness {
 
 BEGIN_MESSAGE_MAP(ScriptedDialog, CDialog)
 ON_MESSAGE(WM_APP, &ScriptedDialog::OnScript)

@@ -117,7 +117,6 @@ void Type(std::wstring_view text);
 void MoveTo(HWND hWnd, POINT pt);
 void Click(HWND hWnd, POINT pt);
 void DoubleClick(HWND hWnd, POINT pt);
-void RightClick(HWND hWnd, POINT pt);
 // Presses the left button at from, moves to `to` in a few steps and releases it there.
 void Drag(HWND hWnd, POINT from, POINT to);
 // The client point of hWnd at the given screen point, and the other way round.
