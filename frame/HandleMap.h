@@ -18,10 +18,24 @@ template <class Derived, class Handle> struct CHandleObject<Derived, Handle>::Ma
     ~Map() { DeleteTemp(); }
 };
 
+// The thread's map, made on its first use. It is freed when the thread ends by the system's
+// fiber-local storage callback rather than by a thread_local destructor: under Wine the C runtime's
+// destructors of a thread that ended keep the process from exiting.
+template <class Map> thread_local Map* t_threadMap = nullptr;
+
+template <class Map> void WINAPI FreeThreadMap(void* p) {
+    t_threadMap<Map> = nullptr;
+    delete static_cast<Map*>(p);
+}
+
 template <class Derived, class Handle>
 typename CHandleObject<Derived, Handle>::Map& CHandleObject<Derived, Handle>::ThreadMap() {
-    thread_local Map map;
-    return map;
+    static const DWORD slot = ::FlsAlloc(&FreeThreadMap<Map>);
+    if (!t_threadMap<Map>) {
+        t_threadMap<Map> = new Map;
+        ::FlsSetValue(slot, t_threadMap<Map>);
+    }
+    return *t_threadMap<Map>;
 }
 
 template <class Derived, class Handle>
@@ -54,8 +68,9 @@ template <class Derived, class Handle> BOOL CHandleObject<Derived, Handle>::Atta
 template <class Derived, class Handle> Handle CHandleObject<Derived, Handle>::Detach() {
     auto& self = static_cast<Derived&>(*this);
     Handle h = self.*Derived::kHandle;
+    if (!h) return h; // not a word to the map: a temporary wrapper goes while the thread's map is torn down
     auto& permanent = ThreadMap().permanent;
-    if (auto it = permanent.find(h); h && it != permanent.end() && it->second == &self) permanent.erase(it);
+    if (auto it = permanent.find(h); it != permanent.end() && it->second == &self) permanent.erase(it);
     Derived::SetHandle(self, nullptr);
     return h;
 }
