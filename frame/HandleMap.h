@@ -81,3 +81,19 @@ std::unique_ptr<Derived> CHandleObject<Derived, Handle>::MakeTemporary(Handle h)
     Derived::SetHandle(*p, h);
     return p;
 }
+
+// Out of line, so that the library exports them for every module (an inline member of the
+// instantiation is not).
+template <class Derived, class Handle> CHandleObject<Derived, Handle>::operator Handle() const {
+    return static_cast<const Derived&>(*this).*Derived::kHandle;
+}
+
+template <class Derived, class Handle> Handle CHandleObject<Derived, Handle>::GetSafeHandle() const {
+    return *this;
+}
+
+template <class Derived, class Handle>
+BOOL CHandleObject<Derived, Handle>::DeleteHandle(BOOL(WINAPI* pfnDelete)(Handle)) {
+    Handle h = Detach();
+    return h ? pfnDelete(h) : FALSE;
+}

@@ -22,16 +22,13 @@ public:
     static void PASCAL DeleteTempMap();
     BOOL Attach(Handle h); // FALSE for a null handle or when one is held already
     Handle Detach();
-    operator Handle() const { return static_cast<const Derived&>(*this).*Derived::kHandle; }
-    Handle GetSafeHandle() const { return *this; }
+    operator Handle() const;
+    Handle GetSafeHandle() const;
 
 protected:
     CHandleObject() = default;
     // Detaches the handle and gives it to pfnDelete; FALSE when there is none.
-    BOOL DeleteHandle(BOOL(WINAPI* pfnDelete)(Handle)) {
-        Handle h = Detach();
-        return h ? pfnDelete(h) : FALSE;
-    }
+    BOOL DeleteHandle(BOOL(WINAPI* pfnDelete)(Handle));
     static void SetHandle(Derived& object, Handle h) { object.*Derived::kHandle = h; }
     static std::unique_ptr<Derived> MakeTemporary(Handle h);
 
