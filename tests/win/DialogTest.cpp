@@ -27,6 +27,22 @@ public:
         return tpl.get();
     }
 
+    // The steps of the keyboard cases: each says whether it went as it should.
+    bool IsOpen() { return true; }
+    bool FocusFirst() { return ::SetFocus(::GetDlgItem(m_hWnd, IDC_FIRST)), true; }
+    bool SecondFocused() { return ::GetFocus() == ::GetDlgItem(m_hWnd, IDC_SECOND); }
+    bool EditFirstRow() { return ClickCell(m_props, 0, 1), EditingRow(m_props, 0); }
+    bool EditingSecondRow() { return EditingRow(m_props, 1); }
+    bool EditCondition() { // a field chosen, the focus in the value editor
+        ClickCell(m_query, 0, 1);
+        real::Click(::GetDlgItem(m_query, 1002), {10, 5}); // drops the fields down
+        real::Key(VK_DOWN);
+        real::Key(VK_RETURN); // NAME: the value editor shows
+        real::Click(::GetWindow(::GetDlgItem(m_query, 1004), GW_CHILD), {5, 5});
+        return ::IsChild(m_query, ::GetFocus()) != FALSE;
+    }
+    bool RowCancelled() { return !::IsWindowVisible(::GetDlgItem(m_query, 1002)); }
+
 protected:
     BOOL OnInitDialog() override {
         m_props.SubclassDlgItem(IDC_PROPS, this);
@@ -42,28 +58,8 @@ protected:
 
 // Modal, or modeless as the application's main window (whose loop ends with it).
 TEST_F(WindowTest, DialogsGiveControlsTheirKeysFirst) {
-    using Step = std::function<bool(ListsDialog&)>;
-    const Step focusFirst = [](ListsDialog& d) {
-        return ::SetFocus(::GetDlgItem(d.m_hWnd, IDC_FIRST)), true;
-    };
-    const Step secondFocused = [](ListsDialog& d) {
-        return ::GetFocus() == ::GetDlgItem(d.m_hWnd, IDC_SECOND);
-    };
-    const Step editFirstRow = [](ListsDialog& d) {
-        return ClickCell(d.m_props, 0, 1), EditingRow(d.m_props, 0);
-    };
-    const Step editingSecondRow = [](ListsDialog& d) { return EditingRow(d.m_props, 1); };
-    const Step editCondition = [](ListsDialog& d) { // a field chosen, the focus in the value editor
-        ClickCell(d.m_query, 0, 1);
-        real::Click(::GetDlgItem(d.m_query.m_hWnd, 1002), {10, 5}); // drops the fields down
-        real::Key(VK_DOWN);
-        real::Key(VK_RETURN); // NAME: the value editor shows
-        real::Click(::GetWindow(::GetDlgItem(d.m_query.m_hWnd, 1004), GW_CHILD), {5, 5});
-        return ::IsChild(d.m_query.m_hWnd, ::GetFocus()) != FALSE;
-    };
-    const Step rowCancelled = [](ListsDialog& d) {
-        return !::IsWindowVisible(::GetDlgItem(d.m_query, 1002));
-    };
+    using Step = bool (ListsDialog::*)();
+    using D = ListsDialog;
     const int open = ScriptedDialog::kStillOpen, modeless = -1;
     const struct Case {
         const char* what;
@@ -72,21 +68,20 @@ TEST_F(WindowTest, DialogsGiveControlsTheirKeysFirst) {
         Step after;
         INT_PTR result;
     } cases[] = {
-        {"Tab on a plain control moves the focus", focusFirst, VK_TAB, secondFocused, open},
-        {"so it does in a modeless dialog", focusFirst, VK_TAB, secondFocused, modeless},
-        {"Tab in the property list moves its edit", editFirstRow, VK_TAB, editingSecondRow, open},
-        {"Enter there too, and presses no button", editFirstRow, VK_RETURN, editingSecondRow, open},
-        {"Escape in a condition row cancels the row", editCondition, VK_ESCAPE, rowCancelled, open},
-        {"Escape elsewhere cancels the dialog", focusFirst, VK_ESCAPE, [](ListsDialog&) { return true; },
-         IDCANCEL},
+        {"Tab on a plain control moves the focus", &D::FocusFirst, VK_TAB, &D::SecondFocused, open},
+        {"so it does in a modeless dialog", &D::FocusFirst, VK_TAB, &D::SecondFocused, modeless},
+        {"Tab in the property list moves its edit", &D::EditFirstRow, VK_TAB, &D::EditingSecondRow, open},
+        {"Enter there too, and presses no button", &D::EditFirstRow, VK_RETURN, &D::EditingSecondRow, open},
+        {"Escape in a condition row cancels the row", &D::EditCondition, VK_ESCAPE, &D::RowCancelled, open},
+        {"Escape elsewhere cancels the dialog", &D::FocusFirst, VK_ESCAPE, &D::IsOpen, IDCANCEL},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ListsDialog dlg;
         dlg.script = [&c](ScriptedDialog& d) {
-            ASSERT_TRUE(c.before(static_cast<ListsDialog&>(d)));
+            ASSERT_TRUE((static_cast<D&>(d).*c.before)());
             real::Key(c.key);
-            EXPECT_TRUE(c.after(static_cast<ListsDialog&>(d)));
+            EXPECT_TRUE((static_cast<D&>(d).*c.after)());
             if (c.result == modeless) d.PostMessage(WM_CLOSE); // Cancel: a modeless dialog goes
         };
         if (c.result == modeless) {

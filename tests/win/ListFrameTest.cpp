@@ -72,9 +72,7 @@ TEST_F(WindowTest, OwnerDrawnListDrawsAndReadsBack) {
     } list;
     struct RecordingHeader : CHeaderCtrl {
         std::vector<UINT> drawn;
-        void DrawItem(LPDRAWITEMSTRUCT p) override {
-            drawn.push_back(p->CtlType == ODT_HEADER ? p->itemID : 9);
-        }
+        void DrawItem(LPDRAWITEMSTRUCT p) override { drawn.push_back(p->itemID); }
     } header;
     ASSERT_TRUE(
         list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, Rect(0, 0, 300, 200), &host, 7));

@@ -1,12 +1,12 @@
 // The views: made by name in a frame or over any window, painting through OnDraw, the lists on the
-// view's own window, and who deletes what.
+// view's own window, and the view and its document deleted with the window.
 #include "ListFixtures.h"
 
 using namespace harness;
 
 namespace {
 
-int g_gone = 0; // views, documents and records deleted
+int g_gone = 0; // views and documents deleted
 
 struct CountedDrawView : CView {
     DECLARE_DYNCREATE(CountedDrawView)
@@ -18,10 +18,6 @@ IMPLEMENT_DYNCREATE(CountedDrawView, CView)
 
 struct CountedDoc : CDocument {
     ~CountedDoc() override { ++g_gone; }
-};
-
-struct CountedRecord : CSortListViewEx::CItemData {
-    ~CountedRecord() override { ++g_gone; }
 };
 
 class ViewsTest : public WindowTest {
@@ -81,24 +77,6 @@ TEST_F(ViewsTest, MadeByNameTheyTakeTheirLookFillTheFrameAndGoWithTheirWindow) {
         // The view leaves the document as it is deleted, and the document goes; a frame goes with both.
         ::DestroyWindow(c.framed ? m_hFrame : pView->m_hWnd);
         EXPECT_EQ(g_gone, c.columns >= 0 ? 1 : 2);
-    }
-}
-
-// The view deletes its records with its window only under the flag.
-TEST_F(ViewsTest, SortViewExDeletesItsRecordsOnlyWithTheFlag) {
-    for (BOOL flag : {FALSE, TRUE}) {
-        auto* pView = static_cast<CSortListViewEx*>(Made(L"CSortListViewEx"));
-        ASSERT_NE(pView, nullptr);
-        EXPECT_TRUE(pView->GetDeleteItemData()); // until told otherwise
-        pView->SetDeleteItemData(flag);
-        pView->GetListCtrl().InsertColumn(0, L"A");
-        CountedRecord* records[] = {new CountedRecord, new CountedRecord};
-        for (CountedRecord* p : records) pView->InsertItem(0, p);
-        g_gone = 0;
-        ::DestroyWindow(m_hFrame);
-        EXPECT_EQ(g_gone, flag ? 3 : 1) << flag; // and the document
-        if (!flag)
-            for (CountedRecord* p : records) delete p;
     }
 }
 
