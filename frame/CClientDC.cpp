@@ -4,10 +4,10 @@
 
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) {
-    if (!Attach(::GetDC(m_hWnd))) AfxThrowResourceException();
+CLentDC::CLentDC(CWnd* pWnd, HDC(WINAPI* pfnGetDC)(HWND)) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) {
+    if (!Attach(pfnGetDC(m_hWnd))) AfxThrowResourceException();
 }
 
-CClientDC::~CClientDC() {
+CLentDC::~CLentDC() {
     ::ReleaseDC(m_hWnd, Detach());
 }

@@ -5,94 +5,47 @@
 
 #include <algorithm>
 
+template class CHandleObject<CDC, HDC>;
+
 namespace {
 
-HandleMap<HDC, CDC>& Map() {
-    thread_local HandleMap<HDC, CDC> map([](CDC& dc) { dc.m_hDC = dc.m_hAttribDC = nullptr; });
-    return map;
+// The point a ...Ex function of the system hands back through its last argument.
+template <class Function, class... Args> CPoint PointOut(Function function, HDC hDC, Args... args) {
+    POINT pt{};
+    function(hDC, args..., &pt);
+    return pt;
 }
 
 } // namespace
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 
-CDC::~CDC() {
-    DeleteDC();
-}
-
-CDC* PASCAL CDC::FromHandle(HDC hDC) {
-    return Map().FromHandle(hDC, [](HDC h) {
-        auto p = std::make_unique<CDC>();
-        p->m_hDC = p->m_hAttribDC = h;
-        return p;
-    });
-}
-
-void PASCAL CDC::DeleteTempMap() {
-    Map().DeleteTemp();
-}
-
-void AfxDeleteDCTempMap() {
-    CDC::DeleteTempMap();
-}
-
-BOOL CDC::Attach(HDC hDC) {
-    if (!hDC || m_hDC) return FALSE;
-    m_hDC = m_hAttribDC = hDC;
-    Map().SetPermanent(hDC, this);
-    return TRUE;
-}
-
-HDC CDC::Detach() {
-    HDC hDC = m_hDC;
-    if (hDC) Map().RemovePermanent(hDC, this);
-    m_hDC = m_hAttribDC = nullptr;
-    return hDC;
-}
-
-BOOL CDC::DeleteDC() {
-    if (!m_hDC) return FALSE;
-    return ::DeleteDC(Detach());
-}
-
 CWnd* CDC::GetWindow() const {
     return CWnd::FromHandle(::WindowFromDC(m_hDC));
 }
 
 CPoint CDC::GetViewportOrg() const {
-    POINT pt{};
-    ::GetViewportOrgEx(m_hAttribDC, &pt);
-    return pt;
+    return PointOut(::GetViewportOrgEx, m_hAttribDC);
 }
 
 CPoint CDC::SetViewportOrg(int x, int y) {
-    POINT pt{};
-    ::SetViewportOrgEx(m_hDC, x, y, &pt);
-    return pt;
+    return PointOut(::SetViewportOrgEx, m_hDC, x, y);
 }
 
 CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight) {
-    POINT pt{};
-    ::OffsetViewportOrgEx(m_hDC, nWidth, nHeight, &pt);
-    return pt;
+    return PointOut(::OffsetViewportOrgEx, m_hDC, nWidth, nHeight);
 }
 
 CPoint CDC::SetWindowOrg(int x, int y) {
-    POINT pt{};
-    ::SetWindowOrgEx(m_hDC, x, y, &pt);
-    return pt;
+    return PointOut(::SetWindowOrgEx, m_hDC, x, y);
 }
 
 CPoint CDC::GetCurrentPosition() const {
-    POINT pt{};
-    ::GetCurrentPositionEx(m_hAttribDC, &pt);
-    return pt;
+    return PointOut(::GetCurrentPositionEx, m_hAttribDC);
 }
 
 CPoint CDC::MoveTo(int x, int y) {
-    POINT pt{};
-    ::MoveToEx(m_hDC, x, y, &pt);
-    return pt;
+    return PointOut(::MoveToEx, m_hDC, x, y);
 }
 
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF crColor) {

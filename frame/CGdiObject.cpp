@@ -5,16 +5,13 @@
 
 #include "HandleMap.h"
 
-namespace {
+template class CHandleObject<CGdiObject, HGDIOBJ>;
 
-HandleMap<HGDIOBJ, CGdiObject>& Map() {
-    thread_local HandleMap<HGDIOBJ, CGdiObject> map([](CGdiObject& o) { o.m_hObject = nullptr; });
-    return map;
-}
+IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
 // A temporary wrapper of the class that fits the handle, so that CFont::FromHandle and the
 // SelectObject forms hand out objects of the class they promise.
-std::unique_ptr<CGdiObject> MakeWrapper(HGDIOBJ hObject) {
+std::unique_ptr<CGdiObject> CGdiObject::MakeTemporary(HGDIOBJ hObject) {
     std::unique_ptr<CGdiObject> p;
     switch (::GetObjectType(hObject)) {
     case OBJ_FONT:
@@ -36,43 +33,4 @@ std::unique_ptr<CGdiObject> MakeWrapper(HGDIOBJ hObject) {
     }
     p->m_hObject = hObject;
     return p;
-}
-
-} // namespace
-
-IMPLEMENT_DYNCREATE(CGdiObject, CObject)
-
-CGdiObject::~CGdiObject() {
-    DeleteObject();
-}
-
-CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) {
-    return Map().FromHandle(hObject, MakeWrapper);
-}
-
-void PASCAL CGdiObject::DeleteTempMap() {
-    Map().DeleteTemp();
-}
-
-void AfxDeleteGdiTempMap() {
-    CGdiObject::DeleteTempMap();
-}
-
-BOOL CGdiObject::Attach(HGDIOBJ hObject) {
-    if (!hObject || m_hObject) return FALSE;
-    m_hObject = hObject;
-    Map().SetPermanent(hObject, this);
-    return TRUE;
-}
-
-HGDIOBJ CGdiObject::Detach() {
-    HGDIOBJ hObject = m_hObject;
-    if (hObject) Map().RemovePermanent(hObject, this);
-    m_hObject = nullptr;
-    return hObject;
-}
-
-BOOL CGdiObject::DeleteObject() {
-    if (!m_hObject) return FALSE;
-    return ::DeleteObject(Detach());
 }

@@ -4,12 +4,9 @@
 
 #include "HandleMap.h"
 
-namespace {
+template class CHandleObject<CImageList, HIMAGELIST>;
 
-HandleMap<HIMAGELIST, CImageList>& Map() {
-    thread_local HandleMap<HIMAGELIST, CImageList> map([](CImageList& il) { il.m_hImageList = nullptr; });
-    return map;
-}
+namespace {
 
 HBITMAP BitmapOf(CBitmap* p) {
     return p ? static_cast<HBITMAP>(p->m_hObject) : nullptr;
@@ -18,49 +15,6 @@ HBITMAP BitmapOf(CBitmap* p) {
 } // namespace
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
-
-CImageList::~CImageList() {
-    DeleteImageList();
-}
-
-CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList) {
-    return Map().FromHandle(hImageList, [](HIMAGELIST h) {
-        auto p = std::make_unique<CImageList>();
-        p->m_hImageList = h;
-        return p;
-    });
-}
-
-CImageList* PASCAL CImageList::FromHandlePermanent(HIMAGELIST hImageList) {
-    return Map().FromHandlePermanent(hImageList);
-}
-
-void PASCAL CImageList::DeleteTempMap() {
-    Map().DeleteTemp();
-}
-
-void AfxDeleteImageListTempMap() {
-    CImageList::DeleteTempMap();
-}
-
-BOOL CImageList::Attach(HIMAGELIST hImageList) {
-    if (!hImageList || m_hImageList) return FALSE;
-    m_hImageList = hImageList;
-    Map().SetPermanent(hImageList, this);
-    return TRUE;
-}
-
-HIMAGELIST CImageList::Detach() {
-    HIMAGELIST h = m_hImageList;
-    if (h) Map().RemovePermanent(h, this);
-    m_hImageList = nullptr;
-    return h;
-}
-
-BOOL CImageList::DeleteImageList() {
-    if (!m_hImageList) return FALSE;
-    return ImageList_Destroy(Detach());
-}
 
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
     return !m_hImageList && Attach(ImageList_Create(cx, cy, nFlags, nInitial, nGrow));

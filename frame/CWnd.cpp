@@ -2,8 +2,8 @@
 #include <listedit/frame/MessageMap.h>
 #include <listedit/frame/CException.h>
 #include <listedit/frame/CWinApp.h>
-
-#include "HandleMap.h"
+#include <listedit/frame/CImageList.h>
+#include <listedit/frame/CMenu.h>
 
 #include <bitset>
 #include <cstdint>
@@ -222,10 +222,10 @@ void AfxDeleteTempMap() {
     state.temporary.clear();
     for (auto& [key, pWnd] : state.typedTemporary) pWnd->m_hWnd = nullptr;
     state.typedTemporary.clear();
-    AfxDeleteGdiTempMap();
-    AfxDeleteDCTempMap();
-    AfxDeleteMenuTempMap();
-    AfxDeleteImageListTempMap();
+    CGdiObject::DeleteTempMap();
+    CDC::DeleteTempMap();
+    CMenu::DeleteTempMap();
+    CImageList::DeleteTempMap();
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {

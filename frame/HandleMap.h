@@ -1,49 +1,99 @@
-// Per-thread map from a handle (GDI object, device context, menu, image list) to the framework
-// object for it: permanent entries for objects that own or attached their handle, and temporary
-// wrappers made on demand for the rest, released when the message loop is next idle (or the thread
-// ends) without touching their handles.
+// The members of CHandleObject, for the one source file of each wrapper that instantiates them
+// (so that every module finds its objects in the library's map).
 #pragma once
-#include <memory>
+#include <listedit/frame/CHandleObject.h>
+
 #include <unordered_map>
 
-template <class Handle, class Object> class HandleMap {
-public:
-    // release takes the handle away from a wrapper so that deleting the wrapper leaves it alone.
-    explicit HandleMap(void (*release)(Object&)) : m_release(release) {}
-    HandleMap(const HandleMap&) = delete;
-    HandleMap& operator=(const HandleMap&) = delete;
-    ~HandleMap() { DeleteTemp(); }
-
-    Object* FromHandlePermanent(Handle h) const {
-        auto it = m_permanent.find(h);
-        return it == m_permanent.end() ? nullptr : it->second;
-    }
-    // The permanent object, else the temporary one, made by make(h) the first time.
-    template <class Make> Object* FromHandle(Handle h, Make make) {
-        if (!h) return nullptr;
-        if (Object* p = FromHandlePermanent(h)) return p;
-        auto& temp = m_temporary[h];
-        if (!temp) temp = make(h);
-        return temp.get();
-    }
-    void SetPermanent(Handle h, Object* p) { m_permanent[h] = p; }
-    void RemovePermanent(Handle h, const Object* p) {
-        if (auto it = m_permanent.find(h); it != m_permanent.end() && it->second == p) m_permanent.erase(it);
-    }
+// Permanent entries for objects that own or attached their handle, temporary wrappers for the rest.
+// One per thread: the objects of a thread are its own, and no lock is taken.
+template <class Derived, class Handle> struct CHandleObject<Derived, Handle>::Map {
+    std::unordered_map<Handle, Derived*> permanent;
+    std::unordered_map<Handle, std::unique_ptr<Derived>> temporary;
     void DeleteTemp() {
-        auto temp = std::move(m_temporary);
-        m_temporary.clear();
-        for (auto& [h, p] : temp) m_release(*p);
+        auto wrappers = std::move(temporary);
+        temporary.clear();
+        for (auto& [h, p] : wrappers) Derived::SetHandle(*p, nullptr); // a wrapper leaves its handle alone
     }
-
-private:
-    void (*m_release)(Object&);
-    std::unordered_map<Handle, Object*> m_permanent;
-    std::unordered_map<Handle, std::unique_ptr<Object>> m_temporary;
+    ~Map() { DeleteTemp(); }
 };
 
-// Releases the temporary wrappers of each kind (called by AfxDeleteTempMap).
-void AfxDeleteGdiTempMap();
-void AfxDeleteDCTempMap();
-void AfxDeleteMenuTempMap();
-void AfxDeleteImageListTempMap();
+// The thread's map, made on its first use. It is freed when the thread ends by the system's
+// fiber-local storage callback rather than by a thread_local destructor: under Wine the C runtime's
+// destructors of a thread that ended keep the process from exiting.
+template <class Map> thread_local Map* t_threadMap = nullptr;
+
+template <class Map> void WINAPI FreeThreadMap(void* p) {
+    t_threadMap<Map> = nullptr;
+    delete static_cast<Map*>(p);
+}
+
+template <class Derived, class Handle>
+typename CHandleObject<Derived, Handle>::Map& CHandleObject<Derived, Handle>::ThreadMap() {
+    static const DWORD slot = ::FlsAlloc(&FreeThreadMap<Map>);
+    if (!t_threadMap<Map>) {
+        t_threadMap<Map> = new Map;
+        ::FlsSetValue(slot, t_threadMap<Map>);
+    }
+    return *t_threadMap<Map>;
+}
+
+template <class Derived, class Handle>
+Derived* PASCAL CHandleObject<Derived, Handle>::FromHandlePermanent(Handle h) {
+    const auto& permanent = ThreadMap().permanent;
+    auto it = permanent.find(h);
+    return it == permanent.end() ? nullptr : it->second;
+}
+
+template <class Derived, class Handle> Derived* PASCAL CHandleObject<Derived, Handle>::FromHandle(Handle h) {
+    if (!h) return nullptr;
+    if (Derived* p = FromHandlePermanent(h)) return p;
+    auto& temp = ThreadMap().temporary[h];
+    if (!temp) temp = Derived::MakeTemporary(h);
+    return temp.get();
+}
+
+template <class Derived, class Handle> void PASCAL CHandleObject<Derived, Handle>::DeleteTempMap() {
+    ThreadMap().DeleteTemp();
+}
+
+template <class Derived, class Handle> BOOL CHandleObject<Derived, Handle>::Attach(Handle h) {
+    auto& self = static_cast<Derived&>(*this);
+    if (!h || self.*Derived::kHandle) return FALSE;
+    Derived::SetHandle(self, h);
+    ThreadMap().permanent[h] = &self;
+    return TRUE;
+}
+
+template <class Derived, class Handle> Handle CHandleObject<Derived, Handle>::Detach() {
+    auto& self = static_cast<Derived&>(*this);
+    Handle h = self.*Derived::kHandle;
+    if (!h) return h; // not a word to the map: a temporary wrapper goes while the thread's map is torn down
+    auto& permanent = ThreadMap().permanent;
+    if (auto it = permanent.find(h); it != permanent.end() && it->second == &self) permanent.erase(it);
+    Derived::SetHandle(self, nullptr);
+    return h;
+}
+
+template <class Derived, class Handle>
+std::unique_ptr<Derived> CHandleObject<Derived, Handle>::MakeTemporary(Handle h) {
+    auto p = std::make_unique<Derived>();
+    Derived::SetHandle(*p, h);
+    return p;
+}
+
+// Out of line, so that the library exports them for every module (an inline member of the
+// instantiation is not).
+template <class Derived, class Handle> CHandleObject<Derived, Handle>::operator Handle() const {
+    return static_cast<const Derived&>(*this).*Derived::kHandle;
+}
+
+template <class Derived, class Handle> Handle CHandleObject<Derived, Handle>::GetSafeHandle() const {
+    return *this;
+}
+
+template <class Derived, class Handle>
+BOOL CHandleObject<Derived, Handle>::DeleteHandle(BOOL(WINAPI* pfnDelete)(Handle)) {
+    Handle h = Detach();
+    return h ? pfnDelete(h) : FALSE;
+}

@@ -1,108 +1,97 @@
-// Whatever a handler lets out reaches the application's ProcessWndProcException, and the
-// application goes on.
+// Whatever a handler lets out, at any way in from the window system, reaches the application's
+// ProcessWndProcException once, and the application goes on.
 #include "Harness.h"
 
-#include <algorithm>
 #include <stdexcept>
+#include <tuple>
 
 using namespace harness;
 
 namespace {
 
-struct Delivered {
-    const CRuntimeClass* pClass;
-    std::wstring message;
-    UINT nMsg;
-    bool operator==(const Delivered&) const = default;
-};
+using Delivered = std::tuple<const CRuntimeClass*, std::wstring, UINT>; // exception, text, message
 
-class RecordingApp : public CWinApp {
-public:
+struct RecordingApp : CWinApp {
     std::vector<Delivered> delivered;
     LRESULT ProcessWndProcException(CException* e, const MSG* pMsg) override {
         wchar_t text[128] = L"";
         e->GetErrorMessage(text, 128);
-        delivered.push_back({e->GetRuntimeClass(), text, pMsg->message});
+        delivered.emplace_back(e->GetRuntimeClass(), text, pMsg->message);
         e->Delete();
-        return 0;
+        return pMsg->message == WM_CREATE ? -1 : 0;
     }
 };
 
-class ThrowingWnd : public CWnd {
-public:
+// Raises on message `at`, or in the creation hook's call of PreSubclassWindow (kHook).
+struct ThrowingWnd : CWnd {
+    static constexpr UINT kHook = ~0u;
+    UINT at = 0;
     std::function<void()> raise;
-    LRESULT OnUser(WPARAM, LPARAM) {
-        raise();
-        return 1;
+    BOOL Make(CWnd& parent, UINT atMsg, std::function<void()> what) {
+        at = atMsg, raise = std::move(what);
+        return Create(L"STATIC", L"", WS_CHILD, RECT{0, 0, 50, 50}, &parent, 1);
     }
-    DECLARE_MESSAGE_MAP()
+    void Raise(UINT nMsg) {
+        if (nMsg == at) raise();
+    }
+    void PreSubclassWindow() override { Raise(kHook); }
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override {
+        if (nMsg == WM_TIMER) KillTimer(wParam);
+        Raise(nMsg);
+        return CWnd::WindowProc(nMsg, wParam, lParam);
+    }
 };
 
-BEGIN_MESSAGE_MAP(ThrowingWnd, CWnd)
-ON_MESSAGE(WM_USER, &ThrowingWnd::OnUser)
-END_MESSAGE_MAP()
+struct ThrowingSortList : CSortListCtrlEx {
+    using CSortListCtrlEx::CompareItems;
+    int CompareItems(int, const CString&, const CString&) override { throw std::runtime_error("bad row"); }
+};
 
-class WndProcExceptionTest : public WindowTest {
-protected:
+TEST_F(WindowTest, AnExceptionAtEveryWayInReachesTheApplication) {
     RecordingApp app;
-};
-
-TEST_F(WndProcExceptionTest, EveryExceptionFromAHandlerIsDelivered) {
-    struct Row {
-        const char* what;
-        std::function<void()> raise;
+    const struct Row {
+        const char* way;
+        std::function<bool(ThrowingWnd& wnd)> run; // whether the application went on as it should
         Delivered expected;
-    };
-    const Row rows[] = {
-        {"std::runtime_error",
-         [] { throw std::runtime_error("disk full"); },
+    } rows[] = {
+        {"creation hook",
+         [&](ThrowingWnd& w) { return w.Make(host, ThrowingWnd::kHook, [] { throw 7; }) != FALSE; },
+         {RUNTIME_CLASS(CStdException), L"Unknown exception.", WM_NCCREATE}},
+        {"WM_CREATE, which fails the creation",
+         [&](ThrowingWnd& w) { return !w.Make(host, WM_CREATE, AfxThrowResourceException); },
+         {RUNTIME_CLASS(CResourceException), L"A required resource was unavailable.", WM_CREATE}},
+        {"window procedure",
+         [&](ThrowingWnd& w) {
+             return w.Make(host, WM_USER, [] { throw std::runtime_error("disk full"); }) &&
+                    !w.SendMessage(WM_USER) && w.SendMessage(WM_GETTEXTLENGTH) == 0;
+         },
          {RUNTIME_CLASS(CStdException), L"disk full", WM_USER}},
-        {"framework exception",
-         [] { AfxThrowInvalidArgException(); },
-         {RUNTIME_CLASS(CInvalidArgException), L"Invalid argument.", WM_USER}},
-        {"not an exception class",
-         [] { throw 7; },
-         {RUNTIME_CLASS(CStdException), L"Unknown exception.", WM_USER}},
+        {"timer",
+         [&](ThrowingWnd& w) {
+             if (!w.Make(host, WM_TIMER, AfxThrowInvalidArgException) || !w.SetTimer(1, 1)) return false;
+             for (int i = 0; i < 100 && app.delivered.empty(); ++i) ::Sleep(10), Pump();
+             return ::IsWindow(w) != FALSE;
+         },
+         {RUNTIME_CLASS(CInvalidArgException), L"Invalid argument.", WM_TIMER}},
+        {"sort comparison, in the parent's WM_NOTIFY of a header click",
+         [&](ThrowingWnd&) {
+             ThrowingSortList list;
+             list.Create(WS_CHILD | WS_VISIBLE, RECT{10, 10, 300, 200}, &host, 2);
+             list.InsertColumn(0, L"Name", LVCFMT_LEFT, 100);
+             for (auto* pRow : {new CSortListCtrlEx::CItemData, new CSortListCtrlEx::CItemData})
+                 pRow->m_arrText.Add(L"a"), list.InsertItem(0, pRow);
+             real::Click(list.GetHeaderCtrl()->m_hWnd, POINT{50, 8});
+             return list.GetItemCount() == 2;
+         },
+         {RUNTIME_CLASS(CStdException), L"bad row", WM_NOTIFY}},
     };
-    ThrowingWnd wnd;
-    ASSERT_TRUE(wnd.Create(L"STATIC", L"", WS_CHILD | WS_VISIBLE, Rect(0, 0, 50, 50), &host, 1));
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+        SCOPED_TRACE(row.way);
         app.delivered.clear();
-        wnd.raise = row.raise;
-        EXPECT_EQ(::SendMessageW(wnd, WM_USER, 0, 0), 0);
+        ThrowingWnd wnd;
+        EXPECT_TRUE(row.run(wnd));
         EXPECT_EQ(app.delivered, std::vector<Delivered>{row.expected});
-        EXPECT_TRUE(::IsWindow(wnd)); // and the window still works
-        EXPECT_EQ(::SendMessageW(wnd, WM_GETTEXTLENGTH, 0, 0), 0);
     }
-}
-
-// The comparison runs inside the list view's sort, inside the parent's WM_NOTIFY: the rows stay
-// whole and the exception comes out after the sort.
-TEST_F(WndProcExceptionTest, AComparisonThatThrowsDuringAHeaderClickIsDelivered) {
-    class Throwing : public CSortListCtrlEx {
-    protected:
-        using CSortListCtrlEx::CompareItems;
-        int CompareItems(int, const CString&, const CString&) override {
-            throw std::runtime_error("bad row");
-        }
-    } list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, Rect(10, 10, 300, 200), &host, 2));
-    list.InsertColumn(0, L"Name", LVCFMT_LEFT, 100);
-    for (LPCWSTR text : {L"b", L"a", L"c"}) {
-        auto* pRow = new CSortListCtrlEx::CItemData;
-        pRow->m_arrText.Add(text);
-        list.InsertItem(list.GetItemCount(), pRow);
-    }
-    HWND hHeader = reinterpret_cast<HWND>(list.SendMessage(LVM_GETHEADER));
-    RECT rc{};
-    ::SendMessageW(hHeader, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rc));
-    real::Click(hHeader, POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
-    EXPECT_EQ(app.delivered, (std::vector<Delivered>{{RUNTIME_CLASS(CStdException), L"bad row", WM_NOTIFY}}));
-    std::vector<std::wstring> rows;
-    for (int i = 0; i < list.GetItemCount(); ++i) rows.push_back(list.GetItemText(i, 0).str());
-    std::sort(rows.begin(), rows.end());
-    EXPECT_EQ(rows, (std::vector<std::wstring>{L"a", L"b", L"c"}));
 }
 
 } // namespace

@@ -7,14 +7,9 @@
 
 class CDC;
 
-class LISTEDIT_API CBitmap : public CGdiObject {
+class LISTEDIT_API CBitmap : public CGdiObjectOf<CBitmap, HBITMAP> {
     DECLARE_DYNAMIC(CBitmap)
 public:
-    static CBitmap* PASCAL FromHandle(HBITMAP hBitmap) {
-        return dynamic_cast<CBitmap*>(CGdiObject::FromHandle(hBitmap));
-    }
-    operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
-
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits) {
         return !m_hObject && Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
     }

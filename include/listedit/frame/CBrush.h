@@ -6,7 +6,7 @@
 
 class CBitmap;
 
-class LISTEDIT_API CBrush : public CGdiObject {
+class LISTEDIT_API CBrush : public CGdiObjectOf<CBrush, HBRUSH> {
     DECLARE_DYNAMIC(CBrush)
 public:
     CBrush() = default;
@@ -14,10 +14,6 @@ public:
     explicit CBrush(COLORREF crColor) {
         if (!CreateSolidBrush(crColor)) AfxThrowResourceException();
     }
-    static CBrush* PASCAL FromHandle(HBRUSH hBrush) {
-        return dynamic_cast<CBrush*>(CGdiObject::FromHandle(hBrush));
-    }
-    operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
 
     BOOL CreateSolidBrush(COLORREF crColor) { return !m_hObject && Attach(::CreateSolidBrush(crColor)); }
     BOOL CreateHatchBrush(int nIndex, COLORREF crColor) {

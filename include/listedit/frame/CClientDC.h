@@ -3,12 +3,8 @@
 #pragma once
 #include "CDC.h"
 
-class LISTEDIT_API CClientDC : public CDC {
+class LISTEDIT_API CClientDC : public CLentDC {
     DECLARE_DYNAMIC(CClientDC)
 public:
-    explicit CClientDC(CWnd* pWnd); // raises the resource exception when there is no DC
-    ~CClientDC() override;
-
-protected:
-    HWND m_hWnd = nullptr;
+    explicit CClientDC(CWnd* pWnd) : CLentDC(pWnd, ::GetDC) {} // the resource exception when there is no DC
 };

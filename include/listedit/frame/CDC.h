@@ -16,31 +16,22 @@
 
 class CWnd;
 
-class LISTEDIT_API CDC : public CObject {
+// Attach, Detach and the handle map (FromHandle, DeleteTempMap) are CHandleObject's.
+class LISTEDIT_API CDC : public CHandleObject<CDC, HDC> {
     DECLARE_DYNCREATE(CDC)
 public:
     HDC m_hDC = nullptr;       // output
     HDC m_hAttribDC = nullptr; // queries; the same DC here
 
-    CDC() = default;
-    CDC(const CDC&) = delete;
-    CDC& operator=(const CDC&) = delete;
-    ~CDC() override; // deletes a DC it still holds
-
-    operator HDC() const { return m_hDC; }
+    ~CDC() override { DeleteDC(); }
     HDC GetSafeHdc() const { return m_hDC; }
     CWnd* GetWindow() const;
-
-    static CDC* PASCAL FromHandle(HDC hDC);
-    static void PASCAL DeleteTempMap();
-    BOOL Attach(HDC hDC); // FALSE for a null handle or when one is held already
-    HDC Detach();
 
     // FALSE when this object holds a DC already.
     BOOL CreateCompatibleDC(CDC* pDC) {
         return !m_hDC && Attach(::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr));
     }
-    BOOL DeleteDC();
+    BOOL DeleteDC() { return DeleteHandle(::DeleteDC); } // FALSE when there is no DC
     int SaveDC() { return ::SaveDC(m_hDC); }
     BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
     int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hAttribDC, nIndex); }
@@ -202,5 +193,18 @@ public:
     }
 
 private:
+    friend CHandleObject;
+    static constexpr HDC CDC::*kHandle = &CDC::m_hDC;
+    static void SetHandle(CDC& dc, HDC hDC) { dc.m_hDC = dc.m_hAttribDC = hDC; }
     HGDIOBJ Select(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
+};
+
+// A DC lent by a window (the screen's for a null window) and handed back to it by the destructor:
+// what CClientDC and CWindowDC share.
+class LISTEDIT_API CLentDC : public CDC {
+protected:
+    // Raises the resource exception when there is no DC.
+    CLentDC(CWnd* pWnd, HDC(WINAPI* pfnGetDC)(HWND));
+    ~CLentDC() override;
+    HWND m_hWnd = nullptr;
 };

@@ -10,14 +10,9 @@
 
 class CDC;
 
-class LISTEDIT_API CFont : public CGdiObject {
+class LISTEDIT_API CFont : public CGdiObjectOf<CFont, HFONT> {
     DECLARE_DYNAMIC(CFont)
 public:
-    static CFont* PASCAL FromHandle(HFONT hFont) {
-        return dynamic_cast<CFont*>(CGdiObject::FromHandle(hFont));
-    }
-    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
-
     BOOL CreateFontIndirect(const LOGFONTW* lpLogFont) {
         return !m_hObject && Attach(::CreateFontIndirectW(lpLogFont));
     }

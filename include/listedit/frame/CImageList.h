@@ -6,39 +6,28 @@
 //     images.Add(&bitmap, RGB(255, 0, 255));     // magenta is transparent
 //     list.SetImageList(&images, LVSIL_SMALL);
 //
-// FromHandle gives the owning object of a handle, or a temporary wrapper that lives until the
-// message loop is next idle (what CListCtrl::GetImageList returns for a list it did not set).
+// The handle map is CHandleObject's: FromHandle of a list no object owns gives a temporary wrapper
+// (what CListCtrl::GetImageList returns for a list it did not set).
 #pragma once
-#include "CObject.h"
+#include "CHandleObject.h"
 #include "Geometry.h"
 
 class CBitmap;
 class CDC;
 
-class LISTEDIT_API CImageList : public CObject {
+class LISTEDIT_API CImageList : public CHandleObject<CImageList, HIMAGELIST> {
     DECLARE_DYNCREATE(CImageList)
 public:
     HIMAGELIST m_hImageList = nullptr;
 
-    CImageList() = default;
-    CImageList(const CImageList&) = delete;
-    CImageList& operator=(const CImageList&) = delete;
-    ~CImageList() override; // destroys the list it still holds
-
-    operator HIMAGELIST() const { return m_hImageList; }
-    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
-    static CImageList* PASCAL FromHandle(HIMAGELIST hImageList);
-    static CImageList* PASCAL FromHandlePermanent(HIMAGELIST hImageList);
-    static void PASCAL DeleteTempMap();
-    BOOL Attach(HIMAGELIST hImageList); // FALSE for a null handle or when one is held already
-    HIMAGELIST Detach();
-    BOOL DeleteImageList(); // FALSE when there is no list
+    ~CImageList() override { DeleteImageList(); }
 
     BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
     // Images nImage1 of imagelist1 and nImage2 of imagelist2 laid over each other, the second
     // offset by (dx, dy).
     BOOL Create(CImageList& imagelist1, int nImage1, CImageList& imagelist2, int nImage2, int dx, int dy);
-    BOOL Create(CImageList* pImageList); // a copy
+    BOOL Create(CImageList* pImageList);                               // a copy
+    BOOL DeleteImageList() { return DeleteHandle(ImageList_Destroy); } // FALSE when there is no list
 
     int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
     BOOL SetImageCount(UINT uNewCount) { return ImageList_SetImageCount(m_hImageList, uNewCount); }
@@ -76,4 +65,8 @@ public:
     static BOOL PASCAL DragLeave(CWnd* pWndLock);
     static BOOL PASCAL DragShowNolock(BOOL bShow) { return ImageList_DragShowNolock(bShow); }
     static void PASCAL EndDrag() { ImageList_EndDrag(); }
+
+private:
+    friend CHandleObject;
+    static constexpr HIMAGELIST CImageList::*kHandle = &CImageList::m_hImageList;
 };

@@ -6,30 +6,22 @@
 //     menu.AppendMenu(MF_STRING, ID_INSERT, L"Insert");
 //     menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, this); // WM_COMMAND to this
 #pragma once
-#include "CObject.h"
+#include "CHandleObject.h"
 
 class CWnd;
 
-class LISTEDIT_API CMenu : public CObject {
+// Attach, Detach and the handle map (FromHandle, DeleteTempMap) are CHandleObject's.
+class LISTEDIT_API CMenu : public CHandleObject<CMenu, HMENU> {
     DECLARE_DYNCREATE(CMenu)
 public:
     HMENU m_hMenu = nullptr;
 
-    CMenu() = default;
-    CMenu(const CMenu&) = delete;
-    CMenu& operator=(const CMenu&) = delete;
-    ~CMenu() override; // destroys the menu it still holds
-
-    operator HMENU() const { return m_hMenu; }
     HMENU GetSafeHmenu() const { return m_hMenu; }
-    static CMenu* PASCAL FromHandle(HMENU hMenu);
-    static void PASCAL DeleteTempMap();
-    BOOL Attach(HMENU hMenu); // FALSE for a null handle or when one is held already
-    HMENU Detach();
+    ~CMenu() override { DestroyMenu(); }
 
     BOOL CreateMenu() { return !m_hMenu && Attach(::CreateMenu()); }
     BOOL CreatePopupMenu() { return !m_hMenu && Attach(::CreatePopupMenu()); }
-    BOOL DestroyMenu(); // FALSE when there is no menu
+    BOOL DestroyMenu() { return DeleteHandle(::DestroyMenu); } // FALSE when there is no menu
 
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCWSTR lpszNewItem = nullptr) {
         return ::AppendMenuW(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
@@ -68,4 +60,8 @@ public:
     // Shows the menu at (x, y) in screen coordinates and runs it until the user chooses or cancels;
     // the choice reaches pWnd as WM_COMMAND (with TPM_RETURNCMD it is returned instead).
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
+
+private:
+    friend CHandleObject;
+    static constexpr HMENU CMenu::*kHandle = &CMenu::m_hMenu;
 };

@@ -3,7 +3,7 @@
 #include "CException.h"
 #include "CGdiObject.h"
 
-class LISTEDIT_API CPen : public CGdiObject {
+class LISTEDIT_API CPen : public CGdiObjectOf<CPen, HPEN> {
     DECLARE_DYNAMIC(CPen)
 public:
     CPen() = default;
@@ -11,8 +11,6 @@ public:
     CPen(int nPenStyle, int nWidth, COLORREF crColor) {
         if (!CreatePen(nPenStyle, nWidth, crColor)) AfxThrowResourceException();
     }
-    static CPen* PASCAL FromHandle(HPEN hPen) { return dynamic_cast<CPen*>(CGdiObject::FromHandle(hPen)); }
-    operator HPEN() const { return static_cast<HPEN>(m_hObject); }
 
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
         return !m_hObject && Attach(::CreatePen(nPenStyle, nWidth, crColor));

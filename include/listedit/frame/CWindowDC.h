@@ -3,12 +3,9 @@
 #pragma once
 #include "CDC.h"
 
-class LISTEDIT_API CWindowDC : public CDC {
+class LISTEDIT_API CWindowDC : public CLentDC {
     DECLARE_DYNAMIC(CWindowDC)
 public:
-    explicit CWindowDC(CWnd* pWnd); // raises the resource exception when there is no DC
-    ~CWindowDC() override;
-
-protected:
-    HWND m_hWnd = nullptr;
+    explicit CWindowDC(CWnd* pWnd)
+        : CLentDC(pWnd, ::GetWindowDC) {} // the resource exception when there is no DC
 };
