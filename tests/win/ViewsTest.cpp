@@ -20,6 +20,11 @@ struct CountedDoc : CDocument {
     ~CountedDoc() override { ++g_gone; }
 };
 
+struct CountedRecord : CSortListViewEx::CItemData {
+    CountedRecord(LPCWSTR a, LPCWSTR b) { m_arrText.Add(a), m_arrText.Add(b); }
+    ~CountedRecord() override { ++g_gone; }
+};
+
 class ViewsTest : public WindowTest {
 protected:
     // The view of a new frame (which deletes itself with its window), or one made over the host.
@@ -77,6 +82,65 @@ TEST_F(ViewsTest, MadeByNameTheyTakeTheirLookFillTheFrameAndGoWithTheirWindow) {
         // The view leaves the document as it is deleted, and the document goes; a frame goes with both.
         ::DestroyWindow(c.framed ? m_hFrame : pView->m_hWnd);
         EXPECT_EQ(g_gone, c.columns >= 0 ? 1 : 2);
+    }
+}
+
+// The same rows in a property view and in a control of the same size paint the same picture, and
+// the view's edit moves on Tab.
+TEST_F(ViewsTest, PropertyViewPaintsAsTheControlAndMovesItsEditOnTab) {
+    auto* pView = static_cast<CPropertyListView*>(Made(L"CPropertyListView"));
+    ASSERT_NE(pView, nullptr);
+    CRect rc;
+    pView->GetClientRect(&rc);
+    CPropertyListCtrl ctrl;
+    ASSERT_TRUE(ctrl.Create(WS_CHILD | WS_VISIBLE, rc, &host, 1));
+    MemoryDC viewDC(rc.Width(), rc.Height()), ctrlDC(rc.Width(), rc.Height());
+    auto paint = [&](auto& list, HDC hDC) {
+        list.InsertItem(L"Name", DWT_TEXT, L"Alice");
+        list.InsertItem(L"Age", DWT_INTEGER, L"42");
+        list.ChangeColumnWidth();
+        list.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hDC), PRF_CLIENT | PRF_ERASEBKGND);
+    };
+    paint(*pView, viewDC);
+    paint(ctrl, ctrlDC);
+    int differing = 0;
+    for (int y = 0; y < rc.Height(); ++y)
+        for (int x = 0; x < rc.Width(); ++x) differing += viewDC.At(x, y) != ctrlDC.At(x, y);
+    EXPECT_EQ(differing, 0);
+    EXPECT_NE(viewDC.InkBounds(rc, {viewDC.At(rc.right - 1, rc.bottom - 1)}).right, 0); // rows were painted
+    ClickCell(pView->GetListCtrl(), 0, 1);
+    real::Key(VK_END);
+    real::Type(L"x");
+    real::Key(VK_TAB);
+    EXPECT_EQ(pView->GetListCtrl().GetItemText(0, 1), CString(L"Alicex"));
+    EXPECT_TRUE(EditingRow(pView->GetListCtrl(), 1));
+}
+
+// A header click on an empty sortable view changes nothing; with rows it sorts, the cell editor opens
+// over the view, and the records go with the view only under the delete flag (set from the start).
+TEST_F(ViewsTest, SortViewClicksEditsAndOwnsItsRecords) {
+    for (BOOL flag : {TRUE, FALSE}) {
+        auto* pView = static_cast<CSortListViewEx*>(Made(L"CSortListViewEx", false));
+        ASSERT_NE(pView, nullptr);
+        EXPECT_TRUE(pView->GetDeleteItemData());
+        pView->SetDeleteItemData(flag);
+        CXListCtrl& list = pView->GetListCtrl();
+        list.InsertColumn(0, L"A", LVCFMT_LEFT, 100), list.InsertColumn(1, L"B", LVCFMT_LEFT, 100);
+        real::Click(list.GetHeaderCtrl()->m_hWnd, {50, 8}); // away from the next click: no double click
+        EXPECT_EQ(pView->GetSortedColumn(), -1);
+        CountedRecord* records[] = {new CountedRecord(L"a", L"y"), new CountedRecord(L"b", L"x")};
+        for (CountedRecord* p : records) pView->InsertItem(0, p);
+        real::Click(list.GetHeaderCtrl()->m_hWnd, {150, 8});
+        EXPECT_EQ(pView->GetSortedColumn(), 1);
+        CEdit* pEdit = list.EditSubLabel(0, 1);
+        ASSERT_NE(pEdit, nullptr);
+        EXPECT_EQ(::GetParent(pEdit->m_hWnd), pView->m_hWnd);
+        EXPECT_EQ(pEdit->GetWindowText(), CString(L"x"));
+        g_gone = 0;
+        pView->DestroyWindow();
+        EXPECT_EQ(g_gone, flag ? 3 : 1); // the records under the flag, and the document
+        if (!flag)
+            for (CountedRecord* p : records) delete p;
     }
 }
 
