@@ -45,7 +45,9 @@ struct ThreadState {
 };
 
 // Every message reads this state, so it is found through a system TLS slot (one read of the thread
-// block); the thread_local owns it and ends it with the thread.
+// block). It is freed when the thread ends by the system's fiber-local storage callback rather than
+// by a thread_local destructor: under Wine the C runtime's destructors of a thread that ended keep
+// the process from exiting.
 const DWORD g_stateSlot = ::TlsAlloc();
 
 ThreadState::~ThreadState() {
@@ -54,9 +56,11 @@ ThreadState::~ThreadState() {
 
 ThreadState& State() {
     if (auto* p = static_cast<ThreadState*>(::TlsGetValue(g_stateSlot))) return *p;
-    thread_local ThreadState state;
-    ::TlsSetValue(g_stateSlot, &state);
-    return state;
+    static const DWORD cleanup = ::FlsAlloc([](void* p) { delete static_cast<ThreadState*>(p); });
+    auto* state = new ThreadState;
+    ::TlsSetValue(g_stateSlot, state);
+    ::FlsSetValue(cleanup, state);
+    return *state;
 }
 
 // Messages whose entries are told apart by notification code; WM_COMMAND and WM_NOTIFY by control

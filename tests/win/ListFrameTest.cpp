@@ -31,7 +31,9 @@ template <class T, class H> void CheckHandleMap(HANDLE hRaw) {
         EXPECT_FALSE(owner.Attach(h)); // one handle at a time
         EXPECT_EQ(T::FromHandle(h), &owner);
         T* pOther = &owner;
-        std::thread([&] { pOther = T::FromHandle(h); }).join(); // another thread's map: its own wrapper
+        std::thread([&] {
+            pOther = T::FromHandle(h), CWnd::FromHandle(::GetDesktopWindow());
+        }).join(); // its own maps
         EXPECT_NE(pOther, &owner);
         EXPECT_TRUE(alive()); // which went with the thread
         EXPECT_EQ(owner.Detach(), h);
