@@ -37,12 +37,9 @@ TEST_F(ConditionRestoreTest, ConditionTextReplacesTheRowsOrLeavesThem) {
               std::tuple(-1, false, TRUE, -1));
     EXPECT_EQ(Sql(), taken); // "pending" was not committed
     EXPECT_EQ(std::tuple(Cell(2, 3), list.GetItemData(2)), std::tuple(L"01-North", DWORD_PTR(DWT_LIST)));
-    CString sql;
-    CStringArray values;
-    CUIntArray types;
-    ASSERT_EQ(list.GetSQLSelectParams(sql, values, types), 1);
+    ASSERT_EQ(list.GetSQLSelectParams(params, values, types), 1);
     list.Clear();
-    EXPECT_EQ(list.SetSQLSelectParams(sql, values, types), 1);
+    EXPECT_EQ(list.SetSQLSelectParams(params, values, types), 1);
     EXPECT_EQ(Sql(), taken);
 
     EXPECT_EQ(list.SetSQLSelectString(L"NAME = 'x' and NOSUCH = 1"), 0);

@@ -3,9 +3,7 @@
 
 using namespace harness;
 
-namespace {
-
-int g_ends = 0, g_deleted = 0;
+static int g_ends = 0, g_deleted = 0;
 
 struct TestInEdit : CInEditEx {
     using CInEditEx::CInEditEx;
@@ -38,9 +36,6 @@ TEST_F(InEditTest, DeletesItselfOnceWhenEditingEnds) {
             PressKey(hEdit, VK_RETURN);
         }
         Pump();
-        EXPECT_FALSE(::IsWindow(hEdit));
-        EXPECT_EQ(g_deleted, 1);
+        EXPECT_EQ(std::pair(::IsWindow(hEdit), g_deleted), std::pair(FALSE, 1));
     }
 }
-
-} // namespace

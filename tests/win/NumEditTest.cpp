@@ -7,8 +7,6 @@
 
 using namespace harness;
 
-namespace {
-
 class NumEditTest : public WindowTest {
 protected:
     CNumEdit edit;
@@ -28,10 +26,10 @@ TEST_F(NumEditTest, TypingIsFilteredOnTheTextAndSelection) {
         SetSel(edit, start, end);
         BeepCounter counted;
         TypeChars(edit, typed);
-        EXPECT_EQ(TextOf(edit), after);
-        EXPECT_EQ(counted.beeps(), std::vector<UINT>(beeps, MB_ICONQUESTION));
         const int caret = static_cast<int>(std::wcslen(after)); // where accepted typing leaves it
-        EXPECT_EQ(SelOf(edit), beeps ? std::pair(start, end) : std::pair(caret, caret));
+        EXPECT_EQ(std::tuple(TextOf(edit), counted.beeps(), SelOf(edit)),
+                  std::tuple(after, std::vector<UINT>(beeps, MB_ICONQUESTION),
+                             beeps ? std::pair(start, end) : std::pair(caret, caret)));
     }
 }
 
@@ -58,5 +56,3 @@ TEST_F(NumEditTest, TextFromOutsideIsTestedAgainstTheRange) {
     EXPECT_EQ(TextOf(edit), L"3");
     EXPECT_EQ(beeps.count(), 0u);
 }
-
-} // namespace

@@ -1,16 +1,11 @@
 // The sortable lists in real windows: real header clicks, the ownership of row data, and the header
 // and row painting checked on pixels.
-#include "Harness.h"
+#include "ListFixtures.h"
 
 #include <algorithm>
 #include <memory>
-#include <tuple>
 
 using namespace harness;
-
-namespace {
-
-using Texts = std::vector<std::wstring>;
 
 struct NumericList : CSortListCtrlEx {
     using CSortListCtrlEx::CompareItems;
@@ -22,20 +17,8 @@ struct CountedRow : CSortListCtrlEx::CItemData {
     ~CountedRow() override { ++deleted; }
 };
 
-template <class T = CSortListCtrlEx::CItemData> T* Row(std::initializer_list<LPCWSTR> texts) {
-    auto* p = new T;
-    for (LPCWSTR t : texts) p->m_arrText.Add(t);
-    return p;
-}
-
-class SortListTest : public WindowTest {
+class SortListTest : public SortListFixture {
 protected:
-    void Make(CSortListCtrlEx& list, DWORD style = 0, Texts column0 = {}) {
-        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | style, Rect(10, 10, 400, 300), &host, 1));
-        const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
-        for (int c : {0, 1, 2}) list.InsertColumn(c, L"Col", formats[c], 100);
-        for (const auto& t : column0) list.InsertItem(list.GetItemCount(), Row({t.c_str(), L"x"}));
-    }
     static Texts Column0(CListCtrl& list) {
         Texts out;
         for (int i = 0; i < list.GetItemCount(); ++i) out.push_back(list.GetItemText(i, 0).str());
@@ -44,10 +27,9 @@ protected:
     // A real click on a header item; successive clicks land apart, never taken for a double click.
     static void ClickHeader(CListCtrl& list, int nCol) {
         static int clicks = 0;
-        HWND hHeader = reinterpret_cast<HWND>(list.SendMessage(LVM_GETHEADER));
         CRect rc;
-        ::SendMessageW(hHeader, HDM_GETITEMRECT, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&rc));
-        real::Click(hHeader, rc.CenterPoint() + CPoint(++clicks % 2 ? -20 : 20, 0));
+        list.GetHeaderCtrl()->GetItemRect(nCol, rc);
+        real::Click(*list.GetHeaderCtrl(), rc.CenterPoint() + CPoint(++clicks % 2 ? -20 : 20, 0));
     }
     static bool OwnerDrawn(CSortListCtrlEx& list, int nCol) {
         HDITEMW hdi{};
@@ -93,7 +75,7 @@ TEST_F(SortListTest, RowDataIsDeletedExactlyOnceWhenTheFlagIsSet) {
                 Make(*list, style);
                 std::vector<CountedRow*> rows;
                 for (LPCWSTR t : {L"a", L"b", L"c"})
-                    list->InsertItem(list->GetItemCount(), rows.emplace_back(Row<CountedRow>({t})));
+                    list->InsertItem(list->GetItemCount(), rows.emplace_back(Record<CountedRow>({t})));
                 if (!style) list->CListCtrl::InsertItem(3, L"-");
                 if (how == 0) {
                     ASSERT_TRUE(list->DeleteItem(1));
@@ -110,10 +92,9 @@ TEST_F(SortListTest, RowDataIsDeletedExactlyOnceWhenTheFlagIsSet) {
     EXPECT_FALSE(ParentSaw(LVN_DELETEITEM));
 }
 
-// ---- painting: the geometry itself is checked window-free; this checks that it reaches the pixels.
-
-// Header items 100 pixels wide, a space of 4 pixels: the title keeps left of 84 (85 pressed), a key's
-// rank ends at 87, its triangle starts at 88. Then a row as the list view asks for it.
+// The painting's geometry is checked window-free; here, that it reaches the pixels. Header items
+// 100 pixels wide, a space of 4 pixels: the title keeps left of 84 (85 pressed), a key's rank ends
+// at 87, its triangle starts at 88. Then a row as the list view asks for it.
 TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
     CSortListCtrlEx list;
     Make(list, LVS_OWNERDRAWFIXED);
@@ -158,7 +139,7 @@ TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
     // The selected row of the focused list: the band from the label on, the focus rectangle round it,
     // column 1's text two spaces inside its cell's right edge.
     list.SetFont(static_cast<HFONT>(FontWithSpace(3)->m_hObject));
-    list.InsertItem(0, Row({L"a", L"ii"}));
+    list.InsertItem(0, Record({L"a", L"ii"}));
     list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     list.SetFocus();
     CRect bounds, label;
@@ -176,5 +157,3 @@ TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
     EXPECT_NEAR(row.InkBounds({label.right, bounds.top + 1, cell2, bounds.bottom - 1}, {band}).right,
                 cell2 - 7, 1);
 }
-
-} // namespace
