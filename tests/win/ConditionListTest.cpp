@@ -56,9 +56,9 @@ TEST_F(ConditionListTest, ClicksKeysAndMenuCommandsActOnTheRows) {
             }
             if (*step == NoFields) list.ClearFieldList();
             if (*step >= Cell0 && *step < kLeft) PostClick(0, static_cast<int>(*step - Cell0));
-            if (*step == Menu) {
+            if (*step == Menu)
                 ::SendMessageW(list, WM_COMMAND, *++step, 0);
-            } else if (*step >= kLeft) {
+            else if (*step >= kLeft) {
                 HWND target = *step == kValue ? ValueEditor() : Editor(*step);
                 if (HWND inner = ::GetWindow(target, GW_CHILD); *step == kValue && inner) target = inner;
                 PressKey(target, *++step);
@@ -111,8 +111,7 @@ TEST_F(ConditionListTest, RowsArePaintedAsBandsOfTheFontsHeightPlusEight) {
         {0, false, false, false, COLOR_MENU},
     };
     list.SetBkColor(RGB(250, 240, 230));
-    list.InsertItem(0, L"(");
-    list.SetItemText(0, 1, L"NAME");
+    list.SetItemText(list.InsertItem(0, L"("), 1, L"NAME");
     CRect client;
     list.GetClientRect(&client);
     for (auto [state, focus, showSelAlways, enabled, band] : cases) {

@@ -10,8 +10,7 @@ using EditorKeyboardTest = PropListTest;
 // backwards with Ctrl+Up, round the ends. After every step the row is selected with the focus in
 // its editor, and every value reads back as typed; values no editor can hold are kept.
 TEST_F(EditorKeyboardTest, EveryRowTypeWalkedAndEditedWithTheKeysAlone) {
-    // The row, the text typed, the keys that edit after it, the key (and modifier) that moves on, and
-    // the value afterwards.
+    // The row, the text typed, the keys editing it, the key (and modifier) moving on, the value after.
     const std::tuple<Row, const wchar_t*, std::vector<UINT>, UINT, UINT, const wchar_t*> steps[] = {
         {{L"Text", DWT_TEXT, L"old"}, L"new", {VK_DOWN}, VK_TAB, 0, L"new"},
         {{L"Number", DWT_NUMBER, L"1.5"}, L"7.25", {}, VK_RETURN, 0, L"7.25"},

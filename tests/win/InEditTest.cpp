@@ -26,7 +26,7 @@ TEST_F(InEditTest, DeletesItselfOnceWhenEditingEnds) {
         edit->CreateEx(0, L"EDIT", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
                        Rect(20, 20, 120, 44), &parent, 1001);
         HWND hEdit = edit->m_hWnd;
-        EXPECT_EQ(std::make_pair(::GetFocus(), SelOf(hEdit)), std::make_pair(hEdit, std::make_pair(0, 3)));
+        EXPECT_EQ(std::pair(::GetFocus(), SelOf(hEdit)), std::pair(hEdit, std::pair(0, 3)));
         BeepCounter beeps;
         end ? PressKey(hEdit, end) : (void)parent.DestroyWindow();
         EXPECT_EQ(beeps.beeps(), end == VK_TAB ? std::vector<UINT>{MB_ICONQUESTION} : std::vector<UINT>{});

@@ -61,8 +61,10 @@ template <class T = CSortListCtrlEx::CItemData> T* Record(std::initializer_list<
 // Sortable lists with three columns, left, right and centred, and rows with column 0's texts given.
 class SortListFixture : public WindowTest {
 protected:
+    BOOL multipleSort = FALSE; // Shift+click adds a column to the order
     void Make(CSortListCtrlEx& list, DWORD style = 0, Texts column0 = {}) {
         ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | style, Rect(10, 10, 400, 300), &host, 1));
+        list.EnableMultipleSort(multipleSort);
         const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
         for (int c : {0, 1, 2}) list.InsertColumn(c, L"Col", formats[c], 100);
         for (const auto& t : column0) list.InsertItem(list.GetItemCount(), Record({t.c_str(), L"x"}));
@@ -153,10 +155,9 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, Rect(0, 0, 300, 330), &host, 100));
         CStringArray cities; // each field keeps a copy
-        cities.Add(L"01-North");
         list.SetFieldList(L"NAME", DWT_TEXT, nullptr, L"AGE", UINT(DWT_INTEGER), nullptr, L"CITY",
-                          UINT(DWT_LIST), &cities, L"DEPT", UINT(DWT_COMBO), nullptr, L"Order Date",
-                          UINT(DWT_DATE), nullptr, nullptr);
+                          UINT(DWT_LIST), &Fill(cities, {L"01-North"}), L"DEPT", UINT(DWT_COMBO), nullptr,
+                          L"Order Date", UINT(DWT_DATE), nullptr, nullptr);
     }
     HWND Editor(UINT nID) { return ::GetDlgItem(list, static_cast<int>(nID)); }
     HWND ValueEditor() { return list.m_pDataWnd->GetChildDataWnd()->m_hWnd; }

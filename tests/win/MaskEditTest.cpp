@@ -37,7 +37,7 @@ TEST_F(MaskEditTest, EachWayInReachesTheRepair) {
     auto Chars = [this](const wchar_t* s) -> Act { return [=, this] { TypeChars(edit, s); }; };
     auto Key = [this](UINT vk, int held = 0) -> Act {
         return [=, this] {
-            KeysDown k{held};
+            KeysDown keys{held};
             PressKey(edit, vk);
         };
     };

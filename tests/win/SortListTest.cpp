@@ -52,14 +52,14 @@ TEST_F(SortListTest, HeaderClicksSortAndReverse) {
          {Step{0, TRUE, {L"9", L"10", L"100"}}, Step{0, FALSE, {L"100", L"10", L"9"}},
           Step{1, TRUE, {L"100", L"10", L"9"}}}) { // column 1 is level everywhere: order kept
         ClickHeader(list, column);
-        EXPECT_EQ(std::make_tuple(list.GetSortedColumn(), list.IsAscSorted(), Column0(list)),
-                  std::make_tuple(column, ascending, column0));
+        EXPECT_EQ(std::tuple(list.GetSortedColumn(), list.IsAscSorted(), Column0(list)),
+                  std::tuple(column, ascending, column0));
         EXPECT_TRUE(OwnerDrawn(list, column));
     }
     EXPECT_FALSE(ParentSaw(LVN_COLUMNCLICK));
     list.DeleteAllItems();
     ClickHeader(list, 2);
-    EXPECT_EQ(std::make_pair(list.GetSortedColumn(), OwnerDrawn(list, 2)), std::make_pair(2, true));
+    EXPECT_EQ(std::pair(list.GetSortedColumn(), OwnerDrawn(list, 2)), std::pair(2, true));
 }
 
 // However a row goes, in either mode, its data goes with it once when the flag says so; a row
@@ -121,7 +121,7 @@ TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
     EXPECT_TRUE(ink.left >= 4 && ink.left <= 6 && ink.right <= 84) << ink.left << "-" << ink.right;
     ink = paint(0, L"ab", HDF_RIGHT, {{0, true}}, ODS_SELECTED);
     EXPECT_TRUE(ink.left > 5 && ink.right >= 83 && ink.right <= 85) << ink.left << "-" << ink.right;
-    EXPECT_EQ(std::make_pair(dc.At(50, 0), dc.At(89, 15)), std::make_pair(face, dark)); // the triangle stays
+    EXPECT_EQ(std::pair(dc.At(50, 0), dc.At(89, 15)), std::pair(face, dark)); // the triangle stays
 
     // The triangle in light and dark on each key's item; with several keys, each key's rank.
     const std::vector<CSortKey> two{{1, false}, {0, true}};
@@ -132,8 +132,7 @@ TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
           Pixel{1, two, {94, 3}, light, true}, Pixel{0, two, {94, 16}, light, true},
           Pixel{2, two, {89, 15}, face, false}}) {
         const bool ranked = paint(column, L"", HDF_LEFT, keys, 0).right > 0;
-        EXPECT_EQ(std::make_pair(dc.At(at.x, at.y), ranked), std::make_pair(colour, rank))
-            << column << keys.size();
+        EXPECT_EQ(std::pair(dc.At(at.x, at.y), ranked), std::pair(colour, rank)) << column << keys.size();
     }
 
     // The selected row of the focused list: the band from the label on, the focus rectangle round it,
@@ -151,8 +150,8 @@ TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
     DrawRow(list, row, 0);
     const COLORREF band = ::GetSysColor(COLOR_HIGHLIGHT);
     const int mid = bounds.CenterPoint().y, cell2 = label.right + 100;
-    EXPECT_EQ(std::make_pair(row.At(label.left - 1, mid), row.At(label.left + 1, mid)),
-              std::make_pair(RGB(255, 0, 255), band));
+    EXPECT_EQ(std::pair(row.At(label.left - 1, mid), row.At(label.left + 1, mid)),
+              std::pair(RGB(255, 0, 255), band));
     EXPECT_TRUE(row.At(bounds.right - 1, mid) != band || row.At(bounds.right - 1, mid + 1) != band); // dotted
     EXPECT_NEAR(row.InkBounds({label.right, bounds.top + 1, cell2, bounds.bottom - 1}, {band}).right,
                 cell2 - 7, 1);

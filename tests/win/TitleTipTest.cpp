@@ -58,8 +58,8 @@ TEST_F(TitleTipTest, KeepsTheMouseInsideTheCellAndHandsTheRestOn) {
         ::MapWindowPoints(under, tip, &pt, 1);
         ::PostMessageW(tip, message, 0, MAKELPARAM(pt.x, pt.y));
         Pump();
-        EXPECT_EQ(std::make_pair(tip.IsWindowVisible() != FALSE, ::GetCapture() == tip.m_hWnd),
-                  std::make_pair(stays, stays));
+        EXPECT_EQ(std::pair(tip.IsWindowVisible() != FALSE, ::GetCapture() == tip.m_hWnd),
+                  std::pair(stays, stays));
         // The window system may add moves of its own.
         const MessageRecorder::Msg msg{message, 0, MAKELPARAM(x, y)};
         EXPECT_EQ(std::count(rec.messages.begin(), rec.messages.end(), msg) > 0, handedOn);

@@ -8,10 +8,7 @@ using namespace harness;
 
 class VirtualSortListTest : public SortListFixture {
 protected:
-    void Make(CSortListCtrlEx& list, DWORD style) {
-        SortListFixture::Make(list, style);
-        list.EnableMultipleSort(TRUE);
-    }
+    VirtualSortListTest() { multipleSort = TRUE; }
     // What the list view sends its parent for a header click, Shift held or not.
     void ClickHeader(CSortListCtrlEx& list, int nCol, bool shift) {
         KeysDown keys({shift ? VK_SHIFT : 0});

@@ -37,11 +37,9 @@ protected:
         list.GetClientRect(client);
         ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, Rect(420, 10, 600, 34), &host, 11));
     }
-    CRect Cell(int item, int column) {
-        CRect rc;
-        list.GetSubItemRect(item, column, LVIR_BOUNDS, rc);
-        if (column == 0) rc.right = rc.left + list.GetColumnWidth(0); // the whole row otherwise
-        return rc;
+    CRect Cell(int item, int column) { // column 0's bounds are the whole row's otherwise
+        const CRect rc = CellRect(list, item, column);
+        return column ? rc : CRect(rc.left, rc.top, rc.left + list.GetColumnWidth(0), rc.bottom);
     }
     HWND Editor() { return ::GetDlgItem(list, 1001); }
 };
@@ -69,9 +67,8 @@ TEST_F(XListTest, EditorOpensOverTheCellAndReportsTheOutcome) {
     list.SetItem(2, 3, LVIF_IMAGE, nullptr, 0, 0, 0, 0);
     const std::wstring wide(60, L'W');
     constexpr UINT kClick = 0;
-    // The row and column double-clicked, the extended style, whether the editor starts right of an
-    // image, the text typed, how the edit ends (a key, kClick for a click elsewhere, or a scroll
-    // message to the list with its wParam) and the text reported (null: cancelled).
+    // Row, column, extended style, whether the editor starts right of an image, the text typed, the
+    // end (a key, kClick: a click elsewhere, or a scroll message and its wParam), the text reported.
     using Row = std::tuple<const char*, int, int, DWORD, bool, LPCWSTR, UINT, WPARAM, LPCWSTR>;
     const Row rows[] = {
         {"Enter", 3, 1, 0, false, L"Lyon", VK_RETURN, 0, L"Lyon"},
@@ -119,7 +116,7 @@ TEST_F(XListTest, EditorOpensOverTheCellAndReportsTheOutcome) {
         EXPECT_EQ(std::pair(list.GetTopIndex(), list.GetScrollPos(SB_HORZ)) != before, end >= WM_HSCROLL);
         EXPECT_FALSE(::IsWindow(hEdit));
     }
-    EXPECT_EQ(std::tuple(list.EditSubLabel(30, 1), list.EditSubLabel(1, 5), Editor()),
+    EXPECT_EQ((std::tuple{list.EditSubLabel(30, 1), list.EditSubLabel(1, 5), Editor()}),
               std::tuple(nullptr, nullptr, HWND{})); // no such row, no such column: no editor
     list.SetImageList(nullptr, LVSIL_SMALL);
 }
@@ -156,10 +153,8 @@ TEST_F(XListTest, DragImageSpansTheSelectedRowsWithTransparentGaps) {
     ::ImageList_Draw(*drag, 0, mask, 0, 0, ILD_MASK);
     for (int r = 1; r <= 6; ++r) { // a selected row all opaque in the mask, another all background
         const RECT row{0, rows[r].top - rows[1].top, cx, rows[r].bottom - rows[1].top};
-        const bool selected = r == 1 || r == 3 || r == 6;
-        EXPECT_EQ(
-            CRect(selected ? mask.InkBounds(row, {RGB(0, 0, 0)}) : image.InkBounds(row, {RGB(255, 0, 255)})),
-            CRect(0, 0, 0, 0))
-            << "row " << r;
+        const bool sel = r == 1 || r == 3 || r == 6;
+        const RECT ink = sel ? mask.InkBounds(row, {RGB(0, 0, 0)}) : image.InkBounds(row, {RGB(255, 0, 255)});
+        EXPECT_EQ(CRect(ink), CRect()) << "row " << r;
     }
 }
