@@ -16,22 +16,18 @@ TEST_F(ConditionListTest, ClicksKeysAndMenuCommandsActOnTheRows) {
     // editor's own edit), the key following; Menu: the command following.
     enum : UINT { Below = 1, PickName, Smith, Pending, PendingDept, NoFields, Menu, Cell0 };
     const std::vector<bool> all(6, true), field = {false, true, false, false, false, false}, none(6, false);
-    const struct {
-        const char* name;
-        std::vector<UINT> steps;
-        int rows, cur;
-        std::vector<bool> shown;
-        UINT focusId; // the editor with the focus; 0: not checked
-        size_t beeps;
-        const wchar_t* cmp = nullptr; // row 0's comparison afterwards, when given
-    } cases[] = {
-        {"below the rows: the field box alone", {Below}, 1, 0, field, 0, 0},
-        {"a field picked: every editor", {Below, PickName}, 1, 0, all, 0, 0},
-        {"empty value: a beep, the focus in the value", {Below, PickName, Below}, 1, 0, all, kValue, 1},
-        {"the entry row again: committed, editors stay", {Smith, Cell0 + 2}, 2, 0, all, kCmp, 0},
-        {"a condition row's value column", {Smith, Below, Cell0 + 3}, 2, 0, all, kValue, 0},
-        {"right parenthesis column", {Smith, Cell0 + 4}, 2, 0, all, kRight, 0},
-        {"relation column", {Smith, Cell0 + 5}, 2, 0, all, kRel, 0},
+    // The steps; then the rows, the current row, the editors shown, the editor with the focus (0: not
+    // checked), the beeps, and row 0's comparison afterwards when given.
+    using Case =
+        std::tuple<const char*, std::vector<UINT>, int, int, std::vector<bool>, UINT, size_t, LPCWSTR>;
+    const Case cases[] = {
+        {"below the rows: the field box alone", {Below}, 1, 0, field, 0, 0, nullptr},
+        {"a field picked: every editor", {Below, PickName}, 1, 0, all, 0, 0, nullptr},
+        {"empty value: a beep, focus in the value", {Below, PickName, Below}, 1, 0, all, kValue, 1, nullptr},
+        {"the entry row again: committed, editors stay", {Smith, Cell0 + 2}, 2, 0, all, kCmp, 0, nullptr},
+        {"a condition row's value column", {Smith, Below, Cell0 + 3}, 2, 0, all, kValue, 0, nullptr},
+        {"right parenthesis column", {Smith, Cell0 + 4}, 2, 0, all, kRight, 0, nullptr},
+        {"relation column", {Smith, Cell0 + 5}, 2, 0, all, kRel, 0, nullptr},
         // The edit inside a combo value editor carries id 1001, as the left-parenthesis box does.
         {"Delete in a combo value's edit", {PendingDept, kValue, VK_DELETE}, 3, 0, all, 0, 0, L"等于(=)"},
         {"Escape in the value discards", {Pending, kValue, VK_ESCAPE}, 3, -1, none, 0, 0, L"等于(=)"},
@@ -42,14 +38,14 @@ TEST_F(ConditionListTest, ClicksKeysAndMenuCommandsActOnTheRows) {
         {"Insert in a box adds a default row", {Pending, kRel, VK_INSERT}, 4, 0, all, 0, 0, L"等于(=)"},
         {"menu: insert", {Pending, Menu, 1102}, 4, 0, all, 0, 0, L"等于(=)"},
         {"menu: delete", {Pending, Menu, 1101}, 2, -1, none, 0, 0, L"大于(>)"},
-        {"menu: clear", {Pending, Menu, 1103}, 1, -1, none, 0, 0},
-        {"no fields: nothing at all", {NoFields, Cell0 + 1, Below}, 1, -1, none, 0, 0},
+        {"menu: clear", {Pending, Menu, 1103}, 1, -1, none, 0, 0, nullptr},
+        {"no fields: nothing at all", {NoFields, Cell0 + 1, Below}, 1, -1, none, 0, 0, nullptr},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, steps, rows, cur, shown, focusId, beepCount, cmp] : cases) {
+        SCOPED_TRACE(name);
         list.Clear();
         BeepCounter beeps;
-        for (auto step = c.steps.begin(); step != c.steps.end(); ++step) {
+        for (auto step = steps.begin(); step != steps.end(); ++step) {
             if (*step == Below) ClickBelowRows();
             if (*step == PickName) Choose(kField, L"NAME");
             if (*step == Smith) Compose({kSmith});
@@ -60,19 +56,19 @@ TEST_F(ConditionListTest, ClicksKeysAndMenuCommandsActOnTheRows) {
             }
             if (*step == NoFields) list.ClearFieldList();
             if (*step >= Cell0 && *step < kLeft) PostClick(0, static_cast<int>(*step - Cell0));
-            if (*step == Menu) {
+            if (*step == Menu)
                 ::SendMessageW(list, WM_COMMAND, *++step, 0);
-            } else if (*step >= kLeft) {
+            else if (*step >= kLeft) {
                 HWND target = *step == kValue ? ValueEditor() : Editor(*step);
                 if (HWND inner = ::GetWindow(target, GW_CHILD); *step == kValue && inner) target = inner;
                 PressKey(target, *++step);
             }
         }
         EXPECT_EQ(std::tuple(list.GetItemCount(), list.m_nCurItem, AllShown(), beeps.count()),
-                  std::tuple(c.rows, c.cur, c.shown, c.beeps));
-        HWND focus = c.focusId == kValue ? ValueEditor() : Editor(c.focusId);
-        EXPECT_TRUE(!c.focusId || ::GetFocus() == focus || ::IsChild(focus, ::GetFocus()));
-        EXPECT_EQ(c.cmp ? Cell(0, 2) : L"", c.cmp ? c.cmp : L"");
+                  std::tuple(rows, cur, shown, beepCount));
+        HWND focus = focusId == kValue ? ValueEditor() : Editor(focusId);
+        EXPECT_TRUE(!focusId || ::GetFocus() == focus || ::IsChild(focus, ::GetFocus()));
+        EXPECT_EQ(cmp ? Cell(0, 2) : L"", cmp ? cmp : L"");
     }
 }
 
@@ -91,12 +87,7 @@ TEST_F(ConditionListTest, ContextMenuOffersWhatApplies) {
 }
 
 TEST_F(ConditionListTest, EditorsFollowTheirRowWhenTheListScrolls) {
-    for (int i = 0; i < 30; ++i) {
-        list.InsertItem(0, L" ");
-        list.SetItemData(0, DWT_TEXT);
-        list.SetItemText(0, 1, L"NAME");
-        list.SetItemText(0, 3, L"x");
-    }
+    for (int i = 0; i < 30; ++i) list.AddCondition(L"NAME", L"=", L"x");
     PostClick(5, 1);
     ASSERT_EQ(list.m_nCurItem, 5);
     for (UINT code : {SB_LINEDOWN, SB_PAGEDOWN, SB_LINEUP, SB_PAGEUP}) {
@@ -111,8 +102,7 @@ TEST_F(ConditionListTest, EditorsFollowTheirRowWhenTheListScrolls) {
 // font plus eight.
 TEST_F(ConditionListTest, RowsArePaintedAsBandsOfTheFontsHeightPlusEight) {
     const std::tuple<UINT, bool, bool, bool, int> cases[] = {
-        // Item state, focused, selection shown always, enabled; the band's system colour (-1: the
-        // list's background).
+        // State, focus, selection always shown, enabled; the band's colour (-1: the list's background).
         {LVIS_SELECTED, true, false, true, COLOR_HIGHLIGHT},
         {LVIS_SELECTED, false, false, true, -1},
         {LVIS_SELECTED, false, true, true, COLOR_HIGHLIGHT},
@@ -121,8 +111,7 @@ TEST_F(ConditionListTest, RowsArePaintedAsBandsOfTheFontsHeightPlusEight) {
         {0, false, false, false, COLOR_MENU},
     };
     list.SetBkColor(RGB(250, 240, 230));
-    list.InsertItem(0, L"(");
-    list.SetItemText(0, 1, L"NAME");
+    list.SetItemText(list.InsertItem(0, L"("), 1, L"NAME");
     CRect client;
     list.GetClientRect(&client);
     for (auto [state, focus, showSelAlways, enabled, band] : cases) {
@@ -173,9 +162,6 @@ TEST_F(ConditionListTest, RealInputComposesConditionsAndCannotResizeAColumn) {
     Choose(kRel, L"或(or)");
     Compose({{L" ", L"CITY", L"等于(=)", L"01-North", L")", L"无"}});
     EXPECT_EQ(Sql(), L"NAME = 'Smith' or CITY = '01'");
-    CString params;
-    CStringArray values;
-    CUIntArray types;
     ASSERT_EQ(list.GetSQLSelectParams(params, values, types), 1);
     EXPECT_EQ(std::tuple(params.str(), values[0] + L" " + values[1], types.GetSize(), list.GetItemCount()),
               std::tuple(L"NAME = ? or CITY = ?", L"Smith 01", INT_PTR(2), 3));

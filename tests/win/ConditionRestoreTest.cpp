@@ -33,20 +33,17 @@ TEST_F(ConditionRestoreTest, ConditionTextReplacesTheRowsOrLeavesThem) {
     ASSERT_EQ(list.SetSQLSelectString(L"AGE = "), 0);
     EXPECT_EQ(std::tuple(list.m_nCurItem, list.GetSQLParseError().IsEmpty()), std::tuple(0, FALSE));
     ASSERT_EQ(list.SetSQLSelectString(L"name = 'O''Neil' or [Order Date] >= '2024-3-5' and city = '01'"), 1);
-    EXPECT_EQ(std::tuple(list.m_nCurItem, Shown(kField), list.GetSQLParseError(&at).IsEmpty(), at),
+    EXPECT_EQ((std::tuple{list.m_nCurItem, Shown(kField), list.GetSQLParseError(&at).IsEmpty(), at}),
               std::tuple(-1, false, TRUE, -1));
     EXPECT_EQ(Sql(), taken); // "pending" was not committed
     EXPECT_EQ(std::tuple(Cell(2, 3), list.GetItemData(2)), std::tuple(L"01-North", DWORD_PTR(DWT_LIST)));
-    CString sql;
-    CStringArray values;
-    CUIntArray types;
-    ASSERT_EQ(list.GetSQLSelectParams(sql, values, types), 1);
+    ASSERT_EQ(list.GetSQLSelectParams(params, values, types), 1);
     list.Clear();
-    EXPECT_EQ(list.SetSQLSelectParams(sql, values, types), 1);
+    EXPECT_EQ(list.SetSQLSelectParams(params, values, types), 1);
     EXPECT_EQ(Sql(), taken);
 
     EXPECT_EQ(list.SetSQLSelectString(L"NAME = 'x' and NOSUCH = 1"), 0);
-    EXPECT_EQ(std::tuple(list.GetSQLParseError(&at).IsEmpty(), at, Sql()),
+    EXPECT_EQ((std::tuple{list.GetSQLParseError(&at).IsEmpty(), at, Sql()}),
               std::tuple(FALSE, 15, std::wstring(taken)));
     list.EnableQuoteDoubling(FALSE);
     EXPECT_EQ(Sql(), L"[NAME] = 'O'Neil' or [Order Date] >= '2024-3-5' and [CITY] = '01'");

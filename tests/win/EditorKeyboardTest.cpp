@@ -5,22 +5,13 @@
 using namespace harness;
 using EditorKeyboardTest = PropListTest;
 
-static void Keys(std::initializer_list<UINT> vks) {
-    for (UINT vk : vks) real::Key(vk);
-}
-
 // Forwards with every key that moves on (Shift+Tab too), each row edited on the way: the arrows
 // alone stay in the editor (an open list takes Enter as well, Tab closes it and moves); then
 // backwards with Ctrl+Up, round the ends. After every step the row is selected with the focus in
 // its editor, and every value reads back as typed; values no editor can hold are kept.
 TEST_F(EditorKeyboardTest, EveryRowTypeWalkedAndEditedWithTheKeysAlone) {
-    const struct {
-        Row row;
-        const wchar_t* typed;
-        std::initializer_list<UINT> keys; // the edit, after the text typed
-        UINT key, modifier;               // the key that moves on
-        const wchar_t* expected;
-    } steps[] = {
+    // The row, the text typed, the keys editing it, the key (and modifier) moving on, the value after.
+    const std::tuple<Row, const wchar_t*, std::vector<UINT>, UINT, UINT, const wchar_t*> steps[] = {
         {{L"Text", DWT_TEXT, L"old"}, L"new", {VK_DOWN}, VK_TAB, 0, L"new"},
         {{L"Number", DWT_NUMBER, L"1.5"}, L"7.25", {}, VK_RETURN, 0, L"7.25"},
         {{L"Integer", DWT_INTEGER, L"3"}, L"42", {}, VK_TAB, VK_SHIFT, L"42"},
@@ -36,23 +27,24 @@ TEST_F(EditorKeyboardTest, EveryRowTypeWalkedAndEditedWithTheKeysAlone) {
         {{L"Words", DWT_DATE, L"soon"}, L"", {}, VK_TAB, 0, L"soon"},
         {{L"Not a choice", DWT_LIST, L"Pink"}, L"", {}, VK_TAB, 0, L"Pink"},
     };
-    for (const auto& s : steps) Make({s.row});
+    for (const auto& s : steps) Make({std::get<0>(s)});
     const int n = static_cast<int>(std::size(steps));
     ClickCell(list, 0, 1);
     for (int i = 0; i < n; ++i) {
         SCOPED_TRACE(i);
         ASSERT_EQ(std::tuple(list.m_nCurIndex, Selected(), FocusInEditor()), std::tuple(i, i, true));
-        if (*steps[i].typed) real::Type(steps[i].typed);
-        Keys(steps[i].keys);
-        steps[i].modifier ? real::Key(steps[i].key, {steps[i].modifier}) : real::Key(steps[i].key);
-        EXPECT_EQ(Value(i), steps[i].expected);
+        const auto& [row, typed, keys, key, modifier, expected] = steps[i];
+        if (*typed) real::Type(typed);
+        for (UINT vk : keys) real::Key(vk);
+        modifier ? real::Key(key, {modifier}) : real::Key(key);
+        EXPECT_EQ(Value(i), expected);
     }
     for (int i = n - 1; i >= -1; --i) {
         real::Key(VK_UP, {VK_CONTROL});
         ASSERT_EQ(std::tuple(list.m_nCurIndex, Selected(), FocusInEditor()),
                   std::tuple((i + n) % n, (i + n) % n, true));
     }
-    for (int i = 0; i < n; ++i) EXPECT_EQ(Value(i), steps[i].expected) << i;
+    for (int i = 0; i < n; ++i) EXPECT_EQ(Value(i), std::get<5>(steps[i])) << i;
 }
 
 // What the user typed is in the row once a button outside the list is clicked, or on CommitEdit
@@ -69,7 +61,7 @@ TEST_F(EditorKeyboardTest, EditTakenInWhenTheFocusLeavesAndNoneWhileEditingIsOff
     const std::initializer_list<UINT> edits[] = {{'X'}, {VK_RIGHT, VK_UP}, {VK_SPACE}, {}};
     for (int row = 0; row < 4; ++row) {
         ClickCell(list, row, 1);
-        Keys(edits[row]);
+        for (UINT vk : edits[row]) real::Key(vk);
         row < 3 ? real::Click(save, {10, 10}) : real::Type(L"2.5");
     }
     EXPECT_EQ(Value(3), L"1");
@@ -78,13 +70,10 @@ TEST_F(EditorKeyboardTest, EditTakenInWhenTheFocusLeavesAndNoneWhileEditingIsOff
               std::tuple(L"x 2024-3-6 1 2.50", 3, true));
 
     ClickCell(list, 0, 1);
-    Keys({VK_END, 'Y'});
+    real::Key(VK_END), real::Key('Y');
     list.SetEnableEdit(FALSE);
     const std::pair<const char*, std::function<void()>> paths[] = {
-        {"keys",
-         [] {
-             Keys({VK_TAB, VK_RETURN, 'Z'});
-         }},
+        {"keys", [] { real::Key(VK_TAB), real::Key(VK_RETURN), real::Key('Z'); }},
         {"scroll", [&] { list.SendMessage(WM_VSCROLL, SB_LINEDOWN); }},
         {"click", [&] { ClickCell(list, 2, 1); }},
         {"focus", [&] { list.SetFocus(); }},

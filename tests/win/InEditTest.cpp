@@ -3,9 +3,7 @@
 
 using namespace harness;
 
-namespace {
-
-int g_ends = 0, g_deleted = 0;
+static int g_ends = 0, g_deleted = 0;
 
 struct TestInEdit : CInEditEx {
     using CInEditEx::CInEditEx;
@@ -28,7 +26,7 @@ TEST_F(InEditTest, DeletesItselfOnceWhenEditingEnds) {
         edit->CreateEx(0, L"EDIT", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
                        Rect(20, 20, 120, 44), &parent, 1001);
         HWND hEdit = edit->m_hWnd;
-        EXPECT_EQ(std::make_pair(::GetFocus(), SelOf(hEdit)), std::make_pair(hEdit, std::make_pair(0, 3)));
+        EXPECT_EQ(std::pair(::GetFocus(), SelOf(hEdit)), std::pair(hEdit, std::pair(0, 3)));
         BeepCounter beeps;
         end ? PressKey(hEdit, end) : (void)parent.DestroyWindow();
         EXPECT_EQ(beeps.beeps(), end == VK_TAB ? std::vector<UINT>{MB_ICONQUESTION} : std::vector<UINT>{});
@@ -38,9 +36,6 @@ TEST_F(InEditTest, DeletesItselfOnceWhenEditingEnds) {
             PressKey(hEdit, VK_RETURN);
         }
         Pump();
-        EXPECT_FALSE(::IsWindow(hEdit));
-        EXPECT_EQ(g_deleted, 1);
+        EXPECT_EQ(std::pair(::IsWindow(hEdit), g_deleted), std::pair(FALSE, 1));
     }
 }
-
-} // namespace

@@ -1,5 +1,5 @@
-// Helpers shared by the window tests of the lists, and the fixtures of the property and condition
-// lists.
+// Helpers shared by the window tests of the lists and editors, and the fixtures of the sortable,
+// property and condition lists.
 #pragma once
 #include "Harness.h"
 
@@ -14,11 +14,12 @@ inline CRect CellRect(CListCtrl& list, int row, int col) {
     return rc;
 }
 
-// A window's rectangle in the list's client coordinates.
-inline CRect RectIn(CListCtrl& list, HWND hWnd) {
+// A window's rectangle in its parent's (or an ancestor's) client coordinates.
+inline CRect RectIn(HWND hParent, HWND hWnd) {
     CRect rc;
     ::GetWindowRect(hWnd, &rc);
-    return list.ScreenToClient(&rc), rc;
+    ::MapWindowPoints(nullptr, hParent, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
 }
 
 // Clicks cell (row, col) a little right of its left edge, through real input.
@@ -41,6 +42,34 @@ inline bool RaisesInvalidArg(const std::function<void()>& f) {
     }
     return false;
 }
+
+inline CStringArray& Fill(CStringArray& arr, std::initializer_list<LPCWSTR> texts) {
+    arr.RemoveAll();
+    for (LPCWSTR s : texts) arr.Add(s);
+    return arr;
+}
+
+using Texts = std::vector<std::wstring>;
+
+// A record of the sortable lists holding the texts given.
+template <class T = CSortListCtrlEx::CItemData> T* Record(std::initializer_list<LPCWSTR> texts) {
+    auto* p = new T;
+    for (LPCWSTR t : texts) p->m_arrText.Add(t);
+    return p;
+}
+
+// Sortable lists with three columns, left, right and centred, and rows with column 0's texts given.
+class SortListFixture : public WindowTest {
+protected:
+    BOOL multipleSort = FALSE; // Shift+click adds a column to the order
+    void Make(CSortListCtrlEx& list, DWORD style = 0, Texts column0 = {}) {
+        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | style, Rect(10, 10, 400, 300), &host, 1));
+        list.EnableMultipleSort(multipleSort);
+        const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
+        for (int c : {0, 1, 2}) list.InsertColumn(c, L"Col", formats[c], 100);
+        for (const auto& t : column0) list.InsertItem(list.GetItemCount(), Record({t.c_str(), L"x"}));
+    }
+};
 
 // A property list with a spin on the row named "Spin" and a browse button on "Browse", as
 // applications add them, counting the browse button's clicks.
@@ -72,7 +101,7 @@ protected:
     void TearDown() override { ::SetCursorPos(m_cursor.x, m_cursor.y); }
     void Make(const std::vector<Row>& rows) { // each row offers Red, Green and Blue
         CStringArray choices;
-        for (LPCWSTR s : {L"Red", L"Green", L"Blue"}) choices.Add(s);
+        Fill(choices, {L"Red", L"Green", L"Blue"});
         for (auto [name, type, value] : rows)
             list.SetItemText(list.InsertItem(name, type, choices), 1, value);
         list.ChangeColumnWidth();
@@ -120,13 +149,15 @@ protected:
     static constexpr UINT kLeft = 1001, kField = 1002, kCmp = 1003, kValue = 1004, kRel = 1005, kRight = 1006;
     static constexpr int kWidths[] = {60, 170, 120, 130, 60, 80};
     CondList list;
+    CString params; // the parameterized form, as GetSQLSelectParams gives it
+    CStringArray values;
+    CUIntArray types;
     void SetUp() override {
         ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, Rect(0, 0, 300, 330), &host, 100));
         CStringArray cities; // each field keeps a copy
-        cities.Add(L"01-North");
         list.SetFieldList(L"NAME", DWT_TEXT, nullptr, L"AGE", UINT(DWT_INTEGER), nullptr, L"CITY",
-                          UINT(DWT_LIST), &cities, L"DEPT", UINT(DWT_COMBO), nullptr, L"Order Date",
-                          UINT(DWT_DATE), nullptr, nullptr);
+                          UINT(DWT_LIST), &Fill(cities, {L"01-North"}), L"DEPT", UINT(DWT_COMBO), nullptr,
+                          L"Order Date", UINT(DWT_DATE), nullptr, nullptr);
     }
     HWND Editor(UINT nID) { return ::GetDlgItem(list, static_cast<int>(nID)); }
     HWND ValueEditor() { return list.m_pDataWnd->GetChildDataWnd()->m_hWnd; }

@@ -1,10 +1,8 @@
 // End to end through real input: key strokes and clicks pass the input queue, focus, capture and
 // hit testing before a control sees them.
-#include "Harness.h"
+#include "ListFixtures.h"
 
 using namespace harness;
-
-namespace {
 
 using RealInputTest = WindowTest;
 
@@ -19,8 +17,7 @@ TEST_F(RealInputTest, TypingAfterAClickIntoAMaskedAndANumericEdit) {
     real::Click(date, {3, 10}); // before the first character: the caret lands on position 0
     EXPECT_EQ(::GetFocus(), date.m_hWnd);
     real::Type(L"05032024");
-    EXPECT_EQ(TextOf(date), L"05/03/2024");
-    EXPECT_EQ(beeps.count(), 0u);
+    EXPECT_EQ(std::pair(TextOf(date), beeps.count()), std::pair(std::wstring(L"05/03/2024"), size_t(0)));
 
     real::Click(number, {50, 10});
     real::Type(L"-12a.5"); // the letter is refused with a beep
@@ -33,11 +30,8 @@ TEST_F(RealInputTest, DataWindowListOpenedAndPickedWithTheMouse) {
     ASSERT_TRUE(data->Create(WS_CHILD | WS_VISIBLE, Rect(10, 10, 210, 34), &host, 1));
     data->SetType(DWT_LIST);
     CStringArray colours;
-    colours.Add(L"Purple");
-    data->SetStringArrayBySelectType(colours);
-    colours.RemoveAll();
-    for (LPCWSTR s : {L"Red", L"Green", L"Blue"}) colours.Add(s);
-    data->SetStringArrayBySelectType(colours); // replaces the entries
+    data->SetStringArrayBySelectType(Fill(colours, {L"Purple"}));
+    data->SetStringArrayBySelectType(Fill(colours, {L"Red", L"Green", L"Blue"})); // replaces the entries
     data->SetText(L"Red");
     HWND combo = data->GetChildDataWnd()->m_hWnd;
     CRect rc;
@@ -52,9 +46,6 @@ TEST_F(RealInputTest, DataWindowListOpenedAndPickedWithTheMouse) {
     ::SendMessageW(info.hwndList, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
     real::Click(info.hwndList, {item.left + 10, (item.top + item.bottom) / 2});
 
-    EXPECT_FALSE(data->IsDroppedDown());
-    EXPECT_EQ(data->GetText(), L"Blue"); // the entries as given, in their order
-    EXPECT_TRUE(data->GetModified());
+    EXPECT_EQ(std::tuple(data->IsDroppedDown(), data->GetText(), data->GetModified()),
+              std::tuple(FALSE, L"Blue", TRUE)); // the entries as given, in their order
 }
-
-} // namespace

@@ -1,16 +1,11 @@
 // The sortable lists in real windows: real header clicks, the ownership of row data, and the header
 // and row painting checked on pixels.
-#include "Harness.h"
+#include "ListFixtures.h"
 
 #include <algorithm>
 #include <memory>
-#include <tuple>
 
 using namespace harness;
-
-namespace {
-
-using Texts = std::vector<std::wstring>;
 
 struct NumericList : CSortListCtrlEx {
     using CSortListCtrlEx::CompareItems;
@@ -22,20 +17,8 @@ struct CountedRow : CSortListCtrlEx::CItemData {
     ~CountedRow() override { ++deleted; }
 };
 
-template <class T = CSortListCtrlEx::CItemData> T* Row(std::initializer_list<LPCWSTR> texts) {
-    auto* p = new T;
-    for (LPCWSTR t : texts) p->m_arrText.Add(t);
-    return p;
-}
-
-class SortListTest : public WindowTest {
+class SortListTest : public SortListFixture {
 protected:
-    void Make(CSortListCtrlEx& list, DWORD style = 0, Texts column0 = {}) {
-        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | style, Rect(10, 10, 400, 300), &host, 1));
-        const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
-        for (int c : {0, 1, 2}) list.InsertColumn(c, L"Col", formats[c], 100);
-        for (const auto& t : column0) list.InsertItem(list.GetItemCount(), Row({t.c_str(), L"x"}));
-    }
     static Texts Column0(CListCtrl& list) {
         Texts out;
         for (int i = 0; i < list.GetItemCount(); ++i) out.push_back(list.GetItemText(i, 0).str());
@@ -44,10 +27,9 @@ protected:
     // A real click on a header item; successive clicks land apart, never taken for a double click.
     static void ClickHeader(CListCtrl& list, int nCol) {
         static int clicks = 0;
-        HWND hHeader = reinterpret_cast<HWND>(list.SendMessage(LVM_GETHEADER));
         CRect rc;
-        ::SendMessageW(hHeader, HDM_GETITEMRECT, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&rc));
-        real::Click(hHeader, rc.CenterPoint() + CPoint(++clicks % 2 ? -20 : 20, 0));
+        list.GetHeaderCtrl()->GetItemRect(nCol, rc);
+        real::Click(*list.GetHeaderCtrl(), rc.CenterPoint() + CPoint(++clicks % 2 ? -20 : 20, 0));
     }
     static bool OwnerDrawn(CSortListCtrlEx& list, int nCol) {
         HDITEMW hdi{};
@@ -70,14 +52,14 @@ TEST_F(SortListTest, HeaderClicksSortAndReverse) {
          {Step{0, TRUE, {L"9", L"10", L"100"}}, Step{0, FALSE, {L"100", L"10", L"9"}},
           Step{1, TRUE, {L"100", L"10", L"9"}}}) { // column 1 is level everywhere: order kept
         ClickHeader(list, column);
-        EXPECT_EQ(std::make_tuple(list.GetSortedColumn(), list.IsAscSorted(), Column0(list)),
-                  std::make_tuple(column, ascending, column0));
+        EXPECT_EQ(std::tuple(list.GetSortedColumn(), list.IsAscSorted(), Column0(list)),
+                  std::tuple(column, ascending, column0));
         EXPECT_TRUE(OwnerDrawn(list, column));
     }
     EXPECT_FALSE(ParentSaw(LVN_COLUMNCLICK));
     list.DeleteAllItems();
     ClickHeader(list, 2);
-    EXPECT_EQ(std::make_pair(list.GetSortedColumn(), OwnerDrawn(list, 2)), std::make_pair(2, true));
+    EXPECT_EQ(std::pair(list.GetSortedColumn(), OwnerDrawn(list, 2)), std::pair(2, true));
 }
 
 // However a row goes, in either mode, its data goes with it once when the flag says so; a row
@@ -93,7 +75,7 @@ TEST_F(SortListTest, RowDataIsDeletedExactlyOnceWhenTheFlagIsSet) {
                 Make(*list, style);
                 std::vector<CountedRow*> rows;
                 for (LPCWSTR t : {L"a", L"b", L"c"})
-                    list->InsertItem(list->GetItemCount(), rows.emplace_back(Row<CountedRow>({t})));
+                    list->InsertItem(list->GetItemCount(), rows.emplace_back(Record<CountedRow>({t})));
                 if (!style) list->CListCtrl::InsertItem(3, L"-");
                 if (how == 0) {
                     ASSERT_TRUE(list->DeleteItem(1));
@@ -110,10 +92,9 @@ TEST_F(SortListTest, RowDataIsDeletedExactlyOnceWhenTheFlagIsSet) {
     EXPECT_FALSE(ParentSaw(LVN_DELETEITEM));
 }
 
-// ---- painting: the geometry itself is checked window-free; this checks that it reaches the pixels.
-
-// Header items 100 pixels wide, a space of 4 pixels: the title keeps left of 84 (85 pressed), a key's
-// rank ends at 87, its triangle starts at 88. Then a row as the list view asks for it.
+// The painting's geometry is checked window-free; here, that it reaches the pixels. Header items
+// 100 pixels wide, a space of 4 pixels: the title keeps left of 84 (85 pressed), a key's rank ends
+// at 87, its triangle starts at 88. Then a row as the list view asks for it.
 TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
     CSortListCtrlEx list;
     Make(list, LVS_OWNERDRAWFIXED);
@@ -140,7 +121,7 @@ TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
     EXPECT_TRUE(ink.left >= 4 && ink.left <= 6 && ink.right <= 84) << ink.left << "-" << ink.right;
     ink = paint(0, L"ab", HDF_RIGHT, {{0, true}}, ODS_SELECTED);
     EXPECT_TRUE(ink.left > 5 && ink.right >= 83 && ink.right <= 85) << ink.left << "-" << ink.right;
-    EXPECT_EQ(std::make_pair(dc.At(50, 0), dc.At(89, 15)), std::make_pair(face, dark)); // the triangle stays
+    EXPECT_EQ(std::pair(dc.At(50, 0), dc.At(89, 15)), std::pair(face, dark)); // the triangle stays
 
     // The triangle in light and dark on each key's item; with several keys, each key's rank.
     const std::vector<CSortKey> two{{1, false}, {0, true}};
@@ -151,14 +132,13 @@ TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
           Pixel{1, two, {94, 3}, light, true}, Pixel{0, two, {94, 16}, light, true},
           Pixel{2, two, {89, 15}, face, false}}) {
         const bool ranked = paint(column, L"", HDF_LEFT, keys, 0).right > 0;
-        EXPECT_EQ(std::make_pair(dc.At(at.x, at.y), ranked), std::make_pair(colour, rank))
-            << column << keys.size();
+        EXPECT_EQ(std::pair(dc.At(at.x, at.y), ranked), std::pair(colour, rank)) << column << keys.size();
     }
 
     // The selected row of the focused list: the band from the label on, the focus rectangle round it,
     // column 1's text two spaces inside its cell's right edge.
     list.SetFont(static_cast<HFONT>(FontWithSpace(3)->m_hObject));
-    list.InsertItem(0, Row({L"a", L"ii"}));
+    list.InsertItem(0, Record({L"a", L"ii"}));
     list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     list.SetFocus();
     CRect bounds, label;
@@ -170,11 +150,9 @@ TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
     DrawRow(list, row, 0);
     const COLORREF band = ::GetSysColor(COLOR_HIGHLIGHT);
     const int mid = bounds.CenterPoint().y, cell2 = label.right + 100;
-    EXPECT_EQ(std::make_pair(row.At(label.left - 1, mid), row.At(label.left + 1, mid)),
-              std::make_pair(RGB(255, 0, 255), band));
+    EXPECT_EQ(std::pair(row.At(label.left - 1, mid), row.At(label.left + 1, mid)),
+              std::pair(RGB(255, 0, 255), band));
     EXPECT_TRUE(row.At(bounds.right - 1, mid) != band || row.At(bounds.right - 1, mid + 1) != band); // dotted
     EXPECT_NEAR(row.InkBounds({label.right, bounds.top + 1, cell2, bounds.bottom - 1}, {band}).right,
                 cell2 - 7, 1);
 }
-
-} // namespace

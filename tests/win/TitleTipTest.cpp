@@ -1,14 +1,11 @@
 // The title tip on its own: when it shows, where, and what it hands on to the window beneath.
-#include "Harness.h"
+#include "ListFixtures.h"
 
 #include <listedit/frame/CClientDC.h>
 
 #include <algorithm>
-#include <tuple>
 
 using namespace harness;
-
-namespace {
 
 class TitleTipTest : public WindowTest {
 protected:
@@ -32,18 +29,15 @@ protected:
 // Not while no window has the focus (a text that fits shows none either, as the property list
 // checks); then over the cell, as wide as the text, holding the mouse.
 TEST_F(TitleTipTest, ShowsOverTheCellWhileAWindowHasTheFocus) {
+    const auto shown = [&] { return std::pair(tip.IsWindowVisible() != FALSE, ::GetCapture()); };
     ::SetFocus(nullptr);
     tip.Show(cell, longText, 2);
-    EXPECT_EQ(std::make_pair(tip.IsWindowVisible() != FALSE, ::GetCapture()), std::make_pair(false, HWND{}));
+    EXPECT_EQ(shown(), std::pair(false, HWND{}));
     under.SetFocus();
     tip.Show(cell, longText, 2);
-    EXPECT_EQ(std::make_pair(tip.IsWindowVisible() != FALSE, ::GetCapture()),
-              std::make_pair(true, tip.m_hWnd));
-    CRect expected = cell, actual;
-    under.ClientToScreen(&expected);
-    expected.right = expected.left + CClientDC(&under).GetTextExtent(longText).cx + 6;
-    tip.GetWindowRect(&actual);
-    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(shown(), std::pair(true, tip.m_hWnd));
+    const int width = CClientDC(&under).GetTextExtent(longText).cx + 6;
+    EXPECT_EQ(RectIn(under, tip), CRect(cell.left, cell.top, cell.left + width, cell.bottom));
     EXPECT_EQ(tip.GetExStyle() & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST), DWORD(WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
 }
 
@@ -64,13 +58,11 @@ TEST_F(TitleTipTest, KeepsTheMouseInsideTheCellAndHandsTheRestOn) {
         ::MapWindowPoints(under, tip, &pt, 1);
         ::PostMessageW(tip, message, 0, MAKELPARAM(pt.x, pt.y));
         Pump();
-        EXPECT_EQ(std::make_pair(tip.IsWindowVisible() != FALSE, ::GetCapture() == tip.m_hWnd),
-                  std::make_pair(stays, stays));
+        EXPECT_EQ(std::pair(tip.IsWindowVisible() != FALSE, ::GetCapture() == tip.m_hWnd),
+                  std::pair(stays, stays));
         // The window system may add moves of its own.
         const MessageRecorder::Msg msg{message, 0, MAKELPARAM(x, y)};
         EXPECT_EQ(std::count(rec.messages.begin(), rec.messages.end(), msg) > 0, handedOn);
         tip.Hide();
     }
 }
-
-} // namespace

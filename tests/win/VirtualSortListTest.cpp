@@ -1,29 +1,14 @@
 // The string-data list in virtual mode (LVS_OWNERDATA) and sorting by several columns: selection and
 // focus across sorts, texts and finding rows through the records (its speed is the benchmark's).
-#include "Harness.h"
+#include "ListFixtures.h"
 
 #include <algorithm>
-#include <tuple>
 
 using namespace harness;
 
-namespace {
-
-using Texts = std::vector<std::wstring>;
-
-CSortListCtrlEx::CItemData* Record(std::initializer_list<LPCWSTR> texts) {
-    auto* p = new CSortListCtrlEx::CItemData;
-    for (LPCWSTR t : texts) p->m_arrText.Add(t);
-    return p;
-}
-
-class VirtualSortListTest : public WindowTest {
+class VirtualSortListTest : public SortListFixture {
 protected:
-    void Make(CSortListCtrlEx& list, DWORD style) {
-        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | style, Rect(10, 10, 400, 300), &host, 1));
-        for (int c = 0; c < 3; ++c) list.InsertColumn(c, L"", LVCFMT_LEFT, 100);
-        list.EnableMultipleSort(TRUE);
-    }
+    VirtualSortListTest() { multipleSort = TRUE; }
     // What the list view sends its parent for a header click, Shift held or not.
     void ClickHeader(CSortListCtrlEx& list, int nCol, bool shift) {
         KeysDown keys({shift ? VK_SHIFT : 0});
@@ -58,8 +43,7 @@ TEST_F(VirtualSortListTest, SelectionAndFocusStayOnTheirRecords) {
         CSortListCtrlEx::CItemData* records[] = {Record({L"d", L"1", L"y"}), Record({L"b", L"1", L"x"}),
                                                  Record({L"a", L"2", L"x"}), Record({L"c", L"2", L"y"})};
         list.InsertItems(0, records, 4);
-        list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-        list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+        for (int i : {0, 2}) list.SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
         list.SetItemState(3, LVIS_FOCUSED, LVIS_FOCUSED);
         for (const auto& [column, shift, order] : steps) {
             ClickHeader(list, column, shift);
@@ -81,8 +65,7 @@ TEST_F(VirtualSortListTest, TextsAndFindingGoThroughTheRecords) {
     Make(list, LVS_OWNERDATA);
     list.InsertItem(0, Record({L"name", L"old"}));
     EXPECT_EQ(list.GetItemText(0, 2), L"");
-    EXPECT_TRUE(list.SetItemText(0, 1, L"new"));
-    EXPECT_TRUE(list.SetItemText(0, 2, L"third"));
+    EXPECT_TRUE(list.SetItemText(0, 1, L"new") && list.SetItemText(0, 2, L"third"));
     EXPECT_FALSE(list.SetItemText(1, 0, L"no row"));
     EXPECT_EQ(Row(list, 0), L"name new third");
 
@@ -94,9 +77,7 @@ TEST_F(VirtualSortListTest, TextsAndFindingGoThroughTheRecords) {
                                            Find{3, L"a", LVFI_PARTIAL, -1}, // not past the end...
                                            Find{3, L"a", LVFI_PARTIAL | LVFI_WRAP, 0}, // ...unless wrapping
                                            Find{-1, L"ber", LVFI_STRING, -1}}) {       // whole text
-        LVFINDINFOW info{};
-        info.flags = flags;
-        info.psz = text;
+        LVFINDINFOW info{flags, text, 0, {}, 0};
         EXPECT_EQ(list.FindItem(&info, after), row) << flags;
     }
 }
@@ -128,5 +109,3 @@ TEST_F(VirtualSortListTest, MillionRowsSortByClicksAndShiftClicks) {
         EXPECT_EQ(Row(list, n - 1), last) << column << shift;
     }
 }
-
-} // namespace

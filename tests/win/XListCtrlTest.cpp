@@ -1,26 +1,18 @@
 // The extended list in a real list-view: scrolling a column into view, the cell editor opened by a
 // real double-click and what it reports, and the drag image taken at a real drag.
-#include "Harness.h"
+#include "ListFixtures.h"
 
 #include <memory>
-#include <tuple>
 
 using namespace harness;
-
-namespace {
-
-// What one LVN_ENDLABELEDITW carried, and where the list stood when it arrived.
-struct Report {
-    NMLVDISPINFOW info;
-    std::wstring text;
-    int topIndex, hScroll;
-};
 
 class XListTest : public WindowTest {
 protected:
     CXListCtrl list;
-    CEdit other; // somewhere else to click
-    std::vector<Report> reports;
+    CEdit other;  // somewhere else to click
+    CRect client; // the list's, beside its vertical scroll bar
+    // What each LVN_ENDLABELEDITW carried (its text), and the list's top row and scroll position then.
+    std::vector<std::tuple<NMLVDISPINFOW, std::wstring, int, int>> reports;
 
     // The owner's part: a double-click opens the editor, a committed text is stored.
     void SetUp() override {
@@ -32,7 +24,7 @@ protected:
             } else if (nm.code == LVN_ENDLABELEDITW) {
                 const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(nm);
                 const LPCWSTR text = info.item.pszText;
-                reports.push_back({info, text ? text : L"", list.GetTopIndex(), list.GetScrollPos(SB_HORZ)});
+                reports.emplace_back(info, text ? text : L"", list.GetTopIndex(), list.GetScrollPos(SB_HORZ));
                 if (text) list.SetItemText(info.item.iItem, info.item.iSubItem, text);
             }
         };
@@ -40,24 +32,19 @@ protected:
         ASSERT_TRUE(
             list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, Rect(10, 10, 410, 210), &host, 77));
         for (int c = 0; c < 5; ++c) list.InsertColumn(c, L"Col", 0, c < 3 ? 100 : 150);
-        for (int r = 0; r < 30; ++r) {
-            list.InsertItem(r, (L"row " + std::to_wstring(r)).c_str());
-            list.SetItemText(r, 1, L"Paris");
-        }
+        for (int r = 0; r < 30; ++r)
+            list.SetItemText(list.InsertItem(r, (L"row " + std::to_wstring(r)).c_str()), 1, L"Paris");
+        list.GetClientRect(client);
         ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, Rect(420, 10, 600, 34), &host, 11));
     }
-    CRect Cell(int item, int column) {
-        CRect rc;
-        list.GetSubItemRect(item, column, LVIR_BOUNDS, rc);
-        if (column == 0) rc.right = rc.left + list.GetColumnWidth(0); // the whole row otherwise
-        return rc;
+    CRect Cell(int item, int column) { // column 0's bounds are the whole row's otherwise
+        const CRect rc = CellRect(list, item, column);
+        return column ? rc : CRect(rc.left, rc.top, rc.left + list.GetColumnWidth(0), rc.bottom);
     }
     HWND Editor() { return ::GetDlgItem(list, 1001); }
 };
 
 TEST_F(XListTest, EnsureSubItemVisibleScrollsOnlyColumnsWhollyOutside) {
-    CRect client;
-    list.GetClientRect(client);
     // Wholly right or left: to that edge; straddling either edge, or no such column: where it was.
     using Row = std::tuple<int, int, int>; // scrolled by, column, its left edge afterwards
     for (auto [scrolled, column, leftAfter] : {Row{0, 4, client.right - 150}, Row{250, 1, 0}, Row{250, 0, 0},
@@ -78,20 +65,12 @@ TEST_F(XListTest, EditorOpensOverTheCellAndReportsTheOutcome) {
     images.Add(::LoadIconW(nullptr, IDI_APPLICATION));
     list.SetImageList(&images, LVSIL_SMALL); // column 0 shows image 0 in every row
     list.SetItem(2, 3, LVIF_IMAGE, nullptr, 0, 0, 0, 0);
-    CRect client;
-    list.GetClientRect(client);
     const std::wstring wide(60, L'W');
     constexpr UINT kClick = 0;
-    struct Row {
-        const char* name;
-        int item, column;
-        DWORD exStyle;
-        bool image; // the editor starts right of an image
-        LPCWSTR typed;
-        UINT end;         // a key, kClick (a click elsewhere) or a scroll message to the list
-        WPARAM wParam;    // the scroll message's
-        LPCWSTR reported; // null: cancelled
-    } rows[] = {
+    // Row, column, extended style, whether the editor starts right of an image, the text typed, the
+    // end (a key, kClick: a click elsewhere, or a scroll message and its wParam), the text reported.
+    using Row = std::tuple<const char*, int, int, DWORD, bool, LPCWSTR, UINT, WPARAM, LPCWSTR>;
+    const Row rows[] = {
         {"Enter", 3, 1, 0, false, L"Lyon", VK_RETURN, 0, L"Lyon"},
         {"column 0, click elsewhere", 2, 0, 0, true, L"Nice", kClick, 0, L"Nice"},
         {"sub-item image, unchanged", 2, 3, LVS_EX_SUBITEMIMAGES, true, L"", kClick, 0, L""},
@@ -102,51 +81,43 @@ TEST_F(XListTest, EditorOpensOverTheCellAndReportsTheOutcome) {
         {"wheel", 6, 1, 0, false, L"Rome", WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), L"Rome"},
         {"row out of sight", 29, 1, 0, false, L"", VK_RETURN, 0, L"Paris"},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        list.SetExtendedStyle(r.exStyle);
+    for (const auto& [name, item, column, exStyle, image, typed, end, wParam, reported] : rows) {
+        SCOPED_TRACE(name);
+        list.SetExtendedStyle(exStyle);
         list.EnsureVisible(0, FALSE);
         list.Scroll(CSize(-10000, 0));
         reports.clear();
-        const CRect cell = Cell(r.item, r.column);
-        r.item < 10 ? real::DoubleClick(list, {cell.left + 10, cell.top + 5})
-                    : (void)list.EditSubLabel(r.item, r.column);
+        const CRect cell = Cell(item, column);
+        item < 10 ? real::DoubleClick(list, {cell.left + 10, cell.top + 5})
+                  : (void)list.EditSubLabel(item, column);
         HWND hEdit = Editor();
         ASSERT_NE(hEdit, nullptr);
-        EXPECT_EQ(TextOf(hEdit), list.GetItemText(r.item, r.column).str());
-        CRect icon, placed, now = Cell(r.item, r.column); // scrolled in by now
-        list.GetSubItemRect(r.item, r.column, LVIR_ICON, icon);
-        ::GetWindowRect(hEdit, &placed);
-        list.ScreenToClient(placed);
-        EXPECT_EQ(placed.TopLeft(), CPoint(r.image ? icon.right : now.left, now.top));
-        const auto before = std::make_pair(list.GetTopIndex(), list.GetScrollPos(SB_HORZ));
-
-        const std::wstring old = list.GetItemText(r.item, r.column).str();
-        real::Type(r.typed);
-        ::GetWindowRect(hEdit, &placed);
-        list.ScreenToClient(placed);
-        EXPECT_EQ(placed.right == client.right, r.typed == wide.c_str()); // widened as typed, up to the edge
-        if (r.end >= WM_HSCROLL)
-            list.SendMessage(r.end, r.wParam);
+        const std::wstring old = list.GetItemText(item, column).str();
+        EXPECT_EQ(TextOf(hEdit), old);
+        CRect icon, now = Cell(item, column); // scrolled in by now
+        list.GetSubItemRect(item, column, LVIR_ICON, icon);
+        EXPECT_EQ(RectIn(list, hEdit).TopLeft(), CPoint(image ? icon.right : now.left, now.top));
+        const auto before = std::pair(list.GetTopIndex(), list.GetScrollPos(SB_HORZ));
+        real::Type(typed); // the editor widens as typed, up to the edge
+        EXPECT_EQ(RectIn(list, hEdit).right == client.right, typed == wide.c_str());
+        if (end >= WM_HSCROLL)
+            list.SendMessage(end, wParam);
         else
-            r.end ? real::Key(r.end) : real::Click(other, {5, 5});
+            end ? real::Key(end) : real::Click(other, {5, 5});
         ASSERT_EQ(reports.size(), 1u);
         const auto& [info, text, top, hScroll] = reports[0];
-        EXPECT_EQ(std::make_tuple(info.hdr.hwndFrom, info.hdr.idFrom, info.item.mask, info.item.iItem,
-                                  info.item.iSubItem),
-                  std::make_tuple(list.m_hWnd, UINT_PTR(77), UINT(LVIF_TEXT), r.item, r.column));
-        EXPECT_EQ(std::make_tuple(info.item.pszText != nullptr, text, info.item.cchTextMax),
-                  std::make_tuple(r.reported != nullptr, std::wstring(r.reported ? r.reported : L""),
-                                  static_cast<int>(text.size())));
-        EXPECT_EQ(list.GetItemText(r.item, r.column), r.reported ? r.reported : old.c_str());
-        EXPECT_EQ(std::make_pair(top, hScroll), before);
-        EXPECT_EQ(std::make_pair(list.GetTopIndex(), list.GetScrollPos(SB_HORZ)) != before,
-                  r.end >= WM_HSCROLL);
+        EXPECT_EQ(std::tuple(info.hdr.hwndFrom, info.hdr.idFrom, info.item.mask, info.item.iItem,
+                             info.item.iSubItem),
+                  std::tuple(list.m_hWnd, UINT_PTR(77), UINT(LVIF_TEXT), item, column));
+        EXPECT_EQ(std::tuple(info.item.pszText != nullptr, text, info.item.cchTextMax),
+                  std::tuple(reported != nullptr, reported ? reported : L"", static_cast<int>(text.size())));
+        EXPECT_EQ(std::tuple(list.GetItemText(item, column).str(), top, hScroll),
+                  std::tuple(reported ? reported : old, before.first, before.second));
+        EXPECT_EQ(std::pair(list.GetTopIndex(), list.GetScrollPos(SB_HORZ)) != before, end >= WM_HSCROLL);
         EXPECT_FALSE(::IsWindow(hEdit));
     }
-    // No such row, no such column: no editor.
-    EXPECT_EQ(std::make_tuple(list.EditSubLabel(30, 1), list.EditSubLabel(1, 5), Editor()),
-              std::make_tuple(nullptr, nullptr, HWND{}));
+    EXPECT_EQ((std::tuple{list.EditSubLabel(30, 1), list.EditSubLabel(1, 5), Editor()}),
+              std::tuple(nullptr, nullptr, HWND{})); // no such row, no such column: no editor
     list.SetImageList(nullptr, LVSIL_SMALL);
 }
 
@@ -182,12 +153,8 @@ TEST_F(XListTest, DragImageSpansTheSelectedRowsWithTransparentGaps) {
     ::ImageList_Draw(*drag, 0, mask, 0, 0, ILD_MASK);
     for (int r = 1; r <= 6; ++r) { // a selected row all opaque in the mask, another all background
         const RECT row{0, rows[r].top - rows[1].top, cx, rows[r].bottom - rows[1].top};
-        const bool selected = r == 1 || r == 3 || r == 6;
-        EXPECT_EQ(
-            CRect(selected ? mask.InkBounds(row, {RGB(0, 0, 0)}) : image.InkBounds(row, {RGB(255, 0, 255)})),
-            CRect(0, 0, 0, 0))
-            << "row " << r;
+        const bool sel = r == 1 || r == 3 || r == 6;
+        const RECT ink = sel ? mask.InkBounds(row, {RGB(0, 0, 0)}) : image.InkBounds(row, {RGB(255, 0, 255)});
+        EXPECT_EQ(CRect(ink), CRect()) << "row " << r;
     }
 }
-
-} // namespace
