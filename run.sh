@@ -114,8 +114,6 @@ fuzz() {
   "$BUILD/fuzz/fuzz/condition_fuzz" -max_total_time="$(( (seconds + 1) / 2 ))" -print_final_stats=1 "$BUILD/fuzz/corpus-condition" 2>&1 | tail -n 12
   mkdir -p "$BUILD/fuzz/corpus-condition-parse"
   "$BUILD/fuzz/fuzz/condition_parse_fuzz" -max_total_time="$(( (seconds + 1) / 2 ))" -print_final_stats=1 "$BUILD/fuzz/corpus-condition-parse" 2>&1 | tail -n 12
-  mkdir -p "$BUILD/fuzz/corpus-sortkeys"
-  "$BUILD/fuzz/fuzz/sortkeys_fuzz" -max_total_time="$(( (seconds + 3) / 4 ))" -print_final_stats=1 "$BUILD/fuzz/corpus-sortkeys" 2>&1 | tail -n 12
 }
 
 case "${1:-}" in

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <random>
 #include <string>
 
 using namespace listedit::sortlist;
@@ -109,16 +111,42 @@ TEST(SortKeys, ClicksChangeTheKeysAndRowsCompareByThem) {
         {2, true, " 1- 0+ 2+"}, {0, true, " 1- 0- 2+"}, {2, false, " 2+"},
         {2, false, " 2-"},      {0, false, " 0+"},      {0, true, " 0-"},
     };
+    // A few thousand records over small alphabets (many ties on every column), some lacking columns:
+    // after each click they are the stable sort of their previous order by the keys, compared as a
+    // reader would (column by column, a missing text level).
+    using Record = std::vector<std::wstring>;
+    std::mt19937 rng(7);
+    std::vector<Record> records(3000);
+    for (auto& r : records) {
+        r.resize(1 + rng() % 3 + (rng() % 8 ? 1 : 0));
+        for (auto& t : r)
+            t = std::wstring(1, static_cast<wchar_t>(L'a' + rng() % 3)) + (rng() % 2 ? L"x" : L"");
+    }
+    std::vector<const Record*> sorted;
+    for (const auto& r : records) sorted.push_back(&r);
     std::vector<CSortKey> keys;
     for (const auto& [column, shift, expected] : clicks) {
         keys = ClickKeys(keys, column, shift);
         std::string text;
         for (const CSortKey& k : keys) text += " " + std::to_string(k.nCol) + (k.bAsc ? "+" : "-");
         EXPECT_EQ(text, expected) << "click on " << column << (shift ? " with Shift" : "");
+        auto reference = sorted;
+        std::stable_sort(reference.begin(), reference.end(), [&](const Record* a, const Record* b) {
+            for (const CSortKey& k : keys) {
+                const auto c = static_cast<size_t>(k.nCol);
+                if (c < a->size() && c < b->size() && (*a)[c] != (*b)[c])
+                    return ((*a)[c] < (*b)[c]) == k.bAsc;
+            }
+            return false;
+        });
+        std::stable_sort(sorted.begin(), sorted.end(), [&](const Record* a, const Record* b) {
+            auto cell = [&](int c) { return OrdinalCompare(a->at(size_t(c)), b->at(size_t(c))); };
+            return CompareByKeys(keys, std::ssize(*a), std::ssize(*b), cell) < 0;
+        });
+        EXPECT_TRUE(sorted == reference) << "after the click on " << column;
     }
     // Rows compare by the first key that does not find them level (a row lacking its column is level);
     // the direction applies to the sign, so even the most negative cell result reverses.
-    using Record = std::vector<std::wstring>;
     const std::tuple<std::vector<CSortKey>, Record, Record, int> rows[] = {
         {{}, {L"a"}, {L"b"}, 0},
         {{{0, true}}, {L"a"}, {L"b"}, -1},
