@@ -104,9 +104,9 @@ TEST_F(DataWndTest, EditorTakesTheFocusAndTheParentsFont) {
     dw->SetFocus(); // nothing to hand it to
     dw->MoveWindow(10, 10, 120, 20);
 
-    CDialog parent; // names a font
-    const DialogTemplate child(L"", 200, 40, DS_SETFONT | WS_CHILD | WS_VISIBLE);
-    ASSERT_TRUE(parent.CreateIndirect(child.get(), &host));
+    CWnd parent; // names a font
+    ASSERT_TRUE(parent.Create(L"STATIC", L"", WS_CHILD | WS_VISIBLE, Rect(0, 0, 200, 40), &host, 2));
+    parent.SetFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
     auto* inner = new CDataWnd;
     ASSERT_TRUE(inner->Create(WS_CHILD | WS_VISIBLE, Rect(0, 0, 100, 20), &parent, 1));
     inner->SetType(DWT_LIST);
@@ -158,10 +158,9 @@ TEST_F(DataWndTest, WindowTextMessagesAnswerForTheEditor) {
     ::SetWindowTextW(dw->m_hWnd, L"abcdefg");
     EXPECT_EQ(std::pair(TextOf(Editor()), dw->GetModified()), std::pair(std::wstring(L"abcdefg"), FALSE));
     wchar_t buf[8] = L"#######";
-    EXPECT_EQ(::SendMessageW(dw->m_hWnd, WM_GETTEXT, 5, reinterpret_cast<LPARAM>(buf)), 4);
-    EXPECT_EQ(std::wstring(buf, 6), std::wstring(L"abcd\0#", 6));
-    EXPECT_EQ(::SendMessageW(dw->m_hWnd, WM_GETTEXT, 0, reinterpret_cast<LPARAM>(buf + 6)), 0);
-    EXPECT_EQ(buf[6], L'#');
+    const auto get = [&](WPARAM n, wchar_t* p) { return dw->SendMessage(WM_GETTEXT, n, LPARAM(p)); };
+    EXPECT_EQ((std::tuple{get(5, buf), get(0, buf + 6), std::wstring(buf, 7)}),
+              std::tuple(4, 0, std::wstring(L"abcd\0##", 7)));
     EXPECT_EQ(::SendMessageW(dw->m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"z")), 0);
 }
 

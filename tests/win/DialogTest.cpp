@@ -8,23 +8,44 @@ namespace {
 
 enum : WORD { IDC_FIRST = 10, IDC_SECOND, IDC_PROPS, IDC_QUERY };
 
-class ListsDialog : public ScriptedDialog {
+// Words of a dialog template built in memory: a value as two, a text with its end.
+void Put(std::vector<WORD>& w, DWORD v) {
+    w.insert(w.end(), {LOWORD(v), HIWORD(v)});
+}
+void Put(std::vector<WORD>& w, LPCWSTR text) {
+    w.insert(w.end(), text, text + wcslen(text) + 1);
+}
+
+// Two edits, the lists, OK and Cancel, in dialog units; once shown, the dialog runs a script inside
+// its own message loop (so real input passes that loop), and a modal one left open ends with kStillOpen.
+class ListsDialog : public CDialog {
 public:
+    static constexpr int kStillOpen = 99;
+    std::function<void(ListsDialog&)> script;
     CPropertyListCtrl m_props;
     CConditionListCtrl m_query;
     static LPCDLGTEMPLATEW Template() {
-        static const DialogTemplate tpl = [] {
-            DialogTemplate t(L"lists", 330, 200,
-                             DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
-            t.Control(L"Edit", L"", IDC_FIRST, {5, 5, 100, 17}, WS_TABSTOP | WS_BORDER)
-                .Control(L"Edit", L"", IDC_SECOND, {110, 5, 200, 17}, WS_TABSTOP | WS_BORDER)
-                .Control(WC_LISTVIEWW, L"", IDC_PROPS, {5, 25, 160, 120}, WS_TABSTOP | WS_BORDER)
-                .Control(WC_LISTVIEWW, L"", IDC_QUERY, {5, 125, 325, 175}, WS_TABSTOP | WS_BORDER)
-                .Control(L"Button", L"OK", IDOK, {200, 180, 250, 194}, WS_TABSTOP | BS_DEFPUSHBUTTON)
-                .Control(L"Button", L"Cancel", IDCANCEL, {260, 180, 310, 194}, WS_TABSTOP);
-            return t;
+        static const std::vector<WORD> words = [] {
+            std::vector<WORD> w;
+            Put(w, DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE), Put(w, DWORD{0});
+            w.insert(w.end(), {6, 10, 10, 330, 200, 0, 0}); // controls, place, size, no menu or class
+            Put(w, L"lists"), w.push_back(8), Put(w, L"MS Shell Dlg");
+            const std::tuple<LPCWSTR, LPCWSTR, WORD, short, short, short, short, DWORD> controls[] = {
+                {L"Edit", L"", IDC_FIRST, 5, 5, 95, 12, WS_BORDER},
+                {L"Edit", L"", IDC_SECOND, 110, 5, 90, 12, WS_BORDER},
+                {WC_LISTVIEWW, L"", IDC_PROPS, 5, 25, 155, 95, WS_BORDER},
+                {WC_LISTVIEWW, L"", IDC_QUERY, 5, 125, 320, 50, WS_BORDER},
+                {L"Button", L"OK", IDOK, 200, 180, 50, 14, BS_DEFPUSHBUTTON},
+                {L"Button", L"Cancel", IDCANCEL, 260, 180, 50, 14, 0}};
+            for (auto [cls, text, id, x, y, cx, cy, style] : controls) {
+                if (w.size() % 2) w.push_back(0); // each item starts on a DWORD
+                Put(w, style | WS_CHILD | WS_VISIBLE | WS_TABSTOP), Put(w, DWORD{0});
+                w.insert(w.end(), {WORD(x), WORD(y), WORD(cx), WORD(cy), id});
+                Put(w, cls), Put(w, text), w.push_back(0); // no creation data
+            }
+            return w;
         }();
-        return tpl.get();
+        return reinterpret_cast<LPCDLGTEMPLATEW>(words.data());
     }
 
     // The steps of the keyboard cases: each says whether it went as it should.
@@ -52,15 +73,33 @@ protected:
         m_query.SubclassDlgItem(IDC_QUERY, this);
         m_query.InsertAllColumn();
         m_query.AddFieldString(L"NAME", DWT_TEXT, nullptr);
-        return ScriptedDialog::OnInitDialog();
+        CDialog::OnInitDialog();
+        PostMessage(WM_APP);
+        return TRUE;
     }
+    LRESULT OnScript(WPARAM, LPARAM) {
+        // A window just shown and activated still has pointer traffic of its own under way; the
+        // script's first click waits until that has passed.
+        const DWORD start = ::GetTickCount();
+        while (::GetTickCount() - start < 1000 &&
+               ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 200, QS_ALLINPUT) == WAIT_OBJECT_0)
+            Pump();
+        if (script) script(*this);
+        if (ContinueModal()) EndDialog(kStillOpen);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(ListsDialog, CDialog)
+ON_MESSAGE(WM_APP, &ListsDialog::OnScript)
+END_MESSAGE_MAP()
 
 // Modal, or modeless as the application's main window (whose loop ends with it).
 TEST_F(WindowTest, DialogsGiveControlsTheirKeysFirst) {
     using Step = bool (ListsDialog::*)();
     using D = ListsDialog;
-    const int open = ScriptedDialog::kStillOpen, modeless = -1;
+    const int open = ListsDialog::kStillOpen, modeless = -1;
     const struct Case {
         const char* what;
         Step before;
@@ -78,10 +117,10 @@ TEST_F(WindowTest, DialogsGiveControlsTheirKeysFirst) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ListsDialog dlg;
-        dlg.script = [&c](ScriptedDialog& d) {
-            ASSERT_TRUE((static_cast<D&>(d).*c.before)());
+        dlg.script = [&c](D& d) {
+            ASSERT_TRUE((d.*c.before)());
             real::Key(c.key);
-            EXPECT_TRUE((static_cast<D&>(d).*c.after)());
+            EXPECT_TRUE((d.*c.after)());
             if (c.result == modeless) d.PostMessage(WM_CLOSE); // Cancel: a modeless dialog goes
         };
         if (c.result == modeless) {

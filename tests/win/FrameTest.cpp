@@ -1,5 +1,5 @@
 // The window-system layer: strings and arrays, run-time classes, message routing, attaching.
-#include "Harness.h"
+#include "ListFixtures.h"
 
 using namespace harness;
 
@@ -14,14 +14,7 @@ TEST(Frame, StringsArraysAndClasses) {
     CDWordArray empty;
     const std::function<void()> outside[] = {[&] { arr.GetAt(-1); }, [&] { arr.GetAt(1); },
                                              [&] { empty.RemoveAt(0); }};
-    for (const auto& access : outside) {
-        try {
-            access(), ADD_FAILURE();
-        } catch (CException* e) {
-            EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CInvalidArgException)));
-            e->Delete();
-        }
-    }
+    for (const auto& access : outside) EXPECT_TRUE(RaisesInvalidArg(access));
     EXPECT_EQ(CRuntimeClass::FromName(L"CWnd"), RUNTIME_CLASS(CWnd));
     EXPECT_EQ(CRuntimeClass::FromName(L"NoSuchClass"), nullptr);
     EXPECT_EQ(CRuntimeClass::CreateObject(L"CNumEdit"), nullptr); // not creatable by name

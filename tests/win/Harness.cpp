@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <map>
-#include <memory>
-#include <ostream>
 
 namespace harness {
 
@@ -25,10 +23,6 @@ HostWnd::HostWnd() {
     ::SetForegroundWindow(m_hWnd);
 }
 
-HostWnd::~HostWnd() {
-    DestroyWindow();
-}
-
 LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_NOTIFY && (message != WM_COMMAND || !lParam))
         return CWnd::WindowProc(message, wParam, lParam);
@@ -42,10 +36,6 @@ LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             ? Notification{message, wParam, nm->idFrom, nm->hwndFrom, nm->code}
             : Notification{message, wParam, LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam)});
     return DefWindowProc(message, wParam, lParam);
-}
-
-void Pump() {
-    AfxPumpPendingMessages();
 }
 
 void TypeChars(HWND hWnd, std::wstring_view chars) {
@@ -70,9 +60,8 @@ void Click(HWND hWnd, int x, int y) {
 }
 
 std::wstring TextOf(HWND hWnd) {
-    int n = ::GetWindowTextLengthW(hWnd);
-    std::wstring s(static_cast<size_t>(n) + 1, L'\0');
-    s.resize(static_cast<size_t>(::GetWindowTextW(hWnd, s.data(), n + 1)));
+    std::wstring s(static_cast<size_t>(::GetWindowTextLengthW(hWnd)) + 1, L'\0');
+    s.resize(static_cast<size_t>(::GetWindowTextW(hWnd, s.data(), static_cast<int>(s.size()))));
     return s;
 }
 
@@ -82,16 +71,10 @@ std::pair<int, int> SelOf(HWND hWnd) {
     return {static_cast<int>(s), static_cast<int>(e)};
 }
 
-void SetSel(HWND hWnd, int start, int end) {
-    ::SendMessageW(hWnd, EM_SETSEL, static_cast<WPARAM>(start), end);
-}
-
 KeysDown::KeysDown(std::initializer_list<int> vks) {
-    ::GetKeyboardState(m_saved);
     BYTE state[256];
-    std::copy(std::begin(m_saved), std::end(m_saved), state);
-    for (int vk : vks)
-        if (vk) state[vk] = 0x80;
+    ::GetKeyboardState(m_saved), ::GetKeyboardState(state);
+    for (int vk : vks) state[vk] = vk ? 0x80 : state[vk]; // 0: none
     ::SetKeyboardState(state);
 }
 
@@ -125,9 +108,7 @@ LRESULT CALLBACK MessageRecorder::Proc(HWND hWnd, UINT msg, WPARAM wParam, LPARA
     MessageRecorder* self = g_recorders.at(hWnd);
     if (self->m_filter(msg)) self->messages.push_back({msg, wParam, lParam});
     WNDPROC old = self->m_old;
-    if (msg == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
-    }
+    if (msg == WM_NCDESTROY) ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
     return ::CallWindowProcW(old, hWnd, msg, wParam, lParam);
 }
 
@@ -182,16 +163,11 @@ COLORREF MemoryDC::At(int x, int y) const {
 
 RECT MemoryDC::InkBounds(RECT rc, std::initializer_list<COLORREF> background) const {
     RECT ink{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-    for (int y = rc.top; y < rc.bottom; ++y) {
-        for (int x = rc.left; x < rc.right; ++x) {
-            const COLORREF c = At(x, y);
-            if (std::find(background.begin(), background.end(), c) != background.end()) continue;
-            ink.left = std::min<LONG>(ink.left, x);
-            ink.top = std::min<LONG>(ink.top, y);
-            ink.right = std::max<LONG>(ink.right, x + 1);
-            ink.bottom = std::max<LONG>(ink.bottom, y + 1);
-        }
-    }
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+            if (std::find(background.begin(), background.end(), At(x, y)) == background.end())
+                ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+                       std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
     return ink.left == INT_MAX ? RECT{0, 0, 0, 0} : ink;
 }
 
@@ -211,60 +187,43 @@ void DrawRow(CListCtrl& list, HDC hDC, int row) {
     list.DrawItem(&dis);
 }
 
-CFont* FontWithSpace(int px) {
-    static std::map<int, std::unique_ptr<CFont>> fonts;
-    auto& font = fonts[px];
-    if (font) return font.get();
+HFONT FontWithSpace(int px) {
+    static std::map<int, HFONT> fonts;
+    HFONT& font = fonts[px];
     HDC hDC = ::GetDC(nullptr);
     for (int height = 6; height < 60 && !font; ++height) {
-        LOGFONTW lf{};
-        lf.lfHeight = -height;
-        lf.lfWeight = FW_NORMAL;
-        lf.lfQuality = NONANTIALIASED_QUALITY;
-        wcscpy(lf.lfFaceName, L"Tahoma");
-        auto candidate = std::make_unique<CFont>();
-        if (!candidate->CreateFontIndirect(&lf)) continue;
-        HGDIOBJ old = ::SelectObject(hDC, candidate->m_hObject);
+        HFONT candidate = ::CreateFontW(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY,
+                                        0, L"Tahoma");
+        HGDIOBJ old = ::SelectObject(hDC, candidate);
         SIZE sz{};
         ::GetTextExtentPoint32W(hDC, L" ", 1, &sz);
         ::SelectObject(hDC, old);
-        if (sz.cx == px) font = std::move(candidate);
+        sz.cx == px ? void(font = candidate) : void(::DeleteObject(candidate));
     }
     ::ReleaseDC(nullptr, hDC);
-    return font.get();
+    return font;
 }
 
 } // namespace harness
-
-std::ostream& operator<<(std::ostream& os, const harness::MessageRecorder::Msg& m) {
-    return os << "{0x" << std::hex << m.message << ", " << std::dec << m.wParam << ", " << m.lParam << "}";
-}
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
 
 namespace harness::real {
 
 namespace {
 
 // Events of one call carry this tag (in dwExtraInfo), so the wait knows its last one.
-constexpr ULONG_PTR kTagBase = 0x4C450000;
-ULONG_PTR g_tag = kTagBase;
+ULONG_PTR g_tag = 0x4C450000;
 bool g_lastSeen = false;
 ULONG_PTR g_lastTag = 0;
 POINT g_lastPt{}; // where the last event of the call was taken
 
-bool IsInputMessage(UINT m) {
-    return (m >= WM_KEYFIRST && m <= WM_KEYLAST) || (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) ||
-           (m >= WM_NCMOUSEMOVE && m <= WM_NCXBUTTONDBLCLK);
-}
-
 LRESULT CALLBACK WatchQueue(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && wParam == PM_REMOVE) {
         const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-        if (IsInputMessage(msg->message) && static_cast<ULONG_PTR>(::GetMessageExtraInfo()) == g_lastTag) {
+        const UINT m = msg->message;
+        const bool input = (m >= WM_KEYFIRST && m <= WM_KEYLAST) ||
+                           (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) ||
+                           (m >= WM_NCMOUSEMOVE && m <= WM_NCXBUTTONDBLCLK);
+        if (input && static_cast<ULONG_PTR>(::GetMessageExtraInfo()) == g_lastTag) {
             g_lastSeen = true;
             g_lastPt = msg->pt;
         }
@@ -304,11 +263,7 @@ void Send(std::vector<INPUT> events) {
     g_lastTag = ++g_tag;
     g_lastSeen = false;
     INPUT& last = events.back();
-    if (last.type == INPUT_KEYBOARD) {
-        last.ki.dwExtraInfo = g_lastTag;
-    } else {
-        last.mi.dwExtraInfo = g_lastTag;
-    }
+    (last.type == INPUT_KEYBOARD ? last.ki.dwExtraInfo : last.mi.dwExtraInfo) = g_lastTag;
     // A batch that ends in a move makes no message when the cursor is there already: it has been
     // taken as soon as the cursor stands where it leads.
     const bool endsInMove = last.type == INPUT_MOUSE && (last.mi.dwFlags & MOUSEEVENTF_MOVE);
@@ -366,15 +321,11 @@ INPUT MouseEvent(DWORD flags, POINT screen = {}) {
     return in;
 }
 
-INPUT Move(POINT screen) {
-    return MouseEvent(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
-}
-
 // Moves the cursor to the screen point and waits until it rests there: a late answer of the X
 // server (see Settle) may have taken it back, then the move is made again.
 void PlaceCursor(POINT screen) {
     for (int attempt = 0; attempt < 5; ++attempt) {
-        Send({Move(screen)});
+        Send({MouseEvent(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
         POINT now{};
         ::GetCursorPos(&now);
         if (now.x == screen.x && now.y == screen.y) return;
@@ -390,24 +341,18 @@ void SendButtons(std::vector<INPUT> events, POINT screen) {
                       << screen.x << "," << screen.y;
 }
 
-void Buttons(HWND hWnd, POINT pt, DWORD down, DWORD up, int times) {
+// Left clicks at a client point.
+void Clicks(HWND hWnd, POINT pt, int times) {
     BringToFront(hWnd);
     POINT screen = ToScreen(hWnd, pt);
     PlaceCursor(screen);
     std::vector<INPUT> events;
-    for (int i = 0; i < times; ++i) {
-        events.push_back(MouseEvent(down));
-        events.push_back(MouseEvent(up));
-    }
+    for (int i = 0; i < times; ++i)
+        events.insert(events.end(), {MouseEvent(MOUSEEVENTF_LEFTDOWN), MouseEvent(MOUSEEVENTF_LEFTUP)});
     SendButtons(std::move(events), screen);
 }
 
 } // namespace
-
-POINT ToScreen(HWND hWnd, POINT pt) {
-    ::ClientToScreen(hWnd, &pt);
-    return pt;
-}
 
 void Key(UINT vk, std::initializer_list<UINT> modifiers) {
     BringToFront(::GetFocus());
@@ -421,14 +366,12 @@ void Type(std::wstring_view text) {
     std::vector<INPUT> events;
     for (wchar_t c : text) {
         SHORT scan = ::VkKeyScanW(c);
-        if (scan == -1 || (HIBYTE(scan) & ~1) != 0) { // not on the layout, or needs more than Shift
-            events.push_back(KeyEvent(0, false, c));
-            events.push_back(KeyEvent(0, true, c));
-        } else if (HIBYTE(scan) & 1) {
+        if (scan == -1 || (HIBYTE(scan) & ~1) != 0) // not on the layout, or needs more than Shift
+            events.insert(events.end(), {KeyEvent(0, false, c), KeyEvent(0, true, c)});
+        else if (HIBYTE(scan) & 1)
             AddStroke(events, LOBYTE(scan), {VK_SHIFT});
-        } else {
+        else
             AddStroke(events, LOBYTE(scan), {});
-        }
     }
     Send(std::move(events));
 }
@@ -439,11 +382,11 @@ void MoveTo(HWND hWnd, POINT pt) {
 }
 
 void Click(HWND hWnd, POINT pt) {
-    Buttons(hWnd, pt, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1);
+    Clicks(hWnd, pt, 1);
 }
 
 void DoubleClick(HWND hWnd, POINT pt) {
-    Buttons(hWnd, pt, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
+    Clicks(hWnd, pt, 2);
 }
 
 void Drag(HWND hWnd, POINT from, POINT to) {
@@ -460,65 +403,3 @@ void Drag(HWND hWnd, POINT from, POINT to) {
 }
 
 } // namespace harness::real
-
-namespace harness {
-
-DialogTemplate::DialogTemplate(LPCWSTR caption, short cx, short cy, DWORD style) {
-    Add(style);
-    Add(DWORD{0});        // extended style
-    m_words.push_back(0); // no controls yet
-    for (short v : {short(10), short(10), cx, cy}) m_words.push_back(static_cast<WORD>(v));
-    m_words.push_back(0); // no menu
-    m_words.push_back(0); // the dialog class
-    Add(caption);
-    m_words.push_back(8); // points
-    Add(L"MS Shell Dlg");
-}
-
-DialogTemplate& DialogTemplate::Control(LPCWSTR cls, LPCWSTR text, WORD id, RECT rc, DWORD style) {
-    if (m_words.size() % 2) m_words.push_back(0); // each item starts on a DWORD
-    Add(style | WS_CHILD | WS_VISIBLE);
-    Add(DWORD{0});
-    for (LONG v : {rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top})
-        m_words.push_back(static_cast<WORD>(v));
-    m_words.push_back(id);
-    Add(cls);
-    Add(text);
-    m_words.push_back(0); // no creation data
-    ++m_words[4];         // the control count
-    return *this;
-}
-
-void DialogTemplate::Add(DWORD value) {
-    m_words.push_back(LOWORD(value));
-    m_words.push_back(HIWORD(value));
-}
-
-void DialogTemplate::Add(LPCWSTR text) {
-    for (; *text; ++text) m_words.push_back(*text);
-    m_words.push_back(0);
-}
-
-BEGIN_MESSAGE_MAP(ScriptedDialog, CDialog)
-ON_MESSAGE(WM_APP, &ScriptedDialog::OnScript)
-END_MESSAGE_MAP()
-
-BOOL ScriptedDialog::OnInitDialog() {
-    CDialog::OnInitDialog();
-    PostMessage(WM_APP);
-    return TRUE;
-}
-
-LRESULT ScriptedDialog::OnScript(WPARAM, LPARAM) {
-    // A window just shown and activated still has pointer traffic of its own under way; the
-    // script's first click waits until that has passed.
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < 1000 &&
-           ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 200, QS_ALLINPUT) == WAIT_OBJECT_0)
-        Pump();
-    if (script) script(*this);
-    if (ContinueModal()) EndDialog(kStillOpen);
-    return 0;
-}
-
-} // namespace harness

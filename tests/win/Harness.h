@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,7 +19,7 @@ namespace harness {
 class HostWnd : public CWnd {
 public:
     HostWnd();
-    ~HostWnd() override;
+    ~HostWnd() override { DestroyWindow(); }
     struct Notification {
         UINT message;
         WPARAM wParam;
@@ -42,7 +43,9 @@ protected:
 };
 
 // Dispatches everything posted so far through the library's own pump (pre-translation included).
-void Pump();
+inline void Pump() {
+    AfxPumpPendingMessages();
+}
 
 // Input as the window system delivers it: posted to the window and pumped.
 void TypeChars(HWND hWnd, std::wstring_view chars);
@@ -51,7 +54,9 @@ void Click(HWND hWnd, int x, int y);
 
 std::wstring TextOf(HWND hWnd);
 std::pair<int, int> SelOf(HWND hWnd);
-void SetSel(HWND hWnd, int start, int end); // EM_SETSEL as sent from outside
+inline void SetSel(HWND hWnd, int start, int end) { // EM_SETSEL as sent from outside
+    ::SendMessageW(hWnd, EM_SETSEL, static_cast<WPARAM>(start), end);
+}
 
 // Holds the given keys (0: none) down in the thread's keyboard state; released on destruction.
 class KeysDown {
@@ -83,11 +88,14 @@ public:
         WPARAM wParam;
         LPARAM lParam;
         friend bool operator==(const Msg&, const Msg&) = default;
+        friend std::ostream& operator<<(std::ostream& os, const Msg& m) { // for failure reports
+            return os << "{0x" << std::hex << m.message << ", " << std::dec << m.wParam << ", " << m.lParam
+                      << "}";
+        }
     };
     MessageRecorder(HWND hWnd, std::function<bool(UINT)> filter);
     ~MessageRecorder();
     std::vector<Msg> messages;
-    void clear() { messages.clear(); }
 
 private:
     static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
@@ -119,8 +127,10 @@ void Click(HWND hWnd, POINT pt);
 void DoubleClick(HWND hWnd, POINT pt);
 // Presses the left button at from, moves to `to` in a few steps and releases it there.
 void Drag(HWND hWnd, POINT from, POINT to);
-// The client point of hWnd at the given screen point, and the other way round.
-POINT ToScreen(HWND hWnd, POINT pt);
+// Where a client point of hWnd is on the screen.
+inline POINT ToScreen(HWND hWnd, POINT pt) {
+    return ::ClientToScreen(hWnd, &pt), pt;
+}
 
 } // namespace real
 
@@ -148,7 +158,7 @@ private:
 };
 
 // A font (kept for the whole run) whose space is px pixels wide; null when none is found.
-CFont* FontWithSpace(int px);
+HFONT FontWithSpace(int px);
 
 // Paints a row through the list's own DrawItem, at the row's place in the list, as the list view
 // asks an owner-drawn list to.
@@ -158,7 +168,6 @@ void DrawRow(CListCtrl& list, HDC hDC, int row);
 class ScopedFont {
 public:
     ScopedFont(HDC hDC, HGDIOBJ hFont) : m_hDC(hDC), m_hOld(::SelectObject(hDC, hFont)) {}
-    ScopedFont(HDC hDC, CFont* pFont) : ScopedFont(hDC, pFont->m_hObject) {}
     ~ScopedFont() { ::SelectObject(m_hDC, m_hOld); }
 
 private:
@@ -166,36 +175,4 @@ private:
     HGDIOBJ m_hOld;
 };
 
-// A dialog template built in memory (dialog units, the font "MS Shell Dlg" at 8 points), for
-// CDialog::InitModalIndirect and CreateIndirect.
-class DialogTemplate {
-public:
-    DialogTemplate(LPCWSTR caption, short cx, short cy,
-                   DWORD style = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU);
-    // A control of window class cls; WS_CHILD | WS_VISIBLE are added to style.
-    DialogTemplate& Control(LPCWSTR cls, LPCWSTR text, WORD id, RECT rc, DWORD style = WS_TABSTOP);
-    LPCDLGTEMPLATEW get() const { return reinterpret_cast<LPCDLGTEMPLATEW>(m_words.data()); }
-
-private:
-    void Add(DWORD value);
-    void Add(LPCWSTR text);
-    std::vector<WORD> m_words;
-};
-
-// A dialog that runs a script inside its own message loop once it is shown (so real input passes
-// that loop); a modal dialog the script left open is ended with kStillOpen.
-class ScriptedDialog : public CDialog {
-public:
-    static constexpr int kStillOpen = 99;
-    std::function<void(ScriptedDialog&)> script;
-
-protected:
-    BOOL OnInitDialog() override;
-    LRESULT OnScript(WPARAM, LPARAM);
-    DECLARE_MESSAGE_MAP()
-};
-
 } // namespace harness
-
-// Prints a recorded message in a failure report.
-std::ostream& operator<<(std::ostream& os, const harness::MessageRecorder::Msg& m);

@@ -137,7 +137,7 @@ TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
 
     // The selected row of the focused list: the band from the label on, the focus rectangle round it,
     // column 1's text two spaces inside its cell's right edge.
-    list.SetFont(static_cast<HFONT>(FontWithSpace(3)->m_hObject));
+    list.SetFont(FontWithSpace(3));
     list.InsertItem(0, Record({L"a", L"ii"}));
     list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     list.SetFocus();

@@ -31,13 +31,12 @@ struct ThrowingWnd : CWnd {
         at = atMsg, raise = std::move(what);
         return Create(L"STATIC", L"", WS_CHILD, RECT{0, 0, 50, 50}, &parent, 1);
     }
-    void Raise(UINT nMsg) {
-        if (nMsg == at) raise();
+    void PreSubclassWindow() override {
+        if (at == kHook) raise();
     }
-    void PreSubclassWindow() override { Raise(kHook); }
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override {
         if (nMsg == WM_TIMER) KillTimer(wParam);
-        Raise(nMsg);
+        if (nMsg == at) raise();
         return CWnd::WindowProc(nMsg, wParam, lParam);
     }
 };
