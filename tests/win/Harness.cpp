@@ -7,11 +7,7 @@
 namespace harness {
 
 namespace {
-std::vector<UINT> g_beeps;
 std::map<HWND, MessageRecorder*> g_recorders;
-void RecordBeep(UINT nType) {
-    g_beeps.push_back(nType);
-}
 } // namespace
 
 HostWnd::HostWnd() {
@@ -39,10 +35,7 @@ LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TypeChars(HWND hWnd, std::wstring_view chars) {
-    for (wchar_t c : chars) {
-        ::PostMessageW(hWnd, WM_CHAR, c, 1);
-        Pump();
-    }
+    for (wchar_t c : chars) ::PostMessageW(hWnd, WM_CHAR, c, 1), Pump();
 }
 
 void PressKey(HWND hWnd, UINT vk) {
@@ -69,27 +62,6 @@ std::pair<int, int> SelOf(HWND hWnd) {
     DWORD s = 0, e = 0;
     ::SendMessageW(hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
     return {static_cast<int>(s), static_cast<int>(e)};
-}
-
-KeysDown::KeysDown(std::initializer_list<int> vks) {
-    BYTE state[256];
-    ::GetKeyboardState(m_saved), ::GetKeyboardState(state);
-    for (int vk : vks) state[vk] = vk ? 0x80 : state[vk]; // 0: none
-    ::SetKeyboardState(state);
-}
-
-KeysDown::~KeysDown() {
-    ::SetKeyboardState(m_saved);
-}
-
-BeepCounter::BeepCounter() : m_old(AfxSetBeepHook(&RecordBeep)) {
-    g_beeps.clear();
-}
-BeepCounter::~BeepCounter() {
-    AfxSetBeepHook(m_old);
-}
-std::vector<UINT> BeepCounter::beeps() const {
-    return g_beeps;
 }
 
 MessageRecorder::MessageRecorder(HWND hWnd, std::function<bool(UINT)> filter)

@@ -61,8 +61,13 @@ inline void SetSel(HWND hWnd, int start, int end) { // EM_SETSEL as sent from ou
 // Holds the given keys (0: none) down in the thread's keyboard state; released on destruction.
 class KeysDown {
 public:
-    KeysDown(std::initializer_list<int> vks);
-    ~KeysDown();
+    KeysDown(std::initializer_list<int> vks) {
+        BYTE state[256];
+        ::GetKeyboardState(m_saved), ::GetKeyboardState(state);
+        for (int vk : vks) state[vk] = vk ? 0x80 : state[vk];
+        ::SetKeyboardState(state);
+    }
+    ~KeysDown() { ::SetKeyboardState(m_saved); }
 
 private:
     BYTE m_saved[256];
@@ -71,13 +76,14 @@ private:
 // Counts the sounds of the library's beep seam while it lives.
 class BeepCounter {
 public:
-    BeepCounter();
-    ~BeepCounter();
-    std::vector<UINT> beeps() const;
-    size_t count() const { return beeps().size(); }
+    BeepCounter() { s_beeps.clear(); }
+    ~BeepCounter() { AfxSetBeepHook(m_old); }
+    std::vector<UINT> beeps() const { return s_beeps; }
+    size_t count() const { return s_beeps.size(); }
 
 private:
-    AfxBeepHook m_old;
+    static inline std::vector<UINT> s_beeps;
+    AfxBeepHook m_old = AfxSetBeepHook([](UINT nType) { s_beeps.push_back(nType); });
 };
 
 // Records what a window receives through SendMessage/DispatchMessage (outermost procedure).
