@@ -46,13 +46,14 @@ CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
 
 int CListCtrl::InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
                           LPARAM lParam) {
-    LVITEMW item{.mask = nMask,
-                 .iItem = nItem,
-                 .state = nState,
-                 .stateMask = nStateMask,
-                 .pszText = const_cast<LPWSTR>(lpszItem),
-                 .iImage = nImage,
-                 .lParam = lParam};
+    LVITEMW item{};
+    item.mask = nMask;
+    item.iItem = nItem;
+    item.pszText = const_cast<LPWSTR>(lpszItem);
+    item.state = nState;
+    item.stateMask = nStateMask;
+    item.iImage = nImage;
+    item.lParam = lParam;
     return InsertItem(&item);
 }
 
@@ -63,15 +64,16 @@ BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCWSTR lpszItem, i
 
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCWSTR lpszItem, int nImage, UINT nState,
                         UINT nStateMask, LPARAM lParam, int nIndent) {
-    LVITEMW item{.mask = nMask,
-                 .iItem = nItem,
-                 .iSubItem = nSubItem,
-                 .state = nState,
-                 .stateMask = nStateMask,
-                 .pszText = const_cast<LPWSTR>(lpszItem),
-                 .iImage = nImage,
-                 .lParam = lParam,
-                 .iIndent = nIndent};
+    LVITEMW item{};
+    item.mask = nMask;
+    item.iItem = nItem;
+    item.iSubItem = nSubItem;
+    item.pszText = const_cast<LPWSTR>(lpszItem);
+    item.iImage = nImage;
+    item.state = nState;
+    item.stateMask = nStateMask;
+    item.lParam = lParam;
+    item.iIndent = nIndent;
     return SetItem(&item);
 }
 
