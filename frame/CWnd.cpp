@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <span>
 #include <unordered_map>
 #include <utility>
@@ -601,13 +602,20 @@ BOOL AfxRegisterClass(WNDCLASSW* lpWndClass) {
 }
 
 LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon) {
-    // One name per combination, kept alive for the life of the module.
-    thread_local std::unordered_map<std::wstring, std::unique_ptr<std::wstring>> names;
+    // One name per combination, shared by the threads and kept for the life of the process (never
+    // destroyed: a thread's or the module's clean-up must not free a name its windows still use).
+    static std::mutex lock;
+    static auto& names = *new std::unordered_map<std::wstring, std::unique_ptr<std::wstring>>;
     wchar_t buf[96];
     ::wsprintfW(buf, L"Afx:%p:%x:%p:%p:%p", static_cast<void*>(AfxGetInstanceHandle()), nClassStyle,
                 static_cast<void*>(hCursor), static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
-    auto& name = names[buf];
-    if (!name) name = std::make_unique<std::wstring>(buf);
+    const std::wstring* name = nullptr;
+    {
+        std::lock_guard guard(lock);
+        auto& slot = names[buf];
+        if (!slot) slot = std::make_unique<std::wstring>(buf);
+        name = slot.get();
+    }
     WNDCLASSW wc{};
     wc.style = nClassStyle;
     wc.lpfnWndProc = ::DefWindowProcW;

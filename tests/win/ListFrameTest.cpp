@@ -32,7 +32,7 @@ template <class T, class H> void CheckHandleMap(HANDLE hRaw) {
         EXPECT_EQ(T::FromHandle(h), &owner);
         T* pOther = &owner;
         std::thread([&] {
-            pOther = T::FromHandle(h), CWnd::FromHandle(::GetDesktopWindow());
+            pOther = T::FromHandle(h), CWnd::FromHandle(::GetDesktopWindow()), AfxRegisterWndClass(0);
         }).join(); // its own maps
         EXPECT_NE(pOther, &owner);
         EXPECT_TRUE(alive()); // which went with the thread
