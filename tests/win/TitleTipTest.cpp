@@ -66,3 +66,17 @@ TEST_F(TitleTipTest, KeepsTheMouseInsideTheCellAndHandsTheRestOn) {
         tip.Hide();
     }
 }
+
+// Its own colours, set by the owner.
+TEST_F(TitleTipTest, PaintsInItsOwnColours) {
+    tip.SetBkColor(RGB(255, 255, 0));
+    EXPECT_EQ(tip.SetTextColor(RGB(0, 0, 255)), ::GetSysColor(COLOR_HIGHLIGHTTEXT));
+    tip.Show(cell, longText, 2);
+    ::UpdateWindow(tip);
+    CClientDC dc(&tip);
+    int textPixels = 0;
+    for (int x = 2; x < 60; ++x)
+        for (int y = 0; y < cell.Height(); ++y) textPixels += dc.GetPixel(x, y) == RGB(0, 0, 255);
+    EXPECT_EQ(dc.GetPixel(1, 1), RGB(255, 255, 0));
+    EXPECT_GT(textPixels, 0);
+}

@@ -158,3 +158,28 @@ TEST_F(XListTest, DragImageSpansTheSelectedRowsWithTransparentGaps) {
         EXPECT_EQ(CRect(ink), CRect()) << "row " << r;
     }
 }
+
+// The wider of the content's and the heading's fit, in one repaint (for every column too); nothing
+// outside report view.
+TEST_F(XListTest, AutoSizeColumnTakesTheWiderFitOnceInReportViewOnly) {
+    LVCOLUMNW col{};
+    col.mask = LVCF_TEXT;
+    col.pszText = const_cast<LPWSTR>(L"a heading much wider than its cells");
+    list.SetColumn(2, &col);
+    list.SetColumnWidth(2, LVSCW_AUTOSIZE_USEHEADER);
+    const int headerFit = list.GetColumnWidth(2);
+    MessageRecorder redraws(list, [](UINT m) { return m == WM_SETREDRAW; });
+    using Row = std::tuple<DWORD, bool, int, size_t>; // view, every column, the width after, redraws
+    for (auto [view, every, width, count] :
+         {Row{LVS_REPORT, false, headerFit, 2}, Row{LVS_REPORT, true, headerFit, 2},
+          Row{LVS_ICON, false, 30, 0}, Row{LVS_SMALLICON, true, 30, 0}}) {
+        list.SetColumnWidth(2, 30);
+        list.ModifyStyle(LVS_TYPEMASK, view);
+        redraws.messages.clear();
+        every ? list.AutoSizeColumn(TRUE) : list.AutoSizeColumn(2, TRUE);
+        list.ModifyStyle(LVS_TYPEMASK, LVS_REPORT);
+        EXPECT_EQ(std::pair(list.GetColumnWidth(2), redraws.messages.size()), std::pair(width, count))
+            << view << every;
+        EXPECT_TRUE(!count || redraws.messages.front().wParam == 0); // held, then let go
+    }
+}
