@@ -367,21 +367,21 @@ HWND CWnd::UnsubclassWindow() {
 // The one way in from the window system: the thread's state is found once per message.
 struct AfxThreadDispatch {
     static LRESULT Call(ThreadState& state, CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
-        // Only the four fields a dispatch sets are saved and put back (time and point stay 0).
+        // Only the four fields a dispatch sets are put in and back (time and point stay 0).
         MSG& last = state.lastSent;
-        const HWND outerWnd = last.hwnd;
-        const UINT outerMsg = last.message;
-        const WPARAM outerW = last.wParam;
-        const LPARAM outerL = last.lParam;
-        last.hwnd = hWnd, last.message = nMsg, last.wParam = wParam, last.lParam = lParam;
+        const MSG outer{last.hwnd, last.message, last.wParam, last.lParam, 0, {}};
         const MSG current{hWnd, nMsg, wParam, lParam, 0, {}};
+        auto put = [&last](const MSG& m) {
+            last.hwnd = m.hwnd, last.message = m.message, last.wParam = m.wParam, last.lParam = m.lParam;
+        };
+        put(current);
         LRESULT lResult = 0;
         try {
             lResult = pWnd->WindowProc(nMsg, wParam, lParam);
         } catch (...) {
             lResult = ProcessCurrentException(current);
         }
-        last.hwnd = outerWnd, last.message = outerMsg, last.wParam = outerW, last.lParam = outerL;
+        put(outer);
         if (nMsg == WM_NCDESTROY && pWnd->m_hWnd == hWnd) {
             // The window is gone: give it back its own procedure, let go of it, and let a self-owned
             // object delete itself.
