@@ -19,7 +19,7 @@ export WINEPREFIX=$BUILD/wineprefix
 export WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix xvfb cmake ninja-build googletest imagemagick clang libclang-rt-14-dev fonts-wqy-microhei gnuplot-nox)
+PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix xvfb cmake ninja-build googletest imagemagick clang libclang-rt-14-dev fonts-wqy-microhei gnuplot-nox ccache)
 
 setup() {
   local missing=()
@@ -33,11 +33,16 @@ setup() {
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# Compiler cache: paths taken relative to the checkout, so clones and worktrees share hits.
+export CCACHE_BASEDIR=$ROOT CCACHE_NOHASHDIR=1
+LAUNCHER=()
+command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 build() {
   cmake -S . -B "$BUILD/win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo "${LAUNCHER[@]}" >/dev/null
   cmake --build "$BUILD/win"
-  cmake -S . -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  cmake -S . -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug "${LAUNCHER[@]}" >/dev/null
   cmake --build "$BUILD/native"
 }
 
