@@ -9,8 +9,6 @@ namespace listedit::condlist {
 
 namespace {
 
-constexpr int kListType = 6;
-
 constexpr std::array<std::wstring_view, 8> kComparisonLabels = {
     CONDITION_EQUAL,         CONDITION_NOT_EQUAL,  CONDITION_GREATER, CONDITION_LESS,
     CONDITION_GREATER_EQUAL, CONDITION_LESS_EQUAL, CONDITION_LIKE,    CONDITION_NOT_LIKE};
@@ -243,10 +241,10 @@ private:
 
     // A value as the row's cell holds it: a list field's value is found among its entries.
     bool TakeValue(const ParseField& field, std::wstring_view raw, std::size_t pos, std::wstring& value) {
-        if (field.type == kListType) {
+        if (TraitsOf(field.type).listCode) {
             const auto entry =
                 std::find_if(field.values.begin(), field.values.end(),
-                             [&](const std::wstring& e) { return ParameterValue(e, kListType) == raw; });
+                             [&](const std::wstring& e) { return ParameterValue(e, field.type) == raw; });
             if (entry != field.values.end()) {
                 value = *entry;
                 return true;

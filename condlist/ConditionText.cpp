@@ -4,8 +4,6 @@ namespace listedit::condlist {
 
 namespace {
 
-constexpr int kListType = 6;
-
 // One text between two edge characters: a value between quotes, an operator between spaces.
 std::wstring Between(wchar_t edge, std::wstring_view inner) {
     std::wstring result;
@@ -18,38 +16,6 @@ std::wstring Between(wchar_t edge, std::wstring_view inner) {
 
 } // namespace
 
-bool IsBlank(wchar_t c) {
-    switch (c) {
-    case 0x09:
-    case 0x0A:
-    case 0x0B:
-    case 0x0C:
-    case 0x0D:
-    case 0x20:
-    case 0x85:
-    case 0xA0:
-    case 0x1680:
-    case 0x2028:
-    case 0x2029:
-    case 0x202F:
-    case 0x205F:
-    case 0x3000:
-        return true;
-    default:
-        return c >= 0x2000 && c <= 0x200A;
-    }
-}
-
-bool IsQuotedType(int type) {
-    return type == 1 || type == 4 || type == kListType || type == 8;
-}
-
-std::wstring_view TrimBlank(std::wstring_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 std::wstring ConditionWord(std::wstring_view label) {
     std::wstring_view word = L"and";
     if (label != L"无") {
@@ -61,8 +27,7 @@ std::wstring ConditionWord(std::wstring_view label) {
 }
 
 std::wstring_view ParameterValue(std::wstring_view value, int type) {
-    if (type == kListType) value = value.substr(0, value.find(L'-'));
-    return value;
+    return TraitsOf(type).listCode ? datawnd::ListCode(value) : value;
 }
 
 std::wstring QuotedValue(std::wstring_view value, int type, bool doubleQuotes) {

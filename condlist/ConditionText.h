@@ -2,6 +2,10 @@
 // and its field type code) in, the SQL condition out, either with the values written into the text
 // or with a "?" placeholder per value and the values listed in order for binding.
 #pragma once
+#include "datawnd/ValueText.h"
+
+#include <listedit/datawnd/ValueType.h>
+
 #include <array>
 #include <cstddef>
 #include <span>
@@ -20,12 +24,10 @@ struct ConditionRow {
     int type = 0; // the field type code stored with the row
 };
 
-// The Unicode white-space characters, the ideographic space included.
-bool IsBlank(wchar_t c);
-
-// Strips leading and trailing white space (the Unicode white-space characters, the ideographic
-// space included), so that the blank parenthesis entry " " reads as an empty cell.
-std::wstring_view TrimBlank(std::wstring_view text);
+// Cells are read with white space (the ideographic space included) around them stripped, so that
+// the blank parenthesis entry " " reads as an empty cell.
+using datawnd::IsBlank;
+using datawnd::TrimBlank;
 
 // The SQL word of a comparison or relation label, with one space on each side: "等于(=)" gives
 // " = ", "或(or)" gives " or ", and "无" joins like "and". Any other label yields what stands
@@ -33,7 +35,9 @@ std::wstring_view TrimBlank(std::wstring_view text);
 std::wstring ConditionWord(std::wstring_view label);
 
 // Whether a type code's values are written between single quotes (text, date, list, combo).
-bool IsQuotedType(int type);
+inline bool IsQuotedType(int type) {
+    return TraitsOf(type).quoted;
+}
 
 // A value as written into the text by its field type: quoted for text, date, list and combo types
 // (a list value cut before its first "-"), unchanged for numbers, check states and unknown codes.

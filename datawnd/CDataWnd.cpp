@@ -39,8 +39,11 @@ template <class T> T* EditorAs(CWnd* pWnd, const CRuntimeClass* pClass) {
 }
 #define EDITOR_AS(T) EditorAs<T>(m_pChildDataWnd.get(), RUNTIME_CLASS(T))
 
+using listedit::TraitsOf;
+using Editor = listedit::ValueEditor;
+
 bool IsListType(int nType) {
-    return nType == DWT_LIST || nType == DWT_COMBO;
+    return TraitsOf(nType).choices;
 }
 
 SYSTEMTIME Midnight(const listedit::datawnd::DateFields& date) {
@@ -118,15 +121,14 @@ void CDataWnd::PostNcDestroy() {
 CWnd* CDataWnd::CreateChildWnd(int nType) {
     CRect rc;
     GetClientRect(&rc);
-    switch (nType) {
-    case DWT_TEXT: {
+    switch (const Editor editor = TraitsOf(nType).editor) {
+    case Editor::Text: {
         auto* pEdit = new CMaskEditEx;
         pEdit->Create(kEditStyle, rc, this, kEditorId);
         pEdit->SetUseMask(FALSE);
         return pEdit;
     }
-    case DWT_NUMBER:
-    case DWT_NUMBER2: {
+    case Editor::Number: {
         // Numeric before creation, so that the window's first text already goes through the filter.
         auto* pEdit = new CMaskEditEx;
         pEdit->SetUseMask(FALSE);
@@ -134,25 +136,25 @@ CWnd* CDataWnd::CreateChildWnd(int nType) {
         pEdit->Create(kEditStyle, rc, this, kEditorId);
         return pEdit;
     }
-    case DWT_INTEGER: {
+    case Editor::Digits: {
         auto* pEdit = new CEdit;
         pEdit->Create(kIntegerStyle, rc, this, kEditorId);
         return pEdit;
     }
-    case DWT_DATE: {
+    case Editor::Date: {
         auto* pPicker = new CDateTimeCtrl;
         if (pPicker->Create(kDateStyle, rc, this, kEditorId)) LimitToCalendar(*pPicker);
         return pPicker;
     }
-    case DWT_LIST:
-    case DWT_COMBO: {
+    case Editor::List:
+    case Editor::Combo: {
         // The height of a combo's window includes its dropped-down list.
         auto* pCombo = new CComboBox;
         rc.bottom += kComboDropHeight;
-        pCombo->Create(nType == DWT_LIST ? kListStyle : kComboStyle, rc, this, kEditorId);
+        pCombo->Create(editor == Editor::List ? kListStyle : kComboStyle, rc, this, kEditorId);
         return pCombo;
     }
-    case DWT_CHECK: {
+    case Editor::Check: {
         auto* pCheck = new CButton;
         rc.left = (rc.left + rc.right) / 2 - 10;
         rc.right = rc.left + 20;
@@ -160,9 +162,10 @@ CWnd* CDataWnd::CreateChildWnd(int nType) {
         if (pCheck->Create(L"", kCheckStyle, rc, this, kEditorId)) pCheck->ModifyStyle(0, BS_NOTIFY);
         return pCheck;
     }
-    default:
-        return nullptr;
+    case Editor::None:
+        break;
     }
+    return nullptr;
 }
 
 BOOL CDataWnd::CreateChildWindowByType() {
@@ -198,15 +201,14 @@ int CDataWnd::SetType(int nType) {
 BOOL CDataWnd::SetText(LPCWSTR lpszText) {
     if (!lpszText) lpszText = L"";
     CWnd* pEditor = m_pChildDataWnd.get();
-    switch (pEditor ? m_nType : 0) {
-    case DWT_TEXT:
-    case DWT_NUMBER:
-    case DWT_INTEGER:
-    case DWT_NUMBER2:
-    case DWT_COMBO:
+    switch (pEditor ? TraitsOf(m_nType).editor : Editor::None) {
+    case Editor::Text:
+    case Editor::Number:
+    case Editor::Digits:
+    case Editor::Combo:
         pEditor->SetWindowText(lpszText);
         break;
-    case DWT_DATE: {
+    case Editor::Date: {
         // Raises before anything changes.
         auto date = listedit::datawnd::ParseDateText(lpszText);
         if (!date) return FALSE;
@@ -219,13 +221,13 @@ BOOL CDataWnd::SetText(LPCWSTR lpszText) {
         }
         break;
     }
-    case DWT_LIST:
+    case Editor::List:
         if (auto* pCombo = EDITOR_AS(CComboBox)) pCombo->SetCurSel(pCombo->FindStringExact(-1, lpszText));
         break;
-    case DWT_CHECK:
+    case Editor::Check:
         if (auto* pCheck = EDITOR_AS(CButton)) pCheck->SetCheck(::_wtoi(lpszText));
         break;
-    default:
+    case Editor::None:
         break;
     }
     // Read back, so that an editor's own reformatting does not count as a change.
@@ -235,37 +237,37 @@ BOOL CDataWnd::SetText(LPCWSTR lpszText) {
 
 CString CDataWnd::GetText() const {
     CWnd* pEditor = m_pChildDataWnd.get();
-    switch (pEditor ? m_nType : 0) {
-    case DWT_TEXT:
-    case DWT_INTEGER:
-    case DWT_COMBO:
+    switch (pEditor ? TraitsOf(m_nType).editor : Editor::None) {
+    case Editor::Text:
+    case Editor::Digits:
+    case Editor::Combo:
         return pEditor->GetWindowText();
-    case DWT_NUMBER:
-    case DWT_NUMBER2:
+    case Editor::Number:
         if (auto* pEdit = EDITOR_AS(CNumEdit)) return pEdit->GetValueString();
         return pEditor->GetWindowText();
-    case DWT_DATE: {
+    case Editor::Date: {
         SYSTEMTIME st{};
         auto* pPicker = EDITOR_AS(CDateTimeCtrl);
         if (!pPicker || pPicker->GetTime(&st) != GDT_VALID) return {};
         return CString(listedit::datawnd::FormatDateText({st.wYear, st.wMonth, st.wDay}));
     }
-    case DWT_LIST: {
+    case Editor::List: {
         CString text;
         if (auto* pCombo = EDITOR_AS(CComboBox); pCombo && pCombo->GetCurSel() != CB_ERR) {
             pCombo->GetLBText(pCombo->GetCurSel(), text);
         }
         return text;
     }
-    case DWT_CHECK: {
+    case Editor::Check: {
         auto* pCheck = EDITOR_AS(CButton);
         CString text;
         text.Format(L"%d", pCheck ? pCheck->GetCheck() : 0);
         return text;
     }
-    default:
-        return {};
+    case Editor::None:
+        break;
     }
+    return {};
 }
 
 BOOL CDataWnd::GetModified() const {
@@ -288,7 +290,7 @@ void CDataWnd::SetStringArrayBySelectType(const CStringArray& arr) {
 }
 
 void CDataWnd::SubclassChildEdit(CMaskEditEx* pEdit) {
-    if (m_nType != DWT_COMBO || !m_pChildDataWnd || !pEdit) return;
+    if (TraitsOf(m_nType).editor != Editor::Combo || !m_pChildDataWnd || !pEdit) return;
     pEdit->SubclassDlgItem(kComboEditId, m_pChildDataWnd.get());
 }
 
@@ -320,7 +322,7 @@ BOOL CDataWnd::SetRightButton(LPCWSTR lpszText, int nWidth, DWORD dwStyle) {
 }
 
 BOOL CDataWnd::SetIntEditSpin(int nLower, int nUpper, DWORD dwStyle) {
-    if (m_pSpinForIntEdit || m_nType != DWT_INTEGER || !m_pChildDataWnd) return FALSE;
+    if (m_pSpinForIntEdit || TraitsOf(m_nType).editor != Editor::Digits || !m_pChildDataWnd) return FALSE;
     // The spin places itself against its buddy; the creation rectangle does not matter.
     auto pSpin = std::make_unique<CSpinButtonCtrl>();
     if (!pSpin->Create(dwStyle | WS_CHILD | WS_VISIBLE, CRect(), this, kSpinId)) return FALSE;
@@ -362,7 +364,7 @@ BOOL CDataWnd::IsDroppedDown() const {
     CWnd* pEditor = m_pChildDataWnd.get();
     if (!pEditor || !pEditor->m_hWnd) return FALSE;
     if (IsListType(m_nType)) return pEditor->SendMessage(CB_GETDROPPEDSTATE) != 0;
-    if (m_nType == DWT_DATE) {
+    if (TraitsOf(m_nType).editor == Editor::Date) {
         const auto hCalendar = reinterpret_cast<HWND>(pEditor->SendMessage(DTM_GETMONTHCAL));
         return hCalendar && ::IsWindowVisible(hCalendar);
     }

@@ -30,22 +30,13 @@
 // A field out of range (year before 1900, month outside 1 to 12, day outside 1 to 31) raises
 // COleException with E_FAIL, a year after 9999 with E_INVALIDARG, also with nothing changed.
 #pragma once
+#include <listedit/datawnd/ValueType.h>
 #include <listedit/edit/CMaskEditEx.h>
 #include <listedit/frame/CButton.h>
 #include <listedit/frame/CSpinButtonCtrl.h>
 #include <listedit/frame/CWnd.h>
 
 #include <memory>
-
-// Type codes: each selects the editor and the text form of a value.
-inline constexpr int DWT_TEXT = 1;    // plain text edit
-inline constexpr int DWT_NUMBER = 2;  // numeric edit; the text is its formatted value
-inline constexpr int DWT_INTEGER = 3; // digits-only edit; may carry a spin
-inline constexpr int DWT_DATE = 4;    // date picker
-inline constexpr int DWT_NUMBER2 = 5; // as DWT_NUMBER (owners may give it another meaning)
-inline constexpr int DWT_LIST = 6;    // drop-down list
-inline constexpr int DWT_CHECK = 7;   // check box
-inline constexpr int DWT_COMBO = 8;   // editable drop-down
 
 // WM_NOTIFY code: the focus has left the data window. Positive, outside the common controls'
 // codes, so that no handler of theirs takes it for its own.
