@@ -2,6 +2,7 @@
 #include <listedit/frame/CFrameWnd.h>
 #include <listedit/frame/CView.h>
 #include <listedit/frame/MessageMap.h>
+#include "frame/Dpi.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -9,6 +10,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
 ON_WM_CREATE()
 ON_WM_SIZE()
 ON_WM_SETFOCUS()
+ON_MESSAGE(WM_DPICHANGED, &CFrameWnd::OnDpiChanged)
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -103,4 +105,11 @@ void CFrameWnd::OnSize(UINT, int, int) {
 void CFrameWnd::OnSetFocus(CWnd*) {
     Default();
     if (m_pViewActive && m_pViewActive->m_hWnd) m_pViewActive->SetFocus();
+}
+
+LRESULT CFrameWnd::OnDpiChanged(WPARAM, LPARAM lParam) {
+    if (const auto* pRect = reinterpret_cast<const RECT*>(lParam))
+        SetWindowPos(nullptr, pRect->left, pRect->top, pRect->right - pRect->left, pRect->bottom - pRect->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
 }

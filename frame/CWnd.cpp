@@ -4,6 +4,7 @@
 #include <listedit/frame/CWinApp.h>
 #include <listedit/frame/CImageList.h>
 #include <listedit/frame/CMenu.h>
+#include "frame/Dpi.h"
 
 #include <bitset>
 #include <cstdint>
@@ -375,6 +376,9 @@ struct AfxThreadDispatch {
             last.hwnd = m.hwnd, last.message = m.message, last.wParam = m.wParam, last.lParam = m.lParam;
         };
         put(current);
+        // A top-level window keeps the scale the system moved it to, for its controls to read.
+        if (nMsg == WM_DPICHANGED && !(::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_CHILD))
+            AfxRecordWindowDpi(hWnd, LOWORD(wParam));
         LRESULT lResult = 0;
         try {
             lResult = pWnd->WindowProc(nMsg, wParam, lParam);
@@ -383,6 +387,7 @@ struct AfxThreadDispatch {
         }
         put(outer);
         if (nMsg == WM_NCDESTROY && pWnd->m_hWnd == hWnd) {
+            AfxRecordWindowDpi(hWnd, 0);
             // The window is gone: give it back its own procedure, let go of it, and let a self-owned
             // object delete itself.
             if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc &&

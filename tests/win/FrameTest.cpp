@@ -1,5 +1,6 @@
 // The window-system layer: strings and arrays, run-time classes, message routing, attaching.
 #include "ListFixtures.h"
+#include "frame/Dpi.h"
 
 using namespace harness;
 
@@ -99,6 +100,42 @@ TEST_F(WindowTest, WindowsAttachDetachAndGo) {
     TypeChars(bare, L"x");
     EXPECT_EQ(TextOf(bare), L"1x"); // the number edit refused the first x only
     EXPECT_EQ(CWnd::FromHandlePermanent(bare), nullptr);
+}
+
+// A control reads the scale its top-level window was last moved to; before any move, the screen's.
+TEST_F(WindowTest, AWindowsDpiIsItsTopLevelWindowsLastScale) {
+    CWnd child;
+    ASSERT_TRUE(child.Create(L"STATIC", L"", WS_CHILD, Rect(0, 0, 10, 10), &host, 1));
+    EXPECT_EQ(AfxGetWindowDpi(child.m_hWnd), UINT(ScreenDpi()));
+    EXPECT_EQ(AfxGetWindowDpi(nullptr), UINT(ScreenDpi()));
+    // (the window told, the scale it brings, what the child then reads)
+    const std::tuple<HWND, UINT, UINT> moves[] = {
+        {host.m_hWnd, 144, 144},
+        {host.m_hWnd, 192, 192},
+        {child.m_hWnd, 120, 192}, // a child is not moved by itself
+        {host.m_hWnd, 96, 96},
+    };
+    for (auto [hWnd, nDpi, expected] : moves) {
+        ::SendMessageW(hWnd, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi), 0);
+        EXPECT_EQ(AfxGetWindowDpi(child.m_hWnd), expected) << nDpi;
+    }
+    // (length at 96, dpi, length there): rounded to the nearest pixel
+    const std::tuple<int, UINT, int> lengths[] = {
+        {20, 96, 20}, {20, 192, 40}, {3, 144, 5}, {1, 120, 1}, {5, 120, 6}};
+    for (auto [length, nDpi, expected] : lengths) EXPECT_EQ(AfxScaleLength(length, nDpi), expected) << length;
+}
+
+TEST(Frame, AFrameMovedToAnotherScaleTakesTheSuggestedRectangle) {
+    auto* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, L"frame", WS_OVERLAPPEDWINDOW, CRect(10, 10, 210, 160)));
+    const HWND hFrame = pFrame->m_hWnd;
+    RECT suggested{20, 30, 420, 330};
+    ::SendMessageW(hFrame, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    CRect rc;
+    ::GetWindowRect(hFrame, &rc);
+    EXPECT_EQ(rc, CRect(suggested));
+    EXPECT_EQ(AfxGetWindowDpi(hFrame), 192u);
+    ::DestroyWindow(hFrame);
 }
 
 } // namespace

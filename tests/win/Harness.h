@@ -42,6 +42,18 @@ protected:
     static RECT Rect(int l, int t, int r, int b) { return RECT{l, t, r, b}; }
 };
 
+// The screen's dots per inch (96, or 192 in the second run of the tests), and a length at 96 dots
+// per inch at that scale: what the controls' fixed lengths are expected to be.
+inline int ScreenDpi() {
+    HDC hDC = ::GetDC(nullptr);
+    const int nDpi = ::GetDeviceCaps(hDC, LOGPIXELSY);
+    ::ReleaseDC(nullptr, hDC);
+    return nDpi;
+}
+inline int Scaled(int length) {
+    return ::MulDiv(length, ScreenDpi(), 96);
+}
+
 // Dispatches everything posted so far through the library's own pump (pre-translation included).
 inline void Pump() {
     AfxPumpPendingMessages();

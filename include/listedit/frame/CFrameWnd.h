@@ -10,7 +10,8 @@
 //     auto* pView = static_cast<CPropertyListView*>(pFrame->GetActiveView());
 //
 // A frame is owned by its window: create it with new; it deletes itself when its window is
-// destroyed. Closing a frame destroys it.
+// destroyed. Closing a frame destroys it. Moved to a monitor of another scale (WM_DPICHANGED), it
+// takes the rectangle the system suggests; its controls then lay themselves out for the new scale.
 #pragma once
 #include "CView.h"
 
@@ -49,6 +50,8 @@ protected:
     int OnCreate(LPCREATESTRUCTW lpCreateStruct);
     void OnSize(UINT nType, int cx, int cy);
     void OnSetFocus(CWnd* pOldWnd);
+    // Moved to another display scale: takes the place and size the system suggests for it.
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     CView* m_pViewActive = nullptr;
 
