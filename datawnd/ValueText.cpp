@@ -58,12 +58,12 @@ std::optional<double> ReadNumber(std::wstring_view text) {
     // Checked here, converted by the standard library so that the value is the correctly rounded
     // one, as the run-time library's own conversion gives it.
     char narrow[64];
-    std::size_t n = 0, digits = 0;
-    bool point = false;
+    std::size_t n = 0;
+    bool digit = false, point = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const wchar_t c = text[i];
         if (IsDigit(c)) {
-            ++digits;
+            digit = true;
         } else if (c == L'.' && !point) {
             point = true;
         } else if (!(c == L'-' && i == 0)) {
@@ -71,7 +71,7 @@ std::optional<double> ReadNumber(std::wstring_view text) {
         }
         if (n < sizeof narrow) narrow[n++] = static_cast<char>(c);
     }
-    if (digits == 0) return std::nullopt;
+    if (!digit) return std::nullopt;
     if (n == sizeof narrow) {
         // A text this long is rare: convert it whole rather than a cut copy.
         std::string whole(text.begin(), text.end());
