@@ -8,6 +8,7 @@
 #include <listedit/frame/MessageMap.h>
 
 #include <listedit/condlist/CFieldItemData.h>
+#include "condlist/ConditionModel.h"
 #include "condlist/ConditionParser.h"
 #include "condlist/ConditionText.h"
 
@@ -45,14 +46,6 @@ struct ColumnDef {
 constexpr ColumnDef kColumns[ct::kCellCount] = {
     {L"前括号", LVCFMT_RIGHT, 60}, {L"查询字段", LVCFMT_LEFT, 170}, {L"条件", LVCFMT_LEFT, 120},
     {L"条件值", LVCFMT_LEFT, 130}, {L"后括号", LVCFMT_LEFT, 60},    {L"关系", LVCFMT_LEFT, 80}};
-// The editor of each column, by id.
-constexpr UINT kEditorOfColumn[ct::kCellCount] = {IDC_LEFTBRACKET, IDC_FIELDLIST,    IDC_CONDITION,
-                                                  IDC_DATAWND,     IDC_RIGHTBRACKET, IDC_RELATION};
-
-bool IsBoxId(int nID) {
-    return nID == int(IDC_LEFTBRACKET) || nID == int(IDC_FIELDLIST) || nID == int(IDC_CONDITION) ||
-           nID == int(IDC_RELATION) || nID == int(IDC_RIGHTBRACKET);
-}
 
 // Reads cells with one reused buffer per column, growing it until a cell fits.
 class CellReader {
@@ -121,13 +114,25 @@ int CConditionListCtrl::OnCreate(LPCREATESTRUCTW lpCreateStruct) {
     return InsertAllColumn() ? 0 : -1;
 }
 
+std::array<CWnd*, 6> CConditionListCtrl::EditorsByColumn() {
+    return {&m_cbLeftBracket, &m_cbFieldList, &m_cbCondition, m_pDataWnd, &m_cbRightBracket, &m_cbRelation};
+}
+
+// In the order of their ids, which is the order they are moved, shown and hidden in.
+std::array<CWnd*, 6> CConditionListCtrl::Editors() {
+    return {&m_cbLeftBracket, &m_cbFieldList, &m_cbCondition, m_pDataWnd, &m_cbRelation, &m_cbRightBracket};
+}
+
+std::array<CComboBox*, 5> CConditionListCtrl::Boxes() {
+    return {&m_cbLeftBracket, &m_cbFieldList, &m_cbCondition, &m_cbRightBracket, &m_cbRelation};
+}
+
 bool CConditionListCtrl::HasEditors() const {
     return m_pDataWnd && m_pDataWnd->GetSafeHwnd() && m_cbRelation.GetSafeHwnd();
 }
 
 bool CConditionListCtrl::AnyDroppedDown() const {
-    for (const CComboBox* pBox :
-         {&m_cbLeftBracket, &m_cbFieldList, &m_cbCondition, &m_cbRightBracket, &m_cbRelation})
+    for (const CComboBox* pBox : const_cast<CConditionListCtrl*>(this)->Boxes())
         if (pBox->m_hWnd && pBox->SendMessage(CB_GETDROPPEDSTATE)) return true;
     return m_pDataWnd && m_pDataWnd->m_hWnd && m_pDataWnd->IsDroppedDown();
 }
@@ -179,8 +184,7 @@ int CConditionListCtrl::InsertAllColumn() {
     if (!ok) {
         const int nColumns = GetHeaderCtrl() ? GetHeaderCtrl()->GetItemCount() : 0;
         for (int i = 0; i < nColumns; ++i) DeleteColumn(0);
-        for (CComboBox* pBox :
-             {&m_cbLeftBracket, &m_cbFieldList, &m_cbCondition, &m_cbRightBracket, &m_cbRelation})
+        for (CComboBox* pBox : Boxes())
             if (pBox->GetSafeHwnd()) pBox->DestroyWindow();
         if (m_pDataWnd && m_pDataWnd->GetSafeHwnd()) {
             m_pDataWnd->DestroyWindow(); // it deletes itself
@@ -342,11 +346,7 @@ void CConditionListCtrl::SetValue() {
 void CConditionListCtrl::MoveAllChild(int nItem, int bShowAll, int bKeepVisibility) {
     CRect rcCell;
     if (!HasEditors() || !GetSubItemRect(nItem, 1, LVIR_BOUNDS, rcCell)) return;
-    // The editors themselves, in the order of their ids: finding each by its id asks the system for
-    // the list's children every time.
-    for (CWnd* pEditor : {static_cast<CWnd*>(&m_cbLeftBracket), static_cast<CWnd*>(&m_cbFieldList),
-                          static_cast<CWnd*>(&m_cbCondition), static_cast<CWnd*>(m_pDataWnd),
-                          static_cast<CWnd*>(&m_cbRelation), static_cast<CWnd*>(&m_cbRightBracket)}) {
+    for (CWnd* pEditor : Editors()) {
         CRect rc;
         pEditor->GetWindowRect(&rc);
         ScreenToClient(&rc);
@@ -357,8 +357,8 @@ void CConditionListCtrl::MoveAllChild(int nItem, int bShowAll, int bKeepVisibili
 }
 
 void CConditionListCtrl::HideAllChild() {
-    for (UINT nID = IDC_LEFTBRACKET; nID <= IDC_RIGHTBRACKET; ++nID)
-        if (CWnd* pEditor = GetDlgItem(static_cast<int>(nID))) pEditor->ShowWindow(SW_HIDE);
+    for (CWnd* pEditor : Editors())
+        if (pEditor && pEditor->GetSafeHwnd()) pEditor->ShowWindow(SW_HIDE);
 }
 
 void CConditionListCtrl::OnSelchangeFieldlist() {
@@ -382,15 +382,15 @@ void CConditionListCtrl::Insert() {
         box.GetLBText(0, s);
         return s.str();
     };
-    InsertConditionRow(m_nCurItem,
-                       {first(m_cbLeftBracket), first(m_cbFieldList), first(m_cbCondition), L"",
-                        first(m_cbRightBracket), first(m_cbRelation)},
-                       m_cbFieldList.GetCount() > 0 ? GetFieldListItemType(0) : 0);
+    WriteRow(m_nCurItem,
+             {first(m_cbLeftBracket), first(m_cbFieldList), first(m_cbCondition), L"",
+              first(m_cbRightBracket), first(m_cbRelation)},
+             m_cbFieldList.GetCount() > 0 ? GetFieldListItemType(0) : 0);
     MoveAllChild(m_nCurItem, 1, 0);
     SetValue();
 }
 
-void CConditionListCtrl::InsertConditionRow(int nItem, const std::array<std::wstring, 6>& cells, int nType) {
+void CConditionListCtrl::WriteRow(int nItem, const std::array<std::wstring, 6>& cells, int nType) {
     InsertItem(nItem, cells[0].c_str());
     for (int c = 1; c < ct::kCellCount; ++c) SetItemText(nItem, c, cells[static_cast<size_t>(c)].c_str());
     SetItemData(nItem, static_cast<DWORD_PTR>(nType));
@@ -415,29 +415,63 @@ void CConditionListCtrl::Clear() {
 // ---- the condition --------------------------------------------------------------------------------
 
 CString CConditionListCtrl::GetStringByType(const wchar_t* lpszValue, int nType) {
-    return CString(ct::QuotedValue(lpszValue ? lpszValue : L"", nType, m_bQuoteDoubling != FALSE));
+    return CString(ct::QuotedValue(lpszValue ? lpszValue : L"", nType, WritingOptions()));
 }
 
 CString CConditionListCtrl::GetConditionString(const wchar_t* lpszCondition) {
-    return CString(ct::ConditionWord(lpszCondition ? lpszCondition : L""));
+    return CString(Labels().WordOf(lpszCondition ? lpszCondition : L""));
 }
 
-template <class Sink> int CConditionListCtrl::BuildCondition(Sink&& sink) {
-    if (!InsertItemValue()) return 0;
+const ct::LabelSet& CConditionListCtrl::Labels() const {
+    return ct::ChineseLabels();
+}
+
+ct::ValueOptions CConditionListCtrl::WritingOptions() const {
+    return {m_bQuoteDoubling != FALSE};
+}
+
+std::vector<ct::ConditionField> CConditionListCtrl::Fields() const {
+    std::vector<ct::ConditionField> fields;
+    if (!m_cbFieldList.GetSafeHwnd()) return fields;
+    CString strName;
+    for (int i = 0, n = m_cbFieldList.GetCount(); i < n; ++i) {
+        const CFieldItemData& record = RecordOf(m_cbFieldList, i);
+        m_cbFieldList.GetLBText(i, strName);
+        ct::ConditionField& field = fields.emplace_back();
+        field.name = strName.str();
+        field.type = static_cast<int>(record.m_nType);
+        for (INT_PTR v = 0; v < record.m_arrValues.GetSize(); ++v)
+            field.values.push_back(record.m_arrValues[v].str());
+    }
+    return fields;
+}
+
+ct::Condition CConditionListCtrl::ReadRows() {
+    ct::Condition condition{Fields(), {}};
     const int nRows = std::max(GetItemCount() - 1, 0);
     const int nColumns = GetHeaderCtrl() ? GetHeaderCtrl()->GetItemCount() : 0;
-    ct::ConditionTextBuilder builder(static_cast<size_t>(nRows),
-                                     {m_strNameOpen.view(), m_strNameClose.view()});
+    const ct::LabelSet& labels = Labels();
     CellReader reader(m_hWnd);
+    condition.terms.reserve(static_cast<size_t>(nRows));
     for (int i = 0; i < nRows; ++i) {
-        ct::ConditionRow row;
+        std::array<std::wstring_view, ct::kCellCount> cells;
         for (int c = 0; c < ct::kCellCount; ++c) {
             if (c >= nColumns) AfxThrowInvalidArgException();
-            row.cells[c] = reader.Read(i, c);
+            cells[static_cast<size_t>(c)] = reader.Read(i, c);
         }
-        row.type = static_cast<int>(GetItemData(i));
-        sink(builder, row);
+        condition.terms.push_back(
+            ct::ReadCells(cells, static_cast<int>(GetItemData(i)), condition.fields, labels));
     }
+    return condition;
+}
+
+template <class Sink> int CConditionListCtrl::WriteCondition(Sink&& sink) {
+    if (!InsertItemValue()) return 0;
+    const ct::Condition condition = ReadRows();
+    ct::ConditionTextBuilder builder(condition.terms.size(), condition.fields,
+                                     {m_strNameOpen.view(), m_strNameClose.view()});
+    for (const ct::ConditionTerm& term : condition.terms)
+        sink(builder, term, condition.fields[term.field].type);
     sink.text = CString(builder.Finish());
     return 1;
 }
@@ -446,28 +480,29 @@ int CConditionListCtrl::GetSQLSelectString(CString& strSQL) {
     struct {
         CConditionListCtrl* self;
         CString text;
-        void operator()(ct::ConditionTextBuilder& builder, const ct::ConditionRow& row) {
-            const CString strValue(ct::TrimBlank(row.cells[ct::kValue]));
-            builder.AddRow(row, self->GetStringByType(strValue, row.type).view());
+        void operator()(ct::ConditionTextBuilder& builder, const ct::ConditionTerm& term, int nType) {
+            const CString strValue(ct::TrimBlank(term.value));
+            builder.AddTerm(term, self->GetStringByType(strValue, nType).view());
         }
     } sink{this, {}};
-    if (!BuildCondition(sink)) return 0;
+    if (!WriteCondition(sink)) return 0;
     strSQL = sink.text;
     return 1;
 }
 
 int CConditionListCtrl::GetSQLSelectParams(CString& strSQL, CStringArray& arrValues, CUIntArray& arrTypes) {
     struct {
+        ct::ValueOptions options;
         CString text;
         CStringArray values;
         CUIntArray types;
-        void operator()(ct::ConditionTextBuilder& builder, const ct::ConditionRow& row) {
-            builder.AddRow(row, L"?");
-            values.Add(CString(ct::ParameterValue(ct::TrimBlank(row.cells[ct::kValue]), row.type)));
-            types.Add(static_cast<UINT>(row.type));
+        void operator()(ct::ConditionTextBuilder& builder, const ct::ConditionTerm& term, int nType) {
+            builder.AddTerm(term, L"?");
+            values.Add(CString(ct::ParameterValue(ct::TrimBlank(term.value), nType, options)));
+            types.Add(static_cast<UINT>(nType));
         }
-    } sink;
-    if (!BuildCondition(sink)) return 0;
+    } sink{WritingOptions(), {}, {}, {}};
+    if (!WriteCondition(sink)) return 0;
     strSQL = sink.text;
     arrValues.Copy(sink.values);
     arrTypes.Copy(sink.types);
@@ -495,15 +530,16 @@ int CConditionListCtrl::AddCondition(LPCWSTR lpszField, LPCWSTR lpszComparison, 
     const int nRelation = ct::TrimBlank(relation).empty() ? ct::kRelationNone : ct::RelationOfWord(relation);
     if (nField < 0 || nComparison < 0 || nRelation < 0) return -1;
 
-    CString strField;
-    m_cbFieldList.GetLBText(nField, strField);
+    const std::vector<ct::ConditionField> fields = Fields();
+    ct::ConditionTerm term;
+    term.open = bOpen != FALSE;
+    term.field = static_cast<size_t>(nField);
+    term.comparison = static_cast<ct::Comparison>(nComparison);
+    term.value = lpszValue ? lpszValue : L"";
+    term.close = bClose != FALSE;
+    term.relation = static_cast<ct::Relation>(nRelation);
     const int nItem = GetItemCount() - 1; // in front of the entry row
-    InsertConditionRow(nItem,
-                       {bOpen ? L"(" : L" ", strField.str(),
-                        std::wstring(ct::ComparisonLabel(static_cast<ct::Comparison>(nComparison))),
-                        lpszValue ? lpszValue : L"", bClose ? L")" : L" ",
-                        std::wstring(ct::RelationLabel(static_cast<ct::Relation>(nRelation)))},
-                       GetFieldListItemType(nField));
+    WriteRow(nItem, ct::WriteCells(term, fields, Labels()), fields[term.field].type);
     if (m_nCurItem == nItem) { // the editors stay with the entry row
         ++m_nCurItem;
         MoveAllChild(m_nCurItem, 0, 1);
@@ -512,7 +548,7 @@ int CConditionListCtrl::AddCondition(LPCWSTR lpszField, LPCWSTR lpszComparison, 
 }
 
 int CConditionListCtrl::SetSQLSelectString(LPCWSTR lpszSQL) {
-    return ReadCondition(lpszSQL, {}, {});
+    return LoadCondition(lpszSQL, {}, {});
 }
 
 int CConditionListCtrl::SetSQLSelectParams(LPCWSTR lpszSQL, const CStringArray& arrValues,
@@ -521,7 +557,7 @@ int CConditionListCtrl::SetSQLSelectParams(LPCWSTR lpszSQL, const CStringArray& 
     for (INT_PTR i = 0; i < arrValues.GetSize(); ++i) values.push_back(arrValues[i].str());
     std::vector<int> types;
     for (INT_PTR i = 0; i < arrTypes.GetSize(); ++i) types.push_back(static_cast<int>(arrTypes[i]));
-    return ReadCondition(lpszSQL, values, types);
+    return LoadCondition(lpszSQL, values, types);
 }
 
 CString CConditionListCtrl::GetSQLParseError(int* pnPos) const {
@@ -529,25 +565,15 @@ CString CConditionListCtrl::GetSQLParseError(int* pnPos) const {
     return m_strParseError;
 }
 
-int CConditionListCtrl::ReadCondition(LPCWSTR lpszSQL, std::span<const std::wstring> values,
+int CConditionListCtrl::LoadCondition(LPCWSTR lpszSQL, std::span<const std::wstring> values,
                                       std::span<const int> types) {
     if (!HasEditors()) { // no window, no field list, no rows to replace
         m_strParseError = L"the condition list has no window";
         m_nParseErrorPos = 0;
         return 0;
     }
-    std::vector<ct::ParseField> fields;
-    CString strName;
-    for (int i = 0, n = m_cbFieldList.GetCount(); i < n; ++i) {
-        const CFieldItemData& record = RecordOf(m_cbFieldList, i);
-        m_cbFieldList.GetLBText(i, strName);
-        ct::ParseField& field = fields.emplace_back();
-        field.name = strName.str();
-        field.type = static_cast<int>(record.m_nType);
-        for (INT_PTR v = 0; v < record.m_arrValues.GetSize(); ++v)
-            field.values.push_back(record.m_arrValues[v].str());
-    }
-    const ct::ParseOptions options{m_strNameOpen.view(), m_strNameClose.view(), values, types};
+    const std::vector<ct::ConditionField> fields = Fields();
+    ct::ParseOptions options{m_strNameOpen.view(), m_strNameClose.view(), values, types};
     const ct::ParseResult result = ct::ParseCondition(lpszSQL ? lpszSQL : L"", fields, options);
     if (!result.ok()) {
         m_strParseError = CString(ct::ParseErrorMessage(result.error.code));
@@ -559,9 +585,10 @@ int CConditionListCtrl::ReadCondition(LPCWSTR lpszSQL, std::span<const std::wstr
 
     SetRedraw(FALSE);
     Clear(); // an edit in progress goes without being committed
+    const ct::LabelSet& labels = Labels();
     for (size_t i = 0; i < result.rows.size(); ++i) {
-        const ct::ParsedRow& row = result.rows[i];
-        InsertConditionRow(static_cast<int>(i), ct::CellsOf(row, fields), fields[row.field].type);
+        const ct::ConditionTerm& term = result.rows[i];
+        WriteRow(static_cast<int>(i), ct::WriteCells(term, fields, labels), fields[term.field].type);
     }
     SetRedraw(TRUE);
     return 1;
@@ -681,9 +708,7 @@ void CConditionListCtrl::OnLButtonDown(UINT, CPoint point) {
         MoveAllChild(m_nCurItem, 1, 0);
         SetValue();
         const bool bColumn = hit.iSubItem >= 0 && hit.iSubItem < ct::kCellCount;
-        if (CWnd* pEditor =
-                GetDlgItem(static_cast<int>(bColumn ? kEditorOfColumn[hit.iSubItem] : IDC_DATAWND)))
-            pEditor->SetFocus();
+        (bColumn ? EditorsByColumn()[static_cast<size_t>(hit.iSubItem)] : m_pDataWnd)->SetFocus();
         return;
     }
     m_nCurItem = nCount - 1;
@@ -708,8 +733,10 @@ BOOL CConditionListCtrl::PreTranslateMessage(MSG* pMsg) {
         HideAllChild();
         return TRUE;
     }
-    // Only the boxes themselves: the edit inside a combo value editor carries the system's id 1001.
-    const bool bBox = ::GetParent(pMsg->hwnd) == m_hWnd && IsBoxId(::GetDlgCtrlID(pMsg->hwnd));
+    // Only the boxes themselves, not the edit inside a combo value editor.
+    const auto boxes = Boxes();
+    const bool bBox = std::any_of(boxes.begin(), boxes.end(),
+                                  [&](const CComboBox* pBox) { return pBox->m_hWnd == pMsg->hwnd; });
     if (pMsg->message == WM_KEYDOWN && bBox && pMsg->wParam == VK_DELETE) DeleteCurrent();
     if (pMsg->message == WM_KEYDOWN && bBox && pMsg->wParam == VK_INSERT) Insert();
 
@@ -787,9 +814,8 @@ BOOL CConditionListCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) {
 
 LRESULT CConditionListCtrl::OnSetFont(WPARAM wParam, LPARAM lParam) {
     const LRESULT lResult = Default();
-    for (UINT nID = IDC_LEFTBRACKET; nID <= IDC_RIGHTBRACKET; ++nID)
-        if (CWnd* pEditor = GetDlgItem(static_cast<int>(nID)))
-            pEditor->SendMessage(WM_SETFONT, wParam, lParam);
+    for (CWnd* pEditor : Editors())
+        if (pEditor && pEditor->GetSafeHwnd()) pEditor->SendMessage(WM_SETFONT, wParam, lParam);
     if (HasEditors()) { // the value editor is as tall as a closed box
         CRect rcBox, rcData;
         m_cbLeftBracket.GetWindowRect(&rcBox);

@@ -1,18 +1,11 @@
 #include "condlist/ConditionParser.h"
 
-#include <listedit/condlist/ConditionLabels.h>
-
 #include <algorithm>
 #include <array>
 
 namespace listedit::condlist {
 
 namespace {
-
-constexpr std::array<std::wstring_view, 8> kComparisonLabels = {
-    CONDITION_EQUAL,         CONDITION_NOT_EQUAL,  CONDITION_GREATER, CONDITION_LESS,
-    CONDITION_GREATER_EQUAL, CONDITION_LESS_EQUAL, CONDITION_LIKE,    CONDITION_NOT_LIKE};
-constexpr std::array<std::wstring_view, 3> kRelationLabels = {RELATION_NONE, RELATION_AND, RELATION_OR};
 
 // Quotes a field name may stand in whatever the list's own setting is.
 constexpr std::array<std::array<std::wstring_view, 2>, 3> kNameQuotes = {
@@ -243,13 +236,20 @@ private:
     bool TakeValue(const ParseField& field, std::wstring_view raw, std::size_t pos, std::wstring& value) {
         if (TraitsOf(field.type).listCode) {
             const auto entry =
-                std::find_if(field.values.begin(), field.values.end(),
-                             [&](const std::wstring& e) { return ParameterValue(e, field.type) == raw; });
+                std::find_if(field.values.begin(), field.values.end(), [&](const std::wstring& e) {
+                    return datawnd::ListCode(e, m_options.listSeparator) == raw;
+                });
             if (entry != field.values.end()) {
                 value = *entry;
                 return true;
             }
             if (!raw.empty()) return SetError(ParseErrorCode::kNotInList, pos);
+        } else if (TraitsOf(field.type).editor == ValueEditor::Date) {
+            // As the date editor gives it back, whether the text has leading zeros or not.
+            if (const auto date = datawnd::ReadDate(raw)) {
+                value = datawnd::FormatDateText(*date);
+                return true;
+            }
         } else if (!IsQuotedType(field.type) && !IsNumber(raw)) {
             return SetError(ParseErrorCode::kExpectedNumber, pos);
         }
@@ -305,23 +305,12 @@ private:
 
 } // namespace
 
-std::wstring_view ComparisonLabel(Comparison comparison) {
-    return kComparisonLabels[static_cast<std::size_t>(comparison)];
+std::wstring_view ComparisonLabel(Comparison comparison, const LabelSet& labels) {
+    return labels.comparisons[static_cast<std::size_t>(comparison)];
 }
 
-std::wstring_view RelationLabel(Relation relation) {
-    return kRelationLabels[static_cast<std::size_t>(relation)];
-}
-
-std::array<std::wstring, kCellCount> CellsOf(const ParsedRow& row, std::span<const ParseField> fields) {
-    std::array<std::wstring, kCellCount> cells;
-    cells[kLeftBracket] = row.open ? L"(" : L" ";
-    cells[kField] = fields[row.field].name;
-    cells[kComparison] = ComparisonLabel(row.comparison);
-    cells[kValue] = row.value;
-    cells[kRightBracket] = row.close ? L")" : L" ";
-    cells[kRelation] = RelationLabel(row.relation);
-    return cells;
+std::wstring_view RelationLabel(Relation relation, const LabelSet& labels) {
+    return labels.relations[static_cast<std::size_t>(relation)];
 }
 
 int ComparisonOfWord(std::wstring_view word) {

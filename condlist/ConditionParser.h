@@ -24,12 +24,9 @@
 
 namespace listedit::condlist {
 
-enum Comparison : int { kEqual, kNotEqual, kGreater, kLess, kGreaterEqual, kLessEqual, kLike, kNotLike };
-enum Relation : int { kRelationNone, kRelationAnd, kRelationOr };
-
-// The labels of the comparison and relation cells, by Comparison and Relation.
-std::wstring_view ComparisonLabel(Comparison comparison);
-std::wstring_view RelationLabel(Relation relation);
+// The label of a comparison and of a relation in a label set (the control's own by default).
+std::wstring_view ComparisonLabel(Comparison comparison, const LabelSet& labels = ChineseLabels());
+std::wstring_view RelationLabel(Relation relation, const LabelSet& labels = ChineseLabels());
 
 // The comparison an SQL word names ("=", "<>", ..., "Like", "Not Like", in any case, with any
 // blanks around and between), or -1.
@@ -37,27 +34,19 @@ int ComparisonOfWord(std::wstring_view word);
 // The relation "and" or "or" names (any case, blanks around), or -1.
 int RelationOfWord(std::wstring_view word);
 
-// A field that a condition can name, as the list declares it.
-struct ParseField {
-    std::wstring name;                // matched with blanks around it ignored, in any case (exact case first)
-    int type = 0;                     // decides whether the value is read in quotes or as a number
-    std::vector<std::wstring> values; // a list field's value is found here by its code
-};
+// A field that a condition can name: its name is matched with blanks around it ignored, in any
+// case (exact case first); its type decides whether the value is read in quotes or as a number; a
+// list field's value is found among its values by its code.
+using ParseField = ConditionField;
 
-// One row read from the text, in the terms of the list's cells.
-struct ParsedRow {
-    bool open = false;
-    std::size_t field = 0; // index into the field list
-    Comparison comparison = kEqual;
-    std::wstring value; // as the value cell holds it: a list field's value is its whole entry
-    bool close = false;
-    Relation relation = kRelationNone; // to the next row; none on the last
-};
+// One row read from the text: a term over the field list.
+using ParsedRow = ConditionTerm;
 
-// The six cells a row read from the text stands for in the list, by Cell: " " in a parenthesis
-// cell without one, the field's name as the list holds it, the labels of the comparison and the
-// relation ("无" on the last row).
-std::array<std::wstring, kCellCount> CellsOf(const ParsedRow& row, std::span<const ParseField> fields);
+// The six cells a row read from the text stands for in the list (WriteCells).
+inline std::array<std::wstring, kCellCount> CellsOf(const ParsedRow& row, std::span<const ParseField> fields,
+                                                    const LabelSet& labels = ChineseLabels()) {
+    return WriteCells(row, fields, labels);
+}
 
 enum class ParseErrorCode {
     kNone,
@@ -96,6 +85,8 @@ struct ParseOptions {
     // parameters has none, so a "?" in it is an error.
     std::span<const std::wstring> parameters;
     std::span<const int> parameterTypes;
+    // What separates a list entry's code from its text (empty: the whole entry is the code).
+    std::wstring_view listSeparator = L"-";
 };
 
 struct ParseResult {

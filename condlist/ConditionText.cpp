@@ -2,75 +2,70 @@
 
 namespace listedit::condlist {
 
-namespace {
-
-// One text between two edge characters: a value between quotes, an operator between spaces.
-std::wstring Between(wchar_t edge, std::wstring_view inner) {
-    std::wstring result;
-    result.reserve(inner.size() + 2);
-    result += edge;
-    result += inner;
-    result += edge;
-    return result;
+std::wstring ParameterValue(std::wstring_view value, int type, const ValueOptions& options) {
+    const ValueTraits& traits = TraitsOf(type);
+    if (traits.listCode) return std::wstring(datawnd::ListCode(value, options.listSeparator));
+    if (options.isoDates && traits.editor == ValueEditor::Date)
+        if (const auto date = datawnd::ReadDate(value)) return datawnd::FormatIsoDate(*date);
+    return std::wstring(value);
 }
 
-} // namespace
-
-std::wstring ConditionWord(std::wstring_view label) {
-    std::wstring_view word = L"and";
-    if (label != L"无") {
-        word = label.substr(0, label.empty() ? 0 : label.size() - 1);
-        const size_t open = word.find(L'(');
-        if (open != std::wstring_view::npos) word.remove_prefix(open + 1);
-    }
-    return Between(L' ', word);
-}
-
-std::wstring_view ParameterValue(std::wstring_view value, int type) {
-    return TraitsOf(type).listCode ? datawnd::ListCode(value) : value;
-}
-
-std::wstring QuotedValue(std::wstring_view value, int type, bool doubleQuotes) {
+std::wstring QuotedValue(std::wstring_view value, int type, const ValueOptions& options) {
     if (!IsQuotedType(type)) return std::wstring(value);
-    value = ParameterValue(value, type);
-    if (!doubleQuotes) return Between(L'\'', value);
-    std::wstring doubled;
-    doubled.reserve(value.size() + 4);
-    for (const wchar_t c : value) {
-        doubled += c;
-        if (c == L'\'') doubled += c;
+    const std::wstring inner = ParameterValue(value, type, options);
+    std::wstring quoted;
+    quoted.reserve(inner.size() + 4);
+    quoted += L'\'';
+    for (const wchar_t c : inner) {
+        quoted += c;
+        if (c == L'\'' && options.doubleQuotes) quoted += c;
     }
-    return Between(L'\'', doubled);
+    quoted += L'\'';
+    return quoted;
+}
+
+void ConditionTextBuilder::AddTerm(const ConditionTerm& term, std::wstring_view valueTerm) {
+    Append(term, m_fields[term.field].name, valueTerm);
 }
 
 void ConditionTextBuilder::AddRow(const ConditionRow& row, std::wstring_view valueTerm) {
+    m_rowFields.clear();
+    const ConditionTerm term = ReadCells(row.cells, row.type, m_rowFields, ChineseLabels());
+    Append(term, m_rowFields[term.field].name, valueTerm);
+}
+
+void ConditionTextBuilder::Append(const ConditionTerm& term, std::wstring_view fieldName,
+                                  std::wstring_view valueTerm) {
     if (m_next >= m_rowCount) return;
-    const size_t i = m_next++;
+    const std::size_t i = m_next++;
     const bool last = i + 1 == m_rowCount;
-    auto cell = [&](Cell c) { return TrimBlank(row.cells[c]); };
 
     auto appendTerm = [&] {
         m_text += m_quotes.open;
-        m_text += cell(kField);
+        m_text += TrimBlank(fieldName);
         m_text += m_quotes.close;
-        m_text += ConditionWord(cell(kComparison));
+        m_text += L' ';
+        m_text += ComparisonWordOf(term);
+        m_text += L' ';
         m_text += valueTerm;
     };
     const bool brackets = m_rowCount > 2;
-    const bool opens = cell(kLeftBracket) == L"(";
-    const bool closes = cell(kRightBracket) == L")";
-    if (brackets && !last && opens && !closes) {
+    if (brackets && !last && term.open && !term.close) {
         ++m_open;
         m_text += L'(';
         appendTerm();
-    } else if (brackets && closes && m_open > 0) {
+    } else if (brackets && term.close && m_open > 0) {
         --m_open;
         appendTerm();
         m_text += L')';
     } else {
         appendTerm();
     }
-    if (!last) m_text += ConditionWord(cell(kRelation));
+    if (!last) {
+        m_text += L' ';
+        m_text += RelationWordOf(term);
+        m_text += L' ';
+    }
 }
 
 std::wstring ConditionTextBuilder::Finish() {
@@ -79,25 +74,48 @@ std::wstring ConditionTextBuilder::Finish() {
     return std::move(m_text);
 }
 
+std::wstring BuildConditionText(std::span<const ConditionTerm> terms, std::span<const ConditionField> fields,
+                                FieldNameQuotes quotes, const ValueOptions& values) {
+    ConditionTextBuilder builder(terms.size(), fields, quotes);
+    for (const ConditionTerm& term : terms)
+        builder.AddTerm(term, QuotedValue(TrimBlank(term.value), fields[term.field].type, values));
+    return builder.Finish();
+}
+
+ParameterizedCondition BuildParameterizedCondition(std::span<const ConditionTerm> terms,
+                                                   std::span<const ConditionField> fields,
+                                                   FieldNameQuotes quotes, const ValueOptions& values) {
+    ParameterizedCondition result;
+    ConditionTextBuilder builder(terms.size(), fields, quotes);
+    for (const ConditionTerm& term : terms) {
+        const int type = fields[term.field].type;
+        builder.AddTerm(term, L"?");
+        result.values.push_back(ParameterValue(TrimBlank(term.value), type, values));
+        result.types.push_back(type);
+    }
+    result.text = builder.Finish();
+    return result;
+}
+
+Condition ReadRows(std::span<const ConditionRow> rows, std::vector<ConditionField> fields,
+                   const LabelSet& labels) {
+    Condition condition{std::move(fields), {}};
+    condition.terms.reserve(rows.size());
+    for (const ConditionRow& row : rows)
+        condition.terms.push_back(ReadCells(row.cells, row.type, condition.fields, labels));
+    return condition;
+}
+
 std::wstring BuildConditionText(std::span<const ConditionRow> rows, FieldNameQuotes quotes,
                                 bool doubleQuotes) {
-    ConditionTextBuilder builder(rows.size(), quotes);
-    for (const ConditionRow& row : rows)
-        builder.AddRow(row, QuotedValue(TrimBlank(row.cells[kValue]), row.type, doubleQuotes));
-    return builder.Finish();
+    const Condition condition = ReadRows(rows);
+    return BuildConditionText(condition.terms, condition.fields, quotes, ValueOptions{doubleQuotes});
 }
 
 ParameterizedCondition BuildParameterizedCondition(std::span<const ConditionRow> rows,
                                                    FieldNameQuotes quotes) {
-    ParameterizedCondition result;
-    ConditionTextBuilder builder(rows.size(), quotes);
-    for (const ConditionRow& row : rows) {
-        builder.AddRow(row, L"?");
-        result.values.emplace_back(ParameterValue(TrimBlank(row.cells[kValue]), row.type));
-        result.types.push_back(row.type);
-    }
-    result.text = builder.Finish();
-    return result;
+    const Condition condition = ReadRows(rows);
+    return BuildParameterizedCondition(condition.terms, condition.fields, quotes);
 }
 
 } // namespace listedit::condlist

@@ -48,6 +48,14 @@
 #include <array>
 #include <span>
 #include <string>
+#include <vector>
+
+namespace listedit::condlist {
+struct LabelSet;
+struct ValueOptions;
+struct ConditionField;
+struct Condition;
+} // namespace listedit::condlist
 
 class LISTEDIT_API CConditionListCtrl : public CListCtrl {
     DECLARE_DYNAMIC(CConditionListCtrl)
@@ -203,9 +211,19 @@ private:
     bool HasEditors() const;
     bool AnyDroppedDown() const; // a box's list or the value's list or calendar is open
     void FollowRow();
-    template <class Sink> int BuildCondition(Sink&& sink);
-    void InsertConditionRow(int nItem, const std::array<std::wstring, 6>& cells, int nType);
-    int ReadCondition(LPCWSTR lpszSQL, std::span<const std::wstring> values, std::span<const int> types);
+    std::array<CWnd*, 6> Editors();         // in the order of their ids
+    std::array<CWnd*, 6> EditorsByColumn(); // the editor of each column
+    std::array<CComboBox*, 5> Boxes();
+    // The model of the cells: the active labels, the fields, the rows read as terms.
+    const listedit::condlist::LabelSet& Labels() const;
+    listedit::condlist::ValueOptions WritingOptions() const;
+    std::vector<listedit::condlist::ConditionField> Fields() const;
+    listedit::condlist::Condition ReadRows();
+    template <class Sink> int WriteCondition(Sink&& sink);
+    // Inserts a committed row at nItem with these cells and type code.
+    void WriteRow(int nItem, const std::array<std::wstring, 6>& cells, int nType);
+    // Replaces the rows by those a condition text describes.
+    int LoadCondition(LPCWSTR lpszSQL, std::span<const std::wstring> values, std::span<const int> types);
 
     DECLARE_MESSAGE_MAP()
 };
