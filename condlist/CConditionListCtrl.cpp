@@ -9,6 +9,7 @@
 
 #include <listedit/condlist/CFieldItemData.h>
 #include "condlist/ConditionModel.h"
+#include "frame/Dpi.h"
 #include "condlist/ConditionParser.h"
 #include "condlist/ConditionText.h"
 
@@ -35,17 +36,21 @@ constexpr UINT ID_MENU_CLEAR = 1103;
 
 constexpr DWORD kForcedStyle = LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_NOSORTHEADER;
 constexpr DWORD kBoxStyle = WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT;
-constexpr int kColumnsWidth = 620;
 constexpr UINT kDrawTextFlags = DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
 
-struct ColumnDef {
-    const wchar_t* title;
-    int format;
-    int width;
-};
-constexpr ColumnDef kColumns[ct::kCellCount] = {
-    {L"前括号", LVCFMT_RIGHT, 60}, {L"查询字段", LVCFMT_LEFT, 170}, {L"条件", LVCFMT_LEFT, 120},
-    {L"条件值", LVCFMT_LEFT, 130}, {L"后括号", LVCFMT_LEFT, 60},    {L"关系", LVCFMT_LEFT, 80}};
+constexpr const ct::ConditionLayout& kLayout = ct::kConditionLayout;
+
+ct::LabelSet SetOf(const CConditionLabels& labels) {
+    ct::LabelSet set;
+    auto fill = [](auto& strings, const CStringArray& array) {
+        for (size_t i = 0; i < strings.size(); ++i) strings[i] = array[static_cast<INT_PTR>(i)].str();
+    };
+    fill(set.columns, labels.m_arrColumns);
+    fill(set.comparisons, labels.m_arrComparisons);
+    fill(set.relations, labels.m_arrRelations);
+    fill(set.menu, labels.m_arrMenu);
+    return set;
+}
 
 // Reads cells with one reused buffer per column, growing it until a cell fits.
 class CellReader {
@@ -84,11 +89,16 @@ ON_WM_VSCROLL()
 ON_WM_MOUSEWHEEL()
 ON_WM_MEASUREITEM_REFLECT()
 ON_MESSAGE(WM_SETFONT, &CConditionListCtrl::OnSetFont)
+ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CConditionListCtrl::OnDpiChangedAfterParent)
+ON_MESSAGE(LVM_SETCOLUMNWIDTH, &CConditionListCtrl::OnColumnChange)
+ON_MESSAGE(LVM_SETCOLUMNW, &CConditionListCtrl::OnColumnChange)
+ON_MESSAGE(LVM_SETCOLUMNA, &CConditionListCtrl::OnColumnChange)
 ON_CBN_SELCHANGE(IDC_FIELDLIST, &CConditionListCtrl::OnSelchangeFieldlist)
 ON_COMMAND_RANGE(ID_MENU_DELETE, ID_MENU_CLEAR, &CConditionListCtrl::OnCommandMenu)
 END_MESSAGE_MAP()
 
-CConditionListCtrl::CConditionListCtrl() : m_pDataWnd(new CDataWnd) {}
+CConditionListCtrl::CConditionListCtrl()
+    : m_pDataWnd(new CDataWnd), m_labels(CConditionLabels::Chinese()), m_strListSeparator(L"-") {}
 
 CConditionListCtrl::~CConditionListCtrl() {
     // Destroyed while still a condition list, so that OnDestroy releases the field records.
@@ -141,45 +151,46 @@ int CConditionListCtrl::InsertAllColumn() {
     if (m_cbLeftBracket.GetSafeHwnd()) return 1;
     SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
 
-    // Wide enough for the six columns and a vertical scroll bar.
-    CRect rcWindow, rcClient;
-    GetWindowRect(&rcWindow);
-    if (::GetWindowLongPtrW(m_hWnd, GWL_STYLE) & WS_CHILD) GetParent()->ScreenToClient(&rcWindow);
-    GetClientRect(&rcClient);
-    rcWindow.right += kColumnsWidth + ::GetSystemMetrics(SM_CXVSCROLL) - rcClient.Width();
-    MoveWindow(&rcWindow, TRUE);
+    ResizeToColumns();
 
+    const UINT nDpi = AfxGetWindowDpi(m_hWnd);
+    const ct::LabelSet labels = Labels();
     bool ok = true;
-    for (int i = 0; ok && i < ct::kCellCount; ++i)
-        ok = InsertColumn(i, kColumns[i].title, kColumns[i].format, kColumns[i].width) != -1;
+    for (size_t i = 0; ok && i < ct::kCellCount; ++i)
+        ok = InsertColumn(static_cast<int>(i), labels.columns[i].c_str(), i == 0 ? LVCFMT_RIGHT : LVCFMT_LEFT,
+                          AfxScaleLength(kLayout.widths[i], nDpi)) != -1;
 
-    auto makeBox = [this](CComboBox& box, UINT nID, const CRect& rc,
-                          std::initializer_list<const wchar_t*> entries) {
-        if (!box.Create(kBoxStyle, rc, this, nID)) return false;
+    // Each editor over its column, as tall as its dropped list.
+    auto rectOf = [&](size_t column, int nHeight) {
+        const int left = AfxScaleLength(kLayout.Left(column), nDpi);
+        return CRect(left, 0, left + AfxScaleLength(kLayout.widths[column], nDpi), nHeight);
+    };
+    auto makeBox = [&](CComboBox& box, UINT nID, size_t column, std::span<const std::wstring> entries) {
+        if (!box.Create(kBoxStyle, rectOf(column, AfxScaleLength(kLayout.dropHeights[column], nDpi)), this,
+                        nID))
+            return false;
         box.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()), TRUE);
-        for (const wchar_t* entry : entries) box.AddString(entry);
+        for (const std::wstring& entry : entries) box.AddString(entry.c_str());
         return true;
     };
-    ok = ok && makeBox(m_cbLeftBracket, IDC_LEFTBRACKET, CRect(0, 0, 60, 80), {L" ", L"("});
-    ok = ok && makeBox(m_cbFieldList, IDC_FIELDLIST, CRect(60, 0, 230, 200), {});
-    ok = ok && makeBox(m_cbCondition, IDC_CONDITION, CRect(230, 0, 350, 200),
-                       {CONDITION_EQUAL, CONDITION_NOT_EQUAL, CONDITION_GREATER, CONDITION_LESS,
-                        CONDITION_GREATER_EQUAL, CONDITION_LESS_EQUAL, CONDITION_LIKE, CONDITION_NOT_LIKE});
+    const std::wstring leftEntries[] = {L" ", L"("}, rightEntries[] = {L" ", L")"};
+    ok = ok && makeBox(m_cbLeftBracket, IDC_LEFTBRACKET, ct::kLeftBracket, leftEntries);
+    ok = ok && makeBox(m_cbFieldList, IDC_FIELDLIST, ct::kField, {});
+    ok = ok && makeBox(m_cbCondition, IDC_CONDITION, ct::kComparison, labels.comparisons);
     if (ok) {
         if (!m_pDataWnd) m_pDataWnd = new CDataWnd;
         CRect rcBox;
         m_cbLeftBracket.GetWindowRect(&rcBox);
         // A data window whose creation fails has deleted itself.
-        if (!m_pDataWnd->Create(WS_CHILD, CRect(350, 0, 480, rcBox.Height()), this, IDC_DATAWND)) {
+        if (!m_pDataWnd->Create(WS_CHILD, rectOf(ct::kValue, rcBox.Height()), this, IDC_DATAWND)) {
             m_pDataWnd = nullptr;
             ok = false;
         } else {
             m_pDataWnd->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()), TRUE);
         }
     }
-    ok = ok && makeBox(m_cbRightBracket, IDC_RIGHTBRACKET, CRect(480, 0, 540, 80), {L" ", L")"});
-    ok = ok && makeBox(m_cbRelation, IDC_RELATION, CRect(540, 0, 620, 100),
-                       {RELATION_NONE, RELATION_AND, RELATION_OR});
+    ok = ok && makeBox(m_cbRightBracket, IDC_RIGHTBRACKET, ct::kRightBracket, rightEntries);
+    ok = ok && makeBox(m_cbRelation, IDC_RELATION, ct::kRelation, labels.relations);
 
     if (!ok) {
         const int nColumns = GetHeaderCtrl() ? GetHeaderCtrl()->GetItemCount() : 0;
@@ -422,12 +433,63 @@ CString CConditionListCtrl::GetConditionString(const wchar_t* lpszCondition) {
     return CString(Labels().WordOf(lpszCondition ? lpszCondition : L""));
 }
 
-const ct::LabelSet& CConditionListCtrl::Labels() const {
-    return ct::ChineseLabels();
+ct::LabelSet CConditionListCtrl::Labels() const {
+    return SetOf(m_labels);
 }
 
 ct::ValueOptions CConditionListCtrl::WritingOptions() const {
-    return {m_bQuoteDoubling != FALSE};
+    return {m_bQuoteDoubling != FALSE, m_strListSeparator.view(), m_bIsoDates != FALSE};
+}
+
+const CConditionLabels& CConditionListCtrl::GetLabels() const {
+    return m_labels;
+}
+
+void CConditionListCtrl::SetLabels(const CConditionLabels& labels) {
+    if (labels.m_arrColumns.GetSize() != ct::kCellCount ||
+        labels.m_arrComparisons.GetSize() != static_cast<INT_PTR>(ct::kComparisonCount) ||
+        labels.m_arrRelations.GetSize() != static_cast<INT_PTR>(ct::kRelationCount) ||
+        labels.m_arrMenu.GetSize() != static_cast<INT_PTR>(ct::kMenuCount))
+        AfxThrowInvalidArgException();
+    const ct::LabelSet previous = Labels();
+    m_labels = labels;
+    if (HasEditors()) Relabel(previous);
+}
+
+void CConditionListCtrl::Relabel(const ct::LabelSet& previous) {
+    const ct::LabelSet labels = Labels();
+    for (size_t c = 0; c < ct::kCellCount; ++c) {
+        LVCOLUMNW lvc{};
+        lvc.mask = LVCF_TEXT;
+        lvc.pszText = const_cast<LPWSTR>(labels.columns[c].c_str());
+        SetColumn(static_cast<int>(c), &lvc);
+    }
+    // The boxes offer the new labels, each keeping the position chosen.
+    auto refill = [](CComboBox& box, std::span<const std::wstring> entries) {
+        const int nSel = box.GetCurSel();
+        box.ResetContent();
+        for (const std::wstring& entry : entries) box.AddString(entry.c_str());
+        box.SetCurSel(nSel);
+    };
+    refill(m_cbCondition, labels.comparisons);
+    refill(m_cbRelation, labels.relations);
+    // The condition rows: a label of the previous set becomes the label of its position; a text of
+    // the application's own stays.
+    CellReader reader(m_hWnd);
+    for (int i = 0, n = GetItemCount() - 1; i < n; ++i) {
+        if (const int c = previous.ComparisonOf(reader.Read(i, ct::kComparison)); c >= 0)
+            SetItemText(i, ct::kComparison, labels.comparisons[static_cast<size_t>(c)].c_str());
+        if (const int r = previous.RelationOf(reader.Read(i, ct::kRelation)); r >= 0)
+            SetItemText(i, ct::kRelation, labels.relations[static_cast<size_t>(r)].c_str());
+    }
+}
+
+void CConditionListCtrl::EnableIsoDates(BOOL bEnable) {
+    m_bIsoDates = bEnable;
+}
+
+void CConditionListCtrl::SetListCodeSeparator(LPCWSTR lpszSeparator) {
+    m_strListSeparator = lpszSeparator ? lpszSeparator : L"";
 }
 
 std::vector<ct::ConditionField> CConditionListCtrl::Fields() const {
@@ -450,7 +512,7 @@ ct::Condition CConditionListCtrl::ReadRows() {
     ct::Condition condition{Fields(), {}};
     const int nRows = std::max(GetItemCount() - 1, 0);
     const int nColumns = GetHeaderCtrl() ? GetHeaderCtrl()->GetItemCount() : 0;
-    const ct::LabelSet& labels = Labels();
+    const ct::LabelSet labels = Labels();
     CellReader reader(m_hWnd);
     condition.terms.reserve(static_cast<size_t>(nRows));
     for (int i = 0; i < nRows; ++i) {
@@ -573,7 +635,8 @@ int CConditionListCtrl::LoadCondition(LPCWSTR lpszSQL, std::span<const std::wstr
         return 0;
     }
     const std::vector<ct::ConditionField> fields = Fields();
-    ct::ParseOptions options{m_strNameOpen.view(), m_strNameClose.view(), values, types};
+    const ct::ParseOptions options{m_strNameOpen.view(), m_strNameClose.view(), values, types,
+                                   m_strListSeparator.view()};
     const ct::ParseResult result = ct::ParseCondition(lpszSQL ? lpszSQL : L"", fields, options);
     if (!result.ok()) {
         m_strParseError = CString(ct::ParseErrorMessage(result.error.code));
@@ -585,7 +648,7 @@ int CConditionListCtrl::LoadCondition(LPCWSTR lpszSQL, std::span<const std::wstr
 
     SetRedraw(FALSE);
     Clear(); // an edit in progress goes without being committed
-    const ct::LabelSet& labels = Labels();
+    const ct::LabelSet labels = Labels();
     for (size_t i = 0; i < result.rows.size(); ++i) {
         const ct::ConditionTerm& term = result.rows[i];
         WriteRow(static_cast<int>(i), ct::WriteCells(term, fields, labels), fields[term.field].type);
@@ -601,7 +664,8 @@ void CConditionListCtrl::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
     if (!hFont) hFont = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
     LOGFONTW lf{};
     ::GetObjectW(hFont, sizeof(lf), &lf);
-    lpMeasureItemStruct->itemHeight = static_cast<UINT>(std::abs(lf.lfHeight) + 8);
+    lpMeasureItemStruct->itemHeight =
+        static_cast<UINT>(std::abs(lf.lfHeight) + AfxScaleLength(kLayout.rowMargin, m_hWnd));
 }
 
 void CConditionListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
@@ -755,10 +819,10 @@ void CConditionListCtrl::OnRButtonDown(UINT, CPoint point) {
     const bool bRow = m_nCurItem >= 0 && m_nCurItem < GetItemCount();
     CMenu menu;
     menu.CreatePopupMenu();
-    menu.AppendMenu(MF_STRING | (bRow ? 0 : MF_GRAYED), ID_MENU_INSERT, L"插入");
-    menu.AppendMenu(MF_STRING | (bRow ? 0 : MF_GRAYED), ID_MENU_DELETE, L"删除");
+    menu.AppendMenu(MF_STRING | (bRow ? 0 : MF_GRAYED), ID_MENU_INSERT, m_labels.m_arrMenu[1]);
+    menu.AppendMenu(MF_STRING | (bRow ? 0 : MF_GRAYED), ID_MENU_DELETE, m_labels.m_arrMenu[0]);
     menu.AppendMenu(MF_SEPARATOR);
-    menu.AppendMenu(MF_STRING | (GetItemCount() > 0 ? 0 : MF_GRAYED), ID_MENU_CLEAR, L"清除");
+    menu.AppendMenu(MF_STRING | (GetItemCount() > 0 ? 0 : MF_GRAYED), ID_MENU_CLEAR, m_labels.m_arrMenu[2]);
     ClientToScreen(&point);
     menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
     menu.DestroyMenu();
@@ -789,6 +853,12 @@ BOOL CConditionListCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case HDN_DIVIDERDBLCLICKA:
         *pResult = 1;
         return TRUE;
+    case HDN_ITEMCHANGEDW:
+    case HDN_ITEMCHANGEDA: { // a width changed (SetColumnWidth, a change of DPI): the editors follow
+        const BOOL bResult = CListCtrl::OnNotify(wParam, lParam, pResult);
+        PlaceEditors();
+        return bResult;
+    }
     default:
         return CListCtrl::OnNotify(wParam, lParam, pResult);
     }
@@ -823,6 +893,11 @@ LRESULT CConditionListCtrl::OnSetFont(WPARAM wParam, LPARAM lParam) {
         m_pDataWnd->SetWindowPos(nullptr, 0, 0, rcData.Width(), rcBox.Height(),
                                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    RemeasureRows();
+    return lResult;
+}
+
+void CConditionListCtrl::RemeasureRows() {
     // The list asks for its row height when told its size has changed.
     CRect rcWindow;
     GetWindowRect(&rcWindow);
@@ -832,5 +907,59 @@ LRESULT CConditionListCtrl::OnSetFont(WPARAM wParam, LPARAM lParam) {
     wp.cy = rcWindow.Height();
     wp.flags = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOOWNERZORDER | SWP_NOZORDER;
     SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+}
+
+void CConditionListCtrl::ResizeToColumns() {
+    // Wide enough for the six columns and a vertical scroll bar.
+    CRect rcWindow, rcClient;
+    GetWindowRect(&rcWindow);
+    if (::GetWindowLongPtrW(m_hWnd, GWL_STYLE) & WS_CHILD) GetParent()->ScreenToClient(&rcWindow);
+    GetClientRect(&rcClient);
+    const UINT nDpi = AfxGetWindowDpi(m_hWnd);
+    int nColumns = 0;
+    for (const int width : kLayout.widths) nColumns += AfxScaleLength(width, nDpi);
+    rcWindow.right += nColumns + ::GetSystemMetrics(SM_CXVSCROLL) - rcClient.Width();
+    MoveWindow(&rcWindow, TRUE);
+}
+
+void CConditionListCtrl::PlaceEditors() {
+    CHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (!HasEditors() || !pHeader) return;
+    const UINT nDpi = AfxGetWindowDpi(m_hWnd);
+    CRect rcBox;
+    m_cbLeftBracket.GetWindowRect(&rcBox);
+    const auto editors = EditorsByColumn();
+    for (size_t c = 0; c < editors.size(); ++c) {
+        CRect rcItem, rc;
+        if (!pHeader->GetItemRect(static_cast<int>(c), &rcItem)) continue;
+        pHeader->MapWindowPoints(this, &rcItem);
+        editors[c]->GetWindowRect(&rc);
+        ScreenToClient(&rc);
+        // A box's window height is its dropped height; the value editor is as tall as a closed box.
+        const int nHeight =
+            kLayout.dropHeights[c] ? AfxScaleLength(kLayout.dropHeights[c], nDpi) : rcBox.Height();
+        editors[c]->SetWindowPos(nullptr, rcItem.left, rc.top, rcItem.Width(), nHeight,
+                                 SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+LRESULT CConditionListCtrl::OnColumnChange(WPARAM, LPARAM) {
+    // A width set by code: the editors follow their columns at once.
+    const LRESULT lResult = Default();
+    PlaceEditors();
+    return lResult;
+}
+
+LRESULT CConditionListCtrl::OnDpiChangedAfterParent(WPARAM, LPARAM) {
+    const LRESULT lResult = Default();
+    if (!HasEditors()) return lResult;
+    ResizeToColumns();
+    const UINT nDpi = AfxGetWindowDpi(m_hWnd);
+    for (size_t c = 0; c < ct::kCellCount; ++c)
+        SetColumnWidth(static_cast<int>(c), AfxScaleLength(kLayout.widths[c], nDpi));
+    RemeasureRows();
+    PlaceEditors();
+    if (m_nCurItem != -1) MoveAllChild(m_nCurItem, 0, 1);
+    Invalidate();
     return lResult;
 }

@@ -95,4 +95,23 @@ ConditionTerm ReadCells(std::span<const std::wstring_view, kCellCount> cells, in
 std::array<std::wstring, kCellCount>
 WriteCells(const ConditionTerm& term, std::span<const ConditionField> fields, const LabelSet& labels);
 
+// The list's lengths at 96 dots per inch, in one table: each column's width, the height of each
+// column's editor with its list dropped (0 for the value editor, which is as tall as a closed box)
+// and what a row adds to its font's height. The editors' rectangles and the window's width are
+// derived from it.
+struct ConditionLayout {
+    std::array<int, kCellCount> widths{60, 170, 120, 130, 60, 80};
+    std::array<int, kCellCount> dropHeights{80, 200, 200, 0, 80, 100};
+    int rowMargin = 8;
+
+    // The left edge of a column (the sum of the widths before it), and the width of all six.
+    constexpr int Left(std::size_t column) const {
+        int left = 0;
+        for (std::size_t c = 0; c < column && c < widths.size(); ++c) left += widths[c];
+        return left;
+    }
+    constexpr int Total() const { return Left(widths.size()); }
+};
+inline constexpr ConditionLayout kConditionLayout{};
+
 } // namespace listedit::condlist

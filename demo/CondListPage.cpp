@@ -1,7 +1,9 @@
 // The condition list: fields of every type code, a condition of a few rows added from code, and what
 // an application reads back from it: the SQL text, and the parameterized form with the values to
-// bind. "Save" stores the text and "Restore" sets it back as rows, as a saved filter would. The
-// editors are open on a row, as after a click on its value.
+// bind. "Save" stores the text and "Restore" sets it back as rows, as a saved filter would.
+// "Chinese" and "English" switch the words the list shows (its own Chinese ones, or the English
+// set); the rows are relabelled and the SQL stays the same. The editors are open on a row, as after
+// a click on its value.
 #include "DemoPanel.h"
 
 #include <tuple>
@@ -14,6 +16,8 @@ protected:
     static constexpr UINT kRefreshId = 3101;
     static constexpr UINT kSaveId = 3102;
     static constexpr UINT kRestoreId = 3103;
+    static constexpr UINT kChineseId = 3104;
+    static constexpr UINT kEnglishId = 3105;
     CConditionListCtrl* m_pList = nullptr;
     CWnd* m_pSql = nullptr;
     CWnd* m_pParams = nullptr;
@@ -79,7 +83,8 @@ protected:
                         this, kRefreshId);
         refresh->SetFont(Font());
         for (const auto& [nID, text, left] :
-             {std::tuple{kSaveId, L"Save", 168}, std::tuple{kRestoreId, L"Restore", 248}}) {
+             {std::tuple{kSaveId, L"Save", 168}, std::tuple{kRestoreId, L"Restore", 248},
+              std::tuple{kChineseId, L"Chinese", 360}, std::tuple{kEnglishId, L"English", 440}}) {
             auto* button = Add<CButton>();
             button->Create(text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, RECT{left, y, left + 72, y + 24},
                            this, nID);
@@ -156,6 +161,12 @@ protected:
                 return TRUE;
             case kRestoreId:
                 Restore();
+                return TRUE;
+            case kChineseId:
+            case kEnglishId:
+                m_pList->SetLabels(LOWORD(wParam) == kEnglishId ? CConditionLabels::English()
+                                                                : CConditionLabels::Chinese());
+                Refresh();
                 return TRUE;
             default:
                 break;

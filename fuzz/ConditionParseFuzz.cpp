@@ -18,16 +18,20 @@ const std::vector<ParseField> kFields = {
     {L"DEPT", 8, {L"IT"}}, {L" name ", 1, {}}, {L"", 3, {}},           {L"城市", 6, {L"01-North", L"-x"}},
 };
 
-// What the builder writes for rows read from a text: the values in the text, and the values bound.
-std::pair<std::wstring, ParameterizedCondition> Written(const ParseResult& parsed) {
+// What the builder writes for rows read from a text, held in the cells of a label set and read
+// from them: the values in the text, and the values bound.
+std::pair<std::wstring, ParameterizedCondition> Written(const ParseResult& parsed,
+                                                        const LabelSet& labels = ChineseLabels()) {
     std::vector<std::array<std::wstring, kCellCount>> cells(parsed.rows.size());
     std::vector<ConditionRow> rows(cells.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        cells[i] = CellsOf(parsed.rows[i], kFields);
+        cells[i] = CellsOf(parsed.rows[i], kFields, labels);
         std::copy(cells[i].begin(), cells[i].end(), rows[i].cells.begin());
         rows[i].type = kFields[parsed.rows[i].field].type;
     }
-    return {BuildConditionText(rows, {}, true), BuildParameterizedCondition(rows)};
+    const Condition read = ReadRows(rows, kFields, labels);
+    return {BuildConditionText(read.terms, read.fields, {}, ValueOptions{true}),
+            BuildParameterizedCondition(read.terms, read.fields)};
 }
 
 } // namespace
@@ -40,6 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         values.push_back(in.PickValueInArray({L"1", L"-2.5", L"x", L"01", L"O'N", L""}));
         types.push_back(in.ConsumeIntegralInRange(1, 8));
     }
+    const LabelSet& labels = in.ConsumeBool() ? EnglishLabels() : ChineseLabels();
     std::wstring text;
     while (in.remaining_bytes() > 0) {
         text += in.ConsumeBool()
@@ -56,6 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     // Both forms of what was taken read back into rows that write them again.
     const auto [written, bound] = Written(parsed);
+    // The same through the cells of another label set.
+    if (Written(parsed, labels).first != written) __builtin_trap();
     const ParseResult fromText = ParseCondition(written, kFields);
     const ParseResult fromBound = ParseCondition(bound.text, kFields, {{}, {}, bound.values, bound.types});
     if (!fromText.ok() || !fromBound.ok() || Written(fromText).first != written) __builtin_trap();

@@ -112,6 +112,33 @@ TEST(ConditionText, WritesTheRowsInBothForms) {
     EXPECT_EQ(p.types, (std::vector<int>{1, 6, 2}));
 }
 
+namespace {
+
+// Labels of a language that writes no SQL word at all.
+const LabelSet& GermanLabels() {
+    static const LabelSet german{
+        EnglishLabels().columns,
+        {L"gleich", L"ungleich", L"größer", L"kleiner", L"mindestens", L"höchstens", L"wie", L"nicht wie"},
+        {L"-", L"und", L"oder"},
+        EnglishLabels().menu};
+    return german;
+}
+
+ConditionTerm Term(bool open, std::size_t field, Comparison comparison, const wchar_t* value,
+                   bool close = false, Relation relation = kRelationNone) {
+    ConditionTerm term;
+    term.open = open, term.field = field, term.comparison = comparison, term.value = value;
+    term.close = close, term.relation = relation;
+    return term;
+}
+
+auto Tied(const ConditionTerm& t) {
+    return std::tie(t.open, t.field, t.comparison, t.value, t.close, t.relation, t.otherComparison,
+                    t.otherRelation);
+}
+
+} // namespace
+
 // Rows the list can hold: any field, parentheses anywhere, every comparison and relation, quotes in values.
 Rows RandomRows(std::mt19937& random) {
     auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
@@ -147,6 +174,19 @@ TEST(ConditionRoundTrip, RandomRowsWriteTheSameTextAfterReadingBack) {
             ReadBack(bound.text, {q.open, q.close, bound.values, bound.types}).views(), q);
         EXPECT_EQ(std::tie(again.text, again.values, again.types),
                   std::tie(bound.text, bound.values, bound.types));
+        // Held in the cells of any label set, with or without the SQL words, the same in both forms.
+        const std::vector<ConditionTerm> terms =
+            ParseCondition(text, kFields, {q.open, q.close, {}, {}}).rows;
+        for (const LabelSet* labels : {&ChineseLabels(), &EnglishLabels(), &GermanLabels()}) {
+            Rows relabelled;
+            for (const ConditionTerm& term : terms) {
+                relabelled.cells.push_back(WriteCells(term, kFields, *labels));
+                relabelled.types.push_back(kFields[term.field].type);
+            }
+            const Condition read = ReadRows(relabelled.views(), kFields, *labels);
+            EXPECT_EQ(BuildConditionText(read.terms, read.fields, q, ValueOptions{true}), text);
+            EXPECT_EQ(BuildParameterizedCondition(read.terms, read.fields, q).values, bound.values);
+        }
     }
     // The worked examples come back as their rows, the list value as its whole entry (two rows write
     // no parentheses, so the first example's come back blank).
@@ -228,4 +268,119 @@ TEST(ConditionRoundTrip, RefusesWhatNoRowsWrite) {
             << testing::PrintToString(sql.substr(0, 50));
         EXPECT_TRUE(parsed.rows.empty() && !ParseErrorMessage(code).empty());
     }
+}
+
+// Terms over the field list make the text, and the text reads back into the same terms: no label
+// takes part on either side.
+TEST(ConditionModel, TermsWriteAndReadBackWithoutLabels) {
+    const std::pair<std::vector<ConditionTerm>, std::wstring> cases[] = {
+        {{Term(false, 0, kLike, L"Sm%", false, kRelationOr), Term(false, 2, kGreaterEqual, L"18")},
+         L"NAME Like 'Sm%' or AGE >= 18"},
+        {{Term(true, 5, kNotEqual, L"01-North", false, kRelationAnd),
+          Term(false, 7, kNotLike, L"S%", true, kRelationOr), Term(false, 1, kLessEqual, L"-2.5")},
+         L"(城市 <> '01' and DEPT Not Like 'S%') or SALARY <= -2.5"},
+        {{Term(false, 3, kLess, L"2024-3-5", false, kRelationAnd), Term(false, 6, kEqual, L"1")},
+         L"Order Date < '2024-3-5' and ACTIVE = 1"},
+    };
+    for (const auto& [terms, text] : cases) {
+        EXPECT_EQ(BuildConditionText(terms, kFields), text);
+        const ParseResult parsed = ParseCondition(text, kFields);
+        ASSERT_TRUE(parsed.ok()) << parsed.error.pos;
+        ASSERT_EQ(parsed.rows.size(), terms.size());
+        for (std::size_t i = 0; i < terms.size(); ++i) EXPECT_EQ(Tied(parsed.rows[i]), Tied(terms[i])) << i;
+    }
+}
+
+// A cell is read by its label's position in the active set; a text of no set by what stands between
+// its first "(" and its last character; a field by its name and the row's type.
+TEST(ConditionModel, CellsReadThroughTheActiveLabels) {
+    const std::tuple<const LabelSet*, std::wstring, std::wstring> words[] = {
+        {&ChineseLabels(), L"大于等于(>=)", L" >= "},
+        {&ChineseLabels(), L"无", L" and "},
+        {&ChineseLabels(), L" 或(or)\t", L" or "},
+        {&ChineseLabels(), L"", L"  "},
+        {&EnglishLabels(), L"", L" and "},
+        {&EnglishLabels(), L"at most (<=)", L" <= "},
+        {&EnglishLabels(), L"无", L" and "},
+        {&EnglishLabels(), L"等于(=)", L" = "},
+        {&EnglishLabels(), L"mine(x)y", L" x) "},
+        {&EnglishLabels(), L"plain", L" plai "},
+        {&GermanLabels(), L"nicht wie", L" Not Like "},
+        {&GermanLabels(), L"-", L" and "},
+        {&GermanLabels(), L"oder", L" or "},
+    };
+    for (const auto& [labels, label, word] : words)
+        EXPECT_EQ(labels->WordOf(label), word) << testing::PrintToString(label);
+
+    std::vector<ConditionField> fields = {{L"NAME", 1, {}}, {L"AGE", 3, {}}};
+    // Cells, type, the field found.
+    const std::tuple<std::array<std::wstring_view, kCellCount>, int, std::size_t> rows[] = {
+        {{L" ( ", L"AGE", L"kleiner", L"5", L" ", L"und"}, 3, 1},
+        {{L"", L"AGE", L"gleich", L"5", L")", L"oder"}, 1, 2}, // another type: a field of its own
+        {{L"(", L"OTHER", L"liegt(bei)", L"7", L")", L"und(so)"}, 2, 3},
+    };
+    std::vector<ConditionTerm> read;
+    for (const auto& [cells, type, field] : rows) {
+        read.push_back(ReadCells(cells, type, fields, GermanLabels()));
+        EXPECT_EQ(read.back().field, field);
+        EXPECT_EQ(fields[field].type, type);
+    }
+    ConditionTextBuilder builder(std::size(rows), fields);
+    for (const ConditionTerm& term : read)
+        builder.AddTerm(term, QuotedValue(term.value, fields[term.field].type));
+    EXPECT_EQ(builder.Finish(), L"(AGE < 5 and AGE = '5') or OTHER bei 7");
+    // Written back with other labels, a cell of no set keeps its text.
+    EXPECT_EQ(WriteCells(read[2], fields, EnglishLabels()),
+              (std::array<std::wstring, kCellCount>{L"(", L"OTHER", L"liegt(bei)", L"7", L")", L"und(so)"}));
+    EXPECT_EQ(WriteCells(read[0], fields, EnglishLabels()),
+              (std::array<std::wstring, kCellCount>{L"(", L"AGE", L"less (<)", L"5", L" ", L"and"}));
+}
+
+// Dates written in ISO form on request, list values cut at a separator of the application's choice;
+// either date form reads back as the date editor gives it.
+TEST(ConditionText, IsoDatesAndListSeparators) {
+    const std::tuple<std::wstring, int, ValueOptions, std::wstring, std::wstring> cases[] = {
+        {L"1969-7-20", DWT_DATE, {false, L"-", true}, L"'1969-07-20'", L"1969-07-20"},
+        {L"1969-7-20", DWT_DATE, {}, L"'1969-7-20'", L"1969-7-20"},
+        {L"2024-2-30", DWT_DATE, {false, L"-", true}, L"'2024-2-30'", L"2024-2-30"},
+        {L"1969-7-20", DWT_TEXT, {false, L"-", true}, L"'1969-7-20'", L"1969-7-20"},
+        {L"07-Aix-en-Provence",
+         DWT_LIST,
+         {false, L"", false},
+         L"'07-Aix-en-Provence'",
+         L"07-Aix-en-Provence"},
+        {L"07-Aix-en-Provence", DWT_LIST, {}, L"'07'", L"07"},
+        {L"07 | Aix-en-Provence", DWT_LIST, {false, L" | ", false}, L"'07'", L"07"},
+        {L"O'Neil", DWT_COMBO, {true, L"-", true}, L"'O''Neil'", L"O'Neil"},
+    };
+    for (const auto& [value, type, options, quoted, bound] : cases) {
+        EXPECT_EQ(QuotedValue(value, type, options), quoted);
+        EXPECT_EQ(ParameterValue(value, type, options), bound);
+    }
+    const std::vector<ParseField> fields = {{L"BORN", DWT_DATE, {}},
+                                            {L"CITY", DWT_LIST, {L"07-Aix-en-Provence"}}};
+    const std::vector<std::wstring> values = {L"1969-07-20"};
+    const std::vector<int> types = {DWT_DATE};
+    const std::tuple<std::wstring, ParseOptions, std::wstring> reads[] = {
+        {L"BORN = '1969-07-20'", {}, L"1969-7-20"},
+        {L"BORN = '1969-7-20'", {}, L"1969-7-20"},
+        {L"BORN = ?", {{}, {}, values, types}, L"1969-7-20"},
+        {L"BORN = 'soon'", {}, L"soon"},
+        {L"CITY = '07-Aix-en-Provence'", {{}, {}, {}, {}, L""}, L"07-Aix-en-Provence"},
+        {L"CITY = '07'", {}, L"07-Aix-en-Provence"},
+    };
+    for (const auto& [text, options, value] : reads) {
+        const ParseResult parsed = ParseCondition(text, fields, options);
+        ASSERT_TRUE(parsed.ok() && parsed.rows.size() == 1) << testing::PrintToString(text);
+        EXPECT_EQ(parsed.rows[0].value, value);
+    }
+}
+
+// The columns' widths give the window's width and every editor's left edge.
+TEST(ConditionModel, LayoutDerivesTheEditorsFromTheWidths) {
+    std::vector<int> lefts;
+    for (std::size_t c = 0; c <= kCellCount; ++c) lefts.push_back(kConditionLayout.Left(c));
+    EXPECT_EQ(lefts, (std::vector<int>{0, 60, 230, 350, 480, 540, 620}));
+    EXPECT_EQ(kConditionLayout.Total(), 620);
+    EXPECT_EQ(kConditionLayout.Left(99), 620);
 }

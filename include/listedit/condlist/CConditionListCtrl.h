@@ -19,7 +19,9 @@
 // them in, and a click elsewhere (or a call to GetSQLSelectString or GetSQLSelectParams) commits
 // the row: read the condition through those two, and what the user typed last is in it. Escape
 // abandons the row being edited (while a list or calendar is open, it only closes that). The column
-// titles, comparison and relation labels and menu entries are the control's own Chinese texts.
+// titles, comparison and relation labels and menu entries are the control's own Chinese texts
+// unless the application gives it its own (SetLabels); the Chinese ones need a font with CJK
+// glyphs (see the README).
 //
 // The parent should be a framework window (CWnd), which sends the row-height request and the
 // drawing requests back to the control; under another parent the list keeps its default row
@@ -37,6 +39,10 @@
 // - Escape closes the editors only while a row is being edited; otherwise it goes on (to a
 //   dialog, say).
 // - A font set on the list (WM_SETFONT) reaches the editors, and the rows take its height.
+// - Lengths are given at 96 dots per inch and follow the window's DPI: the column widths, the
+//   rows' margin and the editors' dropped heights. On WM_DPICHANGED_AFTERPARENT the list lays
+//   itself out for its top-level window's new DPI. The editors of the row being edited follow
+//   their columns whenever a width changes (SetColumnWidth, a change of DPI).
 // - Field-list members need the control's window: before it exists AddFieldString adds nothing.
 #pragma once
 #include <listedit/condlist/ConditionLabels.h>
@@ -114,6 +120,23 @@ public:
     // lpszOpen: bare names (the default); null or empty lpszClose: lpszOpen on both sides.
     void SetFieldNameQuotes(LPCWSTR lpszOpen, LPCWSTR lpszClose);
 
+    // ---- the words shown, dates and list codes ----
+    // Replaces every word the list shows; the rows already there take the new labels. The SQL is
+    // the same whatever the labels: a row's label is read by its position in the active set, and a
+    // cell text in no set by what stands between its first "(" and its last character. Lists of
+    // another length than 6, 8, 3 and 3 raise CInvalidArgException and change nothing.
+    //     list.SetLabels(CConditionLabels::English());
+    void SetLabels(const CConditionLabels& labels);
+    const CConditionLabels& GetLabels() const;
+    // On, date values are written YYYY-MM-DD, with leading zeros, in both forms (the text and the
+    // bound values), so that dates a database holds as ISO text compare as the days do. Off by
+    // default (year-month-day without leading zeros). Texts are read back in either form.
+    void EnableIsoDates(BOOL bEnable = TRUE);
+    // What separates a list entry's code from its text: the SQL takes what stands before the first
+    // separator ("-" by default). An empty string (or null) takes the whole entry, for values such
+    // as "Aix-en-Provence".
+    void SetListCodeSeparator(LPCWSTR lpszSeparator);
+
     // ---- conditions from code, and back from text ----
     // Adds a committed row in front of the entry row and returns its index: the field by its name
     // (in any case), the comparison as its SQL word ("=", "<>", ">", "<", ">=", "<=", "Like",
@@ -188,6 +211,8 @@ protected:
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
+    LRESULT OnColumnChange(WPARAM wParam, LPARAM lParam);
     void OnSelchangeFieldlist();
     void OnCommandMenu(UINT nID);
 
@@ -203,6 +228,9 @@ protected:
     CString m_strNameOpen, m_strNameClose; // around field names in the text; empty: none
     CString m_strParseError;               // why the last text was refused; empty when taken
     int m_nParseErrorPos = -1;
+    CConditionLabels m_labels; // the words shown; Chinese unless set
+    BOOL m_bIsoDates = FALSE;
+    CString m_strListSeparator; // between a list entry's code and its text
 
 private:
     template <class GetValues>
@@ -215,11 +243,17 @@ private:
     std::array<CWnd*, 6> EditorsByColumn(); // the editor of each column
     std::array<CComboBox*, 5> Boxes();
     // The model of the cells: the active labels, the fields, the rows read as terms.
-    const listedit::condlist::LabelSet& Labels() const;
+    listedit::condlist::LabelSet Labels() const;
     listedit::condlist::ValueOptions WritingOptions() const;
     std::vector<listedit::condlist::ConditionField> Fields() const;
     listedit::condlist::Condition ReadRows();
     template <class Sink> int WriteCondition(Sink&& sink);
+    void Relabel(const listedit::condlist::LabelSet& previous);
+    // Layout at the window's DPI: the window as wide as its columns, the editors over the columns
+    // of their row, the rows as tall as the font and the margin.
+    void ResizeToColumns();
+    void PlaceEditors();
+    void RemeasureRows();
     // Inserts a committed row at nItem with these cells and type code.
     void WriteRow(int nItem, const std::array<std::wstring, 6>& cells, int nType);
     // Replaces the rows by those a condition text describes.
