@@ -315,8 +315,8 @@ TEST(ConditionModel, CellsReadThroughTheActiveLabels) {
     std::vector<ConditionField> fields = {{L"NAME", 1, {}}, {L"AGE", 3, {}}};
     // Cells, type, the field found.
     const std::tuple<std::array<std::wstring_view, kCellCount>, int, std::size_t> rows[] = {
-        {{L" ( ", L"AGE", L"kleiner", L"5", L" ", L"und"}, 3, 1},
-        {{L"", L"AGE", L"gleich", L"5", L")", L"oder"}, 1, 2}, // another type: a field of its own
+        {{L" ( ", L"AGE", L"kleiner", L"5", L" ", L"-"}, 3, 1}, // none joins like and
+        {{L"", L"AGE", L"gleich", L"5", L")", L"oder"}, 1, 2},  // another type: a field of its own
         {{L"(", L"OTHER", L"liegt(bei)", L"7", L")", L"und(so)"}, 2, 3},
     };
     std::vector<ConditionTerm> read;
@@ -333,7 +333,7 @@ TEST(ConditionModel, CellsReadThroughTheActiveLabels) {
     EXPECT_EQ(WriteCells(read[2], fields, EnglishLabels()),
               (std::array<std::wstring, kCellCount>{L"(", L"OTHER", L"liegt(bei)", L"7", L")", L"und(so)"}));
     EXPECT_EQ(WriteCells(read[0], fields, EnglishLabels()),
-              (std::array<std::wstring, kCellCount>{L"(", L"AGE", L"less (<)", L"5", L" ", L"and"}));
+              (std::array<std::wstring, kCellCount>{L"(", L"AGE", L"less (<)", L"5", L" ", L""}));
 }
 
 // Dates written in ISO form on request, list values cut at a separator of the application's choice;
