@@ -2,9 +2,38 @@
 #pragma once
 #include <listedit/sortlist/CSortListExT.h>
 
+#include "RowText.h"
 #include "SortKeys.h"
+#include "TypedKeys.h"
 
 #include <algorithm>
+#include <numeric>
+
+namespace listedit::sortlist::detail {
+// The system's natural order where it has one (CompareStringEx with SORT_DIGITSASNUMBERS, looked
+// up at run time and checked once), the window-free one otherwise.
+using CompareStringExFn = int(WINAPI*)(LPCWSTR, DWORD, LPCWCH, int, LPCWCH, int, LPNLSVERSIONINFO, LPVOID,
+                                       LPARAM);
+inline CompareStringExFn g_pfnCompareStringEx = nullptr;
+inline int SystemNaturalCompare(std::wstring_view a, std::wstring_view b) {
+    return g_pfnCompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE | SORT_DIGITSASNUMBERS, a.data(),
+                                static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), nullptr,
+                                nullptr, 0) -
+           CSTR_EQUAL;
+}
+inline TextCompare NaturalOrder() {
+    static const TextCompare fn = []() -> TextCompare {
+        g_pfnCompareStringEx = reinterpret_cast<CompareStringExFn>(
+            reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "CompareStringEx")));
+        // A system that takes the flag but ignores it orders "file9" after "file10".
+        if (g_pfnCompareStringEx && SystemNaturalCompare(L"file9", L"file10") < 0 &&
+            SystemNaturalCompare(L"A2", L"a2") == 0 && SystemNaturalCompare(L"x", L"y") < 0)
+            return &SystemNaturalCompare;
+        return &NaturalCompare;
+    }();
+    return fn;
+}
+} // namespace listedit::sortlist::detail
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CSortListExT, TBase, TBase)
 ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, &CSortListExT::OnGetdispinfo)
@@ -13,6 +42,7 @@ ON_MESSAGE(LVM_DELETEITEM, &CSortListExT::OnDeleteItem)
 ON_MESSAGE(LVM_DELETEALLITEMS, &CSortListExT::OnDeleteAllItems)
 ON_MESSAGE(LVM_SETITEMTEXTW, &CSortListExT::OnSetItemText)
 ON_WM_DESTROY()
+ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
 // The window goes while this class's handlers are still reachable, so that virtual mode's records
@@ -35,9 +65,11 @@ template <class TBase> BOOL CSortListExT<TBase>::IsVirtualMode() const {
 template <class TBase> int CSortListExT<TBase>::InsertItem(int nItem, CItemData* pData) {
     if (IsVirtualMode()) {
         if (nItem < 0) return -1;
-        const int nCount = static_cast<int>(m_arrRecords.size());
+        const int nCount = static_cast<int>(m_rows.RowCount());
         nItem = std::min(nItem, nCount);
-        m_arrRecords.insert(m_arrRecords.begin() + nItem, pData);
+        const std::size_t at = m_rows.InsertionPoint(nItem);
+        m_arrRecords.insert(m_arrRecords.begin() + static_cast<std::ptrdiff_t>(at), pData);
+        m_rows.Inserted(nItem, at, 1);
         if (nItem < nCount) ShiftMarks(nItem, 1);
         this->List().SetItemCountEx(nCount + 1, LVSICF_NOSCROLL);
         return nItem;
@@ -56,11 +88,13 @@ template <class TBase> int CSortListExT<TBase>::InsertItems(int nItem, CItemData
     if (!ppData || nCount <= 0 || nItem < 0) return -1;
     int nFirst = -1;
     if (IsVirtualMode()) {
-        const int nOld = static_cast<int>(m_arrRecords.size());
+        const int nOld = static_cast<int>(m_rows.RowCount());
         nFirst = std::min(nItem, nOld);
-        m_arrRecords.insert(m_arrRecords.begin() + nFirst, ppData, ppData + nCount);
+        const std::size_t at = m_rows.InsertionPoint(nFirst);
+        m_arrRecords.insert(m_arrRecords.begin() + static_cast<std::ptrdiff_t>(at), ppData, ppData + nCount);
+        m_rows.Inserted(nFirst, at, nCount);
         if (nFirst < nOld) ShiftMarks(nFirst, nCount);
-        this->List().SetItemCountEx(static_cast<int>(m_arrRecords.size()), LVSICF_NOSCROLL);
+        this->List().SetItemCountEx(static_cast<int>(m_rows.RowCount()), LVSICF_NOSCROLL);
     } else {
         // Under Wine a list view that redraws grows slower with every row inserted.
         CListCtrl& list = this->List();
@@ -79,16 +113,122 @@ template <class TBase> int CSortListExT<TBase>::InsertItems(int nItem, CItemData
 
 template <class TBase> CSortListExItemData* CSortListExT<TBase>::GetItemRecord(int nItem) const {
     if (IsVirtualMode())
-        return nItem >= 0 && static_cast<std::size_t>(nItem) < m_arrRecords.size() ? m_arrRecords[nItem]
-                                                                                   : nullptr;
+        return nItem >= 0 && static_cast<std::size_t>(nItem) < m_rows.RowCount()
+                   ? m_arrRecords[m_rows.RecordAt(static_cast<std::size_t>(nItem))]
+                   : nullptr;
     const CListCtrl& list = this->List();
     if (nItem < 0 || nItem >= list.GetItemCount()) return nullptr;
     return reinterpret_cast<CItemData*>(list.GetItemData(nItem));
 }
 
+template <class TBase> void CSortListExT<TBase>::SetColumnSortType(int nCol, SortType type) {
+    this->m_ctlHeader.SetColumnSortType(nCol, type);
+}
+
+template <class TBase> SortType CSortListExT<TBase>::GetColumnSortType(int nCol) const {
+    return this->m_ctlHeader.GetSortState().GetColumnType(nCol);
+}
+
+template <class TBase> int CSortListExT<TBase>::GetRecordCount() const {
+    return IsVirtualMode() ? static_cast<int>(m_arrRecords.size()) : this->List().GetItemCount();
+}
+
+template <class TBase> BOOL CSortListExT<TBase>::SetFilter(std::function<bool(const CItemData&)> filter) {
+    if (!IsVirtualMode()) return FALSE;
+    m_filter = std::move(filter);
+    ApplyFilter();
+    return TRUE;
+}
+
+template <class TBase> BOOL CSortListExT<TBase>::SetQuickFilter(LPCWSTR lpszText, int nCol) {
+    if (!IsVirtualMode()) return FALSE;
+    m_strQuickFolded = listedit::sortlist::FoldText(lpszText ? lpszText : L"");
+    m_nQuickCol = nCol;
+    ApplyFilter();
+    return TRUE;
+}
+
+template <class TBase> bool CSortListExT<TBase>::Accepts(const CItemData* pData) const {
+    if (!m_strQuickFolded.empty()) {
+        if (!pData) return false;
+        const CString* pTexts = pData->m_arrText.GetData();
+        const int nTexts = static_cast<int>(pData->m_arrText.GetSize());
+        bool bFound = false;
+        if (m_nQuickCol < 0) {
+            for (int c = 0; c < nTexts && !bFound; ++c)
+                bFound = listedit::sortlist::ContainsFolded(pTexts[c].view(), m_strQuickFolded);
+        } else if (m_nQuickCol < nTexts) {
+            bFound = listedit::sortlist::ContainsFolded(pTexts[m_nQuickCol].view(), m_strQuickFolded);
+        }
+        if (!bFound) return false;
+    }
+    return !m_filter || (pData && m_filter(*pData));
+}
+
+template <class TBase> void CSortListExT<TBase>::ApplyFilter() {
+    CListCtrl& list = this->List();
+    const Marks marks = TakeMarks(true);
+    const std::size_t nRecords = m_arrRecords.size();
+    if (!m_filter && m_strQuickFolded.empty()) {
+        m_rows.ShowAll(nRecords);
+    } else {
+        std::vector<std::uint32_t> shown;
+        for (std::size_t i = 0; i < nRecords; ++i)
+            if (Accepts(m_arrRecords[i])) shown.push_back(static_cast<std::uint32_t>(i));
+        m_rows.ShowOnly(nRecords, std::move(shown));
+    }
+    list.SetItemCountEx(static_cast<int>(m_rows.RowCount()), LVSICF_NOSCROLL);
+    PutMarks(marks, {});
+    list.Invalidate(FALSE);
+}
+
+template <class TBase>
+typename CSortListExT<TBase>::Marks CSortListExT<TBase>::TakeMarks(bool bListAll) {
+    CListCtrl& list = this->List();
+    Marks marks;
+    const std::size_t nRows = m_rows.RowCount();
+    marks.bAll = nRows > 0 && list.GetSelectedCount() == nRows && !bListAll;
+    if (!marks.bAll) {
+        if (nRows > 0 && list.GetSelectedCount() == nRows) {
+            marks.selected.resize(nRows);
+            for (std::size_t i = 0; i < nRows; ++i) marks.selected[i] = m_rows.RecordAt(i);
+        } else {
+            for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1; i = list.GetNextItem(i, LVNI_SELECTED))
+                if (static_cast<std::size_t>(i) < nRows) marks.selected.push_back(m_rows.RecordAt(i));
+        }
+    }
+    auto recordOf = [&](int nRow) -> std::ptrdiff_t {
+        return nRow >= 0 && static_cast<std::size_t>(nRow) < nRows ? static_cast<std::ptrdiff_t>(m_rows.RecordAt(nRow))
+                                                                   : -1;
+    };
+    marks.nFocus = recordOf(list.GetNextItem(-1, LVNI_FOCUSED));
+    marks.nAnchor = recordOf(list.GetSelectionMark());
+    return marks;
+}
+
+template <class TBase>
+void CSortListExT<TBase>::PutMarks(const Marks& marks, std::span<const std::uint32_t> newIndex) {
+    CListCtrl& list = this->List();
+    auto rowOf = [&](std::ptrdiff_t nRecord) -> int {
+        if (nRecord < 0) return -1;
+        const std::size_t rec = newIndex.empty() ? static_cast<std::size_t>(nRecord) : newIndex[nRecord];
+        return static_cast<int>(m_rows.RowOf(rec));
+    };
+    if (!marks.bAll) {
+        list.SetItemState(-1, 0, LVIS_SELECTED);
+        for (std::size_t rec : marks.selected)
+            if (const int nRow = rowOf(static_cast<std::ptrdiff_t>(rec)); nRow >= 0)
+                list.SetItemState(nRow, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    if (const int nFocus = rowOf(marks.nFocus); nFocus >= 0) {
+        list.SetItemState(nFocus, LVIS_FOCUSED, LVIS_FOCUSED);
+    } else if (const int nOld = list.GetNextItem(-1, LVNI_FOCUSED); nOld >= 0) {
+        list.SetItemState(nOld, 0, LVIS_FOCUSED);
+    }
+    list.SetSelectionMark(rowOf(marks.nAnchor));
+}
+
 template <class TBase> int CSortListExT<TBase>::CompareItems(CObject* pItem1, CObject* pItem2) {
-    // Called for every pair the list's sort compares: the header is reached once per call.
-    this->AttachHeader();
     const CSortedHeaderCtrl& header = this->m_ctlHeader;
     // A row without a record reads as one without texts.
     const auto* p1 = static_cast<const CItemData*>(pItem1);
@@ -97,7 +237,7 @@ template <class TBase> int CSortListExT<TBase>::CompareItems(CObject* pItem1, CO
     return listedit::sortlist::CompareRows(
         header.GetSortedColumn(), p1 ? p1->m_arrText.GetSize() : 0, p2 ? p2->m_arrText.GetSize() : 0,
         header.IsAscSorted() != FALSE, [&](int nCol) {
-            return CompareItems(nCol, p1->m_arrText.GetData()[nCol], p2->m_arrText.GetData()[nCol]);
+            return CompareCell(nCol, p1->m_arrText.GetData()[nCol], p2->m_arrText.GetData()[nCol]);
         });
 }
 
@@ -107,12 +247,31 @@ int CSortListExT<TBase>::CompareRecords(std::span<const CSortKey> keys, const CI
                                         const CItemData* p2) {
     return listedit::sortlist::CompareByKeys(
         keys, p1 ? p1->m_arrText.GetSize() : 0, p2 ? p2->m_arrText.GetSize() : 0, [&](int nCol) {
-            return CompareItems(nCol, p1->m_arrText.GetData()[nCol], p2->m_arrText.GetData()[nCol]);
+            return CompareCell(nCol, p1->m_arrText.GetData()[nCol], p2->m_arrText.GetData()[nCol]);
         });
+}
+
+// A typed column by its type; a Text column through the (perhaps overridden) per-column comparison.
+template <class TBase> int CSortListExT<TBase>::CompareCell(int nCol, const CString& str1, const CString& str2) {
+    const SortType type = this->m_ctlHeader.GetSortState().GetColumnType(nCol);
+    if (type == SortType::Text) return CompareItems(nCol, str1, str2);
+    return listedit::sortlist::CompareTyped(type, str1.view(), str2.view(), listedit::sortlist::detail::NaturalOrder());
 }
 
 template <class TBase> int CSortListExT<TBase>::CompareItems(int, const CString& str1, const CString& str2) {
     return listedit::sortlist::OrdinalCompare(str1.view(), str2.view());
+}
+
+// Whether the object's per-column comparison is another than this class's: the function the object
+// would call (GCC's bound member function pointer) against this class's own.
+template <class TBase> bool CSortListExT<TBase>::HasOwnTextCompare() {
+    using Compare = int (CSortListExT::*)(int, const CString&, const CString&);
+    using Function = int (*)(CSortListExT*, int, const CString&, const CString&);
+    constexpr Compare own = &CSortListExT::CompareItems;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpmf-conversions"
+    return reinterpret_cast<Function>(this->*own) != reinterpret_cast<Function>(own);
+#pragma GCC diagnostic pop
 }
 
 template <class TBase> void CSortListExT<TBase>::SortRows() {
@@ -120,65 +279,54 @@ template <class TBase> void CSortListExT<TBase>::SortRows() {
         TBase::SortRows();
         return;
     }
-    CListCtrl& list = this->List();
+    namespace model = listedit::sortlist;
     const std::vector<CSortKey> keys = this->GetSortKeys();
     // No key (or only a column below 0) keeps every pair level: the order stays.
     if (keys.empty()) return;
 
-    // The marked rows' records: the selected ones, then the focused one and the selection anchor.
-    std::vector<CItemData*> marked;
-    std::vector<int> selected;
-    const bool bAllSelected = list.GetSelectedCount() == m_arrRecords.size();
-    if (!bAllSelected) {
-        for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1; i = list.GetNextItem(i, LVNI_SELECTED)) {
-            selected.push_back(i);
-            marked.push_back(GetItemRecord(i));
-        }
+    const Marks marks = TakeMarks(false);
+    const CSortState& state = this->m_ctlHeader.GetSortState();
+    const bool bOwnCompare = HasOwnTextCompare();
+    std::vector<model::KeyColumn> columns;
+    for (const CSortKey& key : keys) {
+        const SortType type = state.GetColumnType(key.nCol);
+        columns.push_back({key.nCol, key.bAsc, type, type == SortType::Text && bOwnCompare});
     }
-    const int nFocus = list.GetNextItem(-1, LVNI_FOCUSED);
-    const int nAnchor = list.GetSelectionMark();
-    marked.push_back(GetItemRecord(nFocus));
-    marked.push_back(GetItemRecord(nAnchor));
-
-    // Each record goes into the sort with its text of the first key at hand, which spares most
-    // comparisons the walk from record to text; later keys are read from the records.
-    struct Entry {
-        const CString* pText; // null: the record lacks the column, level with every row on it
-        CItemData* pRecord;
+    const std::size_t nRecords = m_arrRecords.size();
+    std::vector<std::uint32_t> order(nRecords);
+    std::iota(order.begin(), order.end(), 0u);
+    auto text = [&](std::uint32_t rec, int nCol) -> std::optional<std::wstring_view> {
+        const CItemData* p = m_arrRecords[rec];
+        if (!p || nCol < 0 || nCol >= p->m_arrText.GetSize()) return std::nullopt;
+        return p->m_arrText.GetData()[nCol].view();
     };
-    const CSortKey first = keys.front();
-    const std::span<const CSortKey> rest(keys.begin() + 1, keys.end());
-    std::vector<Entry> entries(m_arrRecords.size());
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        CItemData* p = m_arrRecords[i];
-        const bool bHas = p && first.nCol >= 0 && first.nCol < p->m_arrText.GetSize();
-        entries[i] = {bHas ? &p->m_arrText.GetData()[first.nCol] : nullptr, p};
-    }
+    const model::TextCompare natural = model::detail::NaturalOrder();
     std::exception_ptr error;
-    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        if (error) return false;
+    auto compare = [&](std::size_t k, std::uint32_t a, std::uint32_t b) -> int {
+        if (error) return 0;
+        const int nCol = columns[k].nCol;
+        const CString& s1 = m_arrRecords[a]->m_arrText.GetData()[nCol];
+        const CString& s2 = m_arrRecords[b]->m_arrText.GetData()[nCol];
+        if (!columns[k].bCallerCompares) return natural(s1.view(), s2.view());
         try {
-            int r = listedit::sortlist::CompareRows(
-                0, a.pText != nullptr, b.pText != nullptr, first.bAsc,
-                [&](int) { return CompareItems(first.nCol, *a.pText, *b.pText); });
-            if (r == 0 && !rest.empty()) r = CompareRecords(rest, a.pRecord, b.pRecord);
-            return r < 0;
+            return CompareItems(nCol, s1, s2);
         } catch (...) {
             error = std::current_exception();
-            return false;
+            return 0;
         }
-    });
-    for (std::size_t i = 0; i < entries.size(); ++i) m_arrRecords[i] = entries[i].pRecord;
+    };
+    model::StableSortByKeys(order, nRecords, columns, text, compare);
 
-    const std::vector<int> rows =
-        listedit::sortlist::RowsOf<CItemData>(m_arrRecords, std::span<CItemData* const>(marked));
-    const std::size_t nSelected = selected.size();
-    for (int i : selected) list.SetItemState(i, 0, LVIS_SELECTED);
-    for (std::size_t k = 0; k < nSelected; ++k)
-        if (rows[k] >= 0) list.SetItemState(rows[k], LVIS_SELECTED, LVIS_SELECTED);
-    if (nFocus >= 0 && rows[nSelected] >= 0) list.SetItemState(rows[nSelected], LVIS_FOCUSED, LVIS_FOCUSED);
-    if (nAnchor >= 0 && rows[nSelected + 1] >= 0) list.SetSelectionMark(rows[nSelected + 1]);
-    list.Invalidate(FALSE);
+    std::vector<CItemData*> sorted(nRecords);
+    std::vector<std::uint32_t> newIndex(nRecords);
+    for (std::size_t i = 0; i < nRecords; ++i) {
+        sorted[i] = m_arrRecords[order[i]];
+        newIndex[order[i]] = static_cast<std::uint32_t>(i);
+    }
+    m_arrRecords.swap(sorted);
+    m_rows.Reordered(order);
+    PutMarks(marks, newIndex);
+    this->List().Invalidate(FALSE);
     if (error) std::rethrow_exception(error);
 }
 
@@ -189,7 +337,7 @@ template <class TBase> void CSortListExT<TBase>::ShiftMarks(int nFrom, int nBy) 
         selected.push_back(i);
     const int nFocus = list.GetNextItem(-1, LVNI_FOCUSED);
     const int nAnchor = list.GetSelectionMark();
-    const int nCount = static_cast<int>(m_arrRecords.size());
+    const int nCount = static_cast<int>(m_rows.RowCount());
     // The list view still counts the rows it had; the new rows join before anything moves.
     list.SetItemCountEx(nCount, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     for (int i : selected) list.SetItemState(i, 0, LVIS_SELECTED);
@@ -204,16 +352,21 @@ template <class TBase> void CSortListExT<TBase>::ReleaseRecords(std::size_t nFir
     }
     m_arrRecords.erase(m_arrRecords.begin() + static_cast<std::ptrdiff_t>(nFirst),
                        m_arrRecords.begin() + static_cast<std::ptrdiff_t>(nLast));
+    if (nFirst == 0 && m_arrRecords.empty())
+        m_rows.ShowAll(0);
+    else
+        for (std::size_t i = nLast; i-- > nFirst;) m_rows.Erased(i);
 }
 
 template <class TBase> LRESULT CSortListExT<TBase>::OnDeleteItem(WPARAM wParam, LPARAM lParam) {
     if (!IsVirtualMode()) return this->Default();
     const auto nItem = static_cast<std::size_t>(static_cast<int>(wParam));
-    if (nItem >= m_arrRecords.size()) return FALSE;
+    if (nItem >= m_rows.RowCount()) return FALSE;
     // The list view moves its selection and focus up itself; the record goes once the row has.
     (void)lParam;
     if (!this->Default()) return FALSE;
-    ReleaseRecords(nItem, nItem + 1);
+    const std::size_t at = m_rows.RecordAt(nItem);
+    ReleaseRecords(at, at + 1);
     return TRUE;
 }
 
@@ -258,8 +411,8 @@ template <class TBase> void CSortListExT<TBase>::OnOdfinditem(NMHDR* pNMHDR, LRE
     *pResult = -1;
     const auto* pFind = reinterpret_cast<const NMLVFINDITEMW*>(pNMHDR);
     const LVFINDINFOW& info = pFind->lvfi;
-    if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz || m_arrRecords.empty()) return;
-    const std::size_t nCount = m_arrRecords.size();
+    const std::size_t nCount = m_rows.RowCount();
+    if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz || nCount == 0) return;
     const std::size_t nLen = ::wcslen(info.psz);
     const bool bPartial = (info.flags & LVFI_PARTIAL) != 0;
     const std::size_t nStart =
@@ -267,7 +420,7 @@ template <class TBase> void CSortListExT<TBase>::OnOdfinditem(NMHDR* pNMHDR, LRE
     const std::size_t nSteps = info.flags & LVFI_WRAP ? nCount : nCount - nStart;
     for (std::size_t k = 0; k < nSteps; ++k) {
         const std::size_t i = (nStart + k) % nCount;
-        const CItemData* pData = m_arrRecords[i];
+        const CItemData* pData = m_arrRecords[m_rows.RecordAt(i)];
         const std::wstring_view text =
             pData && pData->m_arrText.GetSize() ? pData->m_arrText.GetData()[0].view() : std::wstring_view();
         if (bPartial ? text.size() >= nLen && ::_wcsnicmp(text.data(), info.psz, nLen) == 0
@@ -276,4 +429,35 @@ template <class TBase> void CSortListExT<TBase>::OnOdfinditem(NMHDR* pNMHDR, LRE
             return;
         }
     }
+}
+
+template <class TBase> void CSortListExT<TBase>::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    if (!this->IsCtrlKey(nChar, 'C')) {
+        TBase::OnKeyDown(nChar, nRepCnt, nFlags);
+        return;
+    }
+    this->PutOnClipboard(CopyText().view());
+}
+
+// The selected rows' texts from their records, as many cells per row as the list has columns.
+template <class TBase> CString CSortListExT<TBase>::CopyText() const {
+    namespace model = listedit::sortlist;
+    const CListCtrl& list = this->List();
+    std::wstring out = this->CopyTitles();
+    const int nColumns = this->CopyColumns();
+    auto append = [&](const CItemData* pData) {
+        const int nTexts = pData ? static_cast<int>(pData->m_arrText.GetSize()) : 0;
+        for (int c = 0; c < nColumns; ++c) {
+            if (c < nTexts) model::AppendCell(out, pData->m_arrText.GetData()[c].view());
+            model::AppendSeparator(out, c + 1 == nColumns);
+        }
+    };
+    const int nRows = list.GetItemCount();
+    if (nRows > 0 && list.GetSelectedCount() == static_cast<UINT>(nRows)) {
+        for (int i = 0; i < nRows; ++i) append(GetItemRecord(i));
+    } else {
+        for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1; i = list.GetNextItem(i, LVNI_SELECTED))
+            append(GetItemRecord(i));
+    }
+    return CString(std::move(out));
 }

@@ -5,7 +5,10 @@
 #include <listedit/sortlist/CSortListT.h>
 
 #include "RowLayout.h"
+#include "RowText.h"
 #include "SortKeys.h"
+
+#include <cstring>
 
 namespace listedit::sortlist::detail {
 inline Rect ToModel(const RECT& r) {
@@ -33,6 +36,7 @@ inline UINT DrawTextAlign(Align align) {
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CSortListT, TBase, TBase)
 ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, &CSortListT::OnColumnclick)
+ON_WM_KEYDOWN()
 ON_WM_SIZE()
 ON_WM_SETFOCUS()
 ON_WM_KILLFOCUS()
@@ -86,18 +90,16 @@ template <class TBase> void CSortListT<TBase>::TakeListLook() {
     m_cxStateImageOffset = hState && ::ImageList_GetIconSize(hState, &cx, &cy) ? cx : 0;
 }
 
+// The state lives in the header object itself, attached to its window or not.
 template <class TBase> int CSortListT<TBase>::GetSortedColumn() const {
-    const_cast<CSortListT*>(this)->AttachHeader();
     return m_ctlHeader.GetSortedColumn();
 }
 
 template <class TBase> BOOL CSortListT<TBase>::IsAscSorted() const {
-    const_cast<CSortListT*>(this)->AttachHeader();
     return m_ctlHeader.IsAscSorted();
 }
 
 template <class TBase> const std::vector<CSortKey>& CSortListT<TBase>::GetSortKeys() const {
-    const_cast<CSortListT*>(this)->AttachHeader();
     return m_ctlHeader.GetSortKeys();
 }
 
@@ -118,6 +120,87 @@ template <class TBase> BOOL CSortListT<TBase>::IsMultipleSortEnabled() const {
 
 template <class TBase> CSortedHeaderCtrl* CSortListT<TBase>::GetHeaderCtrl() {
     return &m_ctlHeader;
+}
+
+template <class TBase> void CSortListT<TBase>::EnableCopyTitles(BOOL bEnable) {
+    m_bCopyTitles = bEnable;
+}
+
+template <class TBase> BOOL CSortListT<TBase>::IsCopyTitlesEnabled() const {
+    return m_bCopyTitles;
+}
+
+template <class TBase> bool CSortListT<TBase>::IsCtrlKey(UINT nChar, UINT vk) {
+    return nChar == vk && ::GetKeyState(VK_CONTROL) < 0 && ::GetKeyState(VK_MENU) >= 0;
+}
+
+template <class TBase> void CSortListT<TBase>::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    CListCtrl& list = List();
+    if (IsCtrlKey(nChar, 'A')) {
+        if (!(list.GetStyle() & LVS_SINGLESEL)) list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+        return;
+    }
+    if (!IsCtrlKey(nChar, 'C')) {
+        TBase::OnKeyDown(nChar, nRepCnt, nFlags);
+        return;
+    }
+    // Through the list's own texts, as it shows them.
+    std::wstring out = CopyTitles();
+    const int nColumns = CopyColumns();
+    for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1; i = list.GetNextItem(i, LVNI_SELECTED)) {
+        for (int c = 0; c < nColumns; ++c) {
+            listedit::sortlist::AppendCell(out, list.GetItemText(i, c).view());
+            listedit::sortlist::AppendSeparator(out, c + 1 == nColumns);
+        }
+    }
+    PutOnClipboard(out);
+}
+
+template <class TBase> int CSortListT<TBase>::CopyColumns() const {
+    int nColumns = 0;
+    LVCOLUMNW lvc{};
+    lvc.mask = LVCF_FMT;
+    while (List().GetColumn(nColumns, &lvc)) ++nColumns;
+    return std::max(nColumns, 1);
+}
+
+template <class TBase> std::wstring CSortListT<TBase>::CopyTitles() const {
+    if (!m_bCopyTitles) return {};
+    const CListCtrl& list = List();
+    std::wstring out;
+    wchar_t szTitle[256];
+    for (int c = 0;; ++c) {
+        LVCOLUMNW lvc{};
+        lvc.mask = LVCF_TEXT;
+        lvc.pszText = szTitle;
+        lvc.cchTextMax = 256;
+        szTitle[0] = L'\0';
+        if (!list.GetColumn(c, &lvc)) break;
+        if (c) out += L'\t';
+        listedit::sortlist::AppendCell(out, szTitle);
+    }
+    if (!out.empty()) out += L"\r\n";
+    return out;
+}
+
+template <class TBase> BOOL CSortListT<TBase>::PutOnClipboard(std::wstring_view text) {
+    const std::size_t nBytes = text.size() * sizeof(wchar_t);
+    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, nBytes + sizeof(wchar_t));
+    if (!hMem) return FALSE;
+    if (void* p = ::GlobalLock(hMem)) {
+        std::memcpy(p, text.data(), nBytes);
+        static_cast<wchar_t*>(p)[text.size()] = L'\0';
+        ::GlobalUnlock(hMem);
+    }
+    if (!::OpenClipboard(List().m_hWnd)) {
+        ::GlobalFree(hMem);
+        return FALSE;
+    }
+    ::EmptyClipboard();
+    const bool bDone = ::SetClipboardData(CF_UNICODETEXT, hMem) != nullptr;
+    ::CloseClipboard();
+    if (!bDone) ::GlobalFree(hMem);
+    return bDone;
 }
 
 template <class TBase> void CSortListT<TBase>::SetDeleteItemData(BOOL bDelete) {
@@ -157,6 +240,7 @@ template <class TBase> BOOL CSortListT<TBase>::GetUnderLineHot() const {
 }
 
 template <class TBase> void CSortListT<TBase>::SortColumn(int nCol, BOOL bAsc) {
+    AttachHeader();
     if ((List().GetStyle() & LVS_TYPEMASK) == LVS_REPORT) m_ctlHeader.SetSortImage(nCol, bAsc);
     SortRecorded();
 }

@@ -8,26 +8,21 @@
 
 namespace model = listedit::sortlist;
 
-CSortedHeaderCtrl::CSortedHeaderCtrl() : m_nSortCol(-1), m_bSortAsc(TRUE) {}
+CSortedHeaderCtrl::CSortedHeaderCtrl() = default;
 
 CSortedHeaderCtrl::~CSortedHeaderCtrl() = default;
 
 int CSortedHeaderCtrl::SetSortImage(int nCol, BOOL bAsc) {
-    const int nPrevCol = m_nSortCol;
-    m_bSortAsc = bAsc;
-    m_nSortCol = nCol;
-    m_arrKeys.clear();
-    if (nCol >= 0) m_arrKeys.push_back({nCol, bAsc != FALSE});
+    const int nPrevCol = m_state.GetSortedColumn();
+    m_state.SetColumn(nCol, bAsc != FALSE);
     SetOwnerDraw(nCol);
     if (m_hWnd) Invalidate();
     return nPrevCol;
 }
 
 int CSortedHeaderCtrl::SetSortKeys(const std::vector<CSortKey>& keys) {
-    const int nPrevCol = m_nSortCol;
-    m_arrKeys = keys;
-    m_nSortCol = keys.empty() ? -1 : keys.front().nCol;
-    if (!keys.empty()) m_bSortAsc = keys.front().bAsc;
+    const int nPrevCol = m_state.GetSortedColumn();
+    m_state.SetKeys(keys);
     for (const CSortKey& key : keys) SetOwnerDraw(key.nCol);
     if (m_hWnd) Invalidate();
     return nPrevCol;
@@ -43,10 +38,10 @@ void CSortedHeaderCtrl::SetOwnerDraw(int nCol) {
 }
 
 void CSortedHeaderCtrl::UnOwnerDraw() {
-    if (m_nSortCol == -1) return;
+    if (m_state.GetSortedColumn() == -1) return;
     if (m_hWnd) {
-        std::vector<int> columns{m_nSortCol};
-        for (const CSortKey& key : m_arrKeys) columns.push_back(key.nCol);
+        std::vector<int> columns{m_state.GetSortedColumn()};
+        for (const CSortKey& key : m_state.GetSortKeys()) columns.push_back(key.nCol);
         for (int nCol : columns) {
             HDITEMW hdi{};
             hdi.mask = HDI_FORMAT;
@@ -56,8 +51,7 @@ void CSortedHeaderCtrl::UnOwnerDraw() {
             }
         }
     }
-    m_nSortCol = -1;
-    m_arrKeys.clear();
+    m_state.Clear();
 }
 
 void CSortedHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
@@ -65,15 +59,15 @@ void CSortedHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     const CRect rcItem(lpDrawItemStruct->rcItem);
     const int nCol = static_cast<int>(lpDrawItemStruct->itemID);
     // The keys decide when there are several; otherwise the recorded column does, as it always has.
+    const std::vector<CSortKey>& keys = m_state.GetSortKeys();
     int nRank = 0;
-    bool bSorted = nCol == m_nSortCol, bAsc = m_bSortAsc != FALSE;
-    if (m_arrKeys.size() > 1) {
-        auto it = std::find_if(m_arrKeys.begin(), m_arrKeys.end(),
-                               [nCol](const CSortKey& key) { return key.nCol == nCol; });
-        bSorted = it != m_arrKeys.end();
+    bool bSorted = nCol == m_state.GetSortedColumn(), bAsc = m_state.IsAscSorted();
+    if (keys.size() > 1) {
+        auto it = std::find_if(keys.begin(), keys.end(), [nCol](const CSortKey& key) { return key.nCol == nCol; });
+        bSorted = it != keys.end();
         if (bSorted) {
             bAsc = it->bAsc;
-            nRank = static_cast<int>(it - m_arrKeys.begin()) + 1;
+            nRank = static_cast<int>(it - keys.begin()) + 1;
         }
     }
 

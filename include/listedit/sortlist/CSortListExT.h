@@ -5,8 +5,11 @@
 #include <listedit/frame/Arrays.h>
 #include <listedit/frame/MessageMap.h>
 
+#include <listedit/sortlist/RowView.h>
 #include <listedit/sortlist/SortKey.h>
+#include <listedit/sortlist/SortType.h>
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -38,6 +41,24 @@ public:
     // Non-zero when the list was created with LVS_OWNERDATA (see CSortListCtrlEx).
     BOOL IsVirtualMode() const;
 
+    // How a column orders its texts (see SortType); every column is Text until set. Takes effect
+    // with the next sort (ReSort to apply it at once).
+    void SetColumnSortType(int nCol, SortType type);
+    SortType GetColumnSortType(int nCol) const;
+
+    // Virtual mode only: shows the records the function accepts, in sort order; an empty function
+    // shows all. The rows move, the records stay: selected and focused records keep their marks,
+    // and lose them while they do not show. The filter is applied now and whenever it is set again;
+    // a record inserted later shows where it went in until then, and a sort keeps what shows.
+    // FALSE in normal mode, where nothing changes.
+    BOOL SetFilter(std::function<bool(const CItemData&)> filter);
+    // Virtual mode only: shows the records in which the text occurs, blind to case, in column nCol
+    // or, with -1, in any column; combined with SetFilter's by "and". An empty or null text
+    // accepts every record. FALSE in normal mode.
+    BOOL SetQuickFilter(LPCWSTR lpszText, int nCol = -1);
+    // Every record the list holds, shown or not (GetItemCount counts the shown rows).
+    int GetRecordCount() const;
+
 protected:
     CSortListExT() = default;
     ~CSortListExT() override;
@@ -50,8 +71,14 @@ protected:
     // direction is applied afterwards. Records that lack the column, and every pair while no column
     // is sorted (a ReSort before the first sort), compare level, so the rows keep their order.
     int CompareItems(CObject* pItem1, CObject* pItem2) override;
-    // Compares two texts of one column: ordinal (code unit by code unit, case-sensitive, no
-    // locale), so "10" sorts before "9". Override to compare otherwise.
+    // Compares two texts of one column that has no sort type (Text): ordinal (code unit by code
+    // unit, case-sensitive, no locale), so "10" sorts before "9". Override to compare otherwise.
+    // A column given another type with SetColumnSortType is compared by its type, not here.
+    //
+    // In virtual mode a sort takes one key per record and sorts the keys, for the typed columns
+    // and for the Text columns while this function is the library's own; the list tells by the
+    // function the object has (looked up once per sort). With an override of a derived class, the
+    // list calls it for every pair it compares on a Text column, as in normal mode.
     virtual int CompareItems(int nCol, const CString& str1, const CString& str2);
 
     // Answers the list's request for a cell text; a text longer than the request's buffer is cut.
@@ -63,15 +90,36 @@ protected:
     LRESULT OnDeleteAllItems(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetItemText(WPARAM wParam, LPARAM lParam);
     void OnDestroy();
+    // Ctrl+C copies the selected rows from their records (Ctrl+A as the base handles it).
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The selected, focused and anchor records of a virtual list, by storage index.
+    struct Marks {
+        bool bAll = false; // every row selected (the records are not listed)
+        std::vector<std::size_t> selected;
+        std::ptrdiff_t nFocus = -1, nAnchor = -1;
+    };
     int CompareRecords(std::span<const CSortKey> keys, const CItemData* p1, const CItemData* p2);
+    int CompareCell(int nCol, const CString& str1, const CString& str2);
+    bool HasOwnTextCompare();
     void ReleaseRecords(std::size_t nFirst, std::size_t nLast);
     // Moves the selection, focus and anchor at or after nFrom by nBy rows (virtual mode).
     void ShiftMarks(int nFrom, int nBy);
+    Marks TakeMarks(bool bListAll);
+    // Clears the rows' marks and puts them on the rows now showing the records; newIndex maps a
+    // storage index taken to the current one (empty: unchanged).
+    void PutMarks(const Marks& marks, std::span<const std::uint32_t> newIndex);
+    bool Accepts(const CItemData* pData) const;
+    void ApplyFilter();
+    CString CopyText() const;
 
-    std::vector<CItemData*> m_arrRecords; // virtual mode: row i's record
-    mutable int m_nVirtualMode = -1;      // the window's LVS_OWNERDATA, once read; -1 before
+    std::vector<CItemData*> m_arrRecords; // virtual mode: every record, in sort order
+    listedit::sortlist::RowView m_rows;   // virtual mode: the records that show
+    std::function<bool(const CItemData&)> m_filter;
+    std::wstring m_strQuickFolded; // the quick filter's text, as FoldText gives it
+    int m_nQuickCol = -1;
+    mutable int m_nVirtualMode = -1; // the window's LVS_OWNERDATA, once read; -1 before
 };

@@ -11,6 +11,8 @@
 #include <listedit/sortlist/CSortedHeaderCtrl.h>
 
 #include <exception>
+#include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -42,6 +44,14 @@ public:
     void EnableMultipleSort(BOOL bEnable);
     BOOL IsMultipleSortEnabled() const;
     CSortedHeaderCtrl* GetHeaderCtrl();
+
+    // Ctrl+A selects every row (in virtual mode by one change of state), Ctrl+C puts the selected
+    // rows on the clipboard as text (CF_UNICODETEXT): one line per row in row order, its cells
+    // separated by tabs, each line ending in CRLF; a cell holding a tab, a line break or a double
+    // quote is put in double quotes with its double quotes doubled, as spreadsheets read it. With
+    // copy titles on (off by default) the column titles come first, as one more line.
+    void EnableCopyTitles(BOOL bEnable);
+    BOOL IsCopyTitlesEnabled() const;
 
     // Non-zero: the list owns every row's data object (a CObject, or null) and deletes it with its
     // row, whether rows go one by one, all at once or with the window.
@@ -82,6 +92,16 @@ protected:
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
 
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // The copied text's first line (the column titles, when copy titles is on; empty otherwise).
+    std::wstring CopyTitles() const;
+    // How many cells a copied row has: the list's columns, at least one.
+    int CopyColumns() const;
+    // Puts the text on the clipboard as CF_UNICODETEXT; FALSE when the clipboard refused.
+    BOOL PutOnClipboard(std::wstring_view text);
+    // Whether a key-down is Ctrl with the key, and no Alt.
+    static bool IsCtrlKey(UINT nChar, UINT vk);
+
     void OnColumnclick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnDeleteitem(NMHDR* pNMHDR, LRESULT* pResult);
     void OnSize(UINT nType, int cx, int cy);
@@ -110,4 +130,5 @@ private:
     void SortRecorded();
     std::exception_ptr m_sortError; // the first exception a comparison threw during one sort
     BOOL m_bMultipleSort = FALSE;
+    BOOL m_bCopyTitles = FALSE;
 };

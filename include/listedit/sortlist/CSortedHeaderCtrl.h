@@ -10,10 +10,12 @@
 //     BOOL bAsc = list.GetHeaderCtrl()->IsAscSorted();
 //
 // A list sorted by several columns records all its keys here: each key's item shows its triangle,
-// and, while there are several, the key's rank (1 for the first) beside it.
+// and, while there are several, the key's rank (1 for the first) beside it. The whole state, with
+// the columns' sort types, is one plain value (CSortState) that lives in this object, whether or
+// not it is attached to a window yet.
 #pragma once
 #include <listedit/frame/CHeaderCtrl.h>
-#include <listedit/sortlist/SortKey.h>
+#include <listedit/sortlist/CSortState.h>
 
 #include <vector>
 
@@ -31,18 +33,19 @@ public:
     // sorted column.
     int SetSortKeys(const std::vector<CSortKey>& keys);
     // Every key, first key first; empty while no column is sorted.
-    const std::vector<CSortKey>& GetSortKeys() const { return m_arrKeys; }
-    int GetSortedColumn() const { return m_nSortCol; }
-    BOOL IsAscSorted() const { return m_bSortAsc; }
-    // Hands the sorted item back to the header's own painting and forgets the sorted column.
+    const std::vector<CSortKey>& GetSortKeys() const { return m_state.GetSortKeys(); }
+    int GetSortedColumn() const { return m_state.GetSortedColumn(); }
+    BOOL IsAscSorted() const { return m_state.IsAscSorted(); }
+    // Hands the sorted items back to the header's own painting and forgets the sorted column.
     void UnOwnerDraw();
+    // The keys and the columns' sort types.
+    const CSortState& GetSortState() const { return m_state; }
+    void SetColumnSortType(int nCol, SortType type) { m_state.SetColumnType(nCol, type); }
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
 protected:
     void SetOwnerDraw(int nCol);
 
-    int m_nSortCol;
-    BOOL m_bSortAsc;
-    std::vector<CSortKey> m_arrKeys; // the first, when there is one, is m_nSortCol and m_bSortAsc
+    CSortState m_state;
 };

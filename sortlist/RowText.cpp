@@ -1,0 +1,41 @@
+// Window-free text work on the string-data lists' rows.
+#include "RowText.h"
+
+#include "TypedKeys.h"
+
+namespace listedit::sortlist {
+
+std::wstring FoldText(std::wstring_view text) {
+    std::wstring folded(text);
+    for (wchar_t& ch : folded) ch = FoldCase(ch);
+    return folded;
+}
+
+bool ContainsFolded(std::wstring_view text, std::wstring_view folded) {
+    if (folded.empty()) return true;
+    if (text.size() < folded.size()) return false;
+    const wchar_t first = folded.front();
+    const std::size_t last = text.size() - folded.size();
+    for (std::size_t i = 0; i <= last; ++i) {
+        if (FoldCase(text[i]) != first) continue;
+        std::size_t k = 1;
+        while (k < folded.size() && FoldCase(text[i + k]) == folded[k]) ++k;
+        if (k == folded.size()) return true;
+    }
+    return false;
+}
+
+void AppendCell(std::wstring& out, std::wstring_view cell) {
+    if (cell.find_first_of(L"\t\r\n\"") == std::wstring_view::npos) {
+        out += cell;
+        return;
+    }
+    out += L'"';
+    for (wchar_t ch : cell) {
+        if (ch == L'"') out += L'"';
+        out += ch;
+    }
+    out += L'"';
+}
+
+} // namespace listedit::sortlist
