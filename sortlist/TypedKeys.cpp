@@ -1,52 +1,24 @@
 // Window-free typed ordering of the string-data sortable lists.
 #include "TypedKeys.h"
 
+#include "datawnd/ValueText.h"
+
 #include <bit>
-#include <charconv>
-#include <cmath>
-#include <string>
 
 namespace listedit::sortlist {
 
 namespace {
 
-bool IsBlank(wchar_t ch) {
-    return ch == L' ' || ch == L'\t';
+using datawnd::ReadNumber;
+
+std::optional<int> ReadDay(std::wstring_view text) {
+    const std::optional<datawnd::DateFields> date = datawnd::ReadDate(text);
+    return date ? std::optional<int>(datawnd::DaySerial(*date)) : std::nullopt;
 }
+
 
 bool IsDigit(wchar_t ch) {
     return ch >= L'0' && ch <= L'9';
-}
-
-std::wstring_view Trim(std::wstring_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-// Reads a run of 1 to `most` digits from the front of text.
-std::optional<int> TakeDigits(std::wstring_view& text, std::size_t most) {
-    std::size_t n = 0;
-    int value = 0;
-    while (n < text.size() && IsDigit(text[n])) {
-        if (++n > most) return std::nullopt;
-        value = value * 10 + (text[n - 1] - L'0');
-    }
-    if (n == 0) return std::nullopt;
-    text.remove_prefix(n);
-    return value;
-}
-
-bool TakeDash(std::wstring_view& text) {
-    if (text.empty() || text.front() != L'-') return false;
-    text.remove_prefix(1);
-    return true;
-}
-
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 int Sign(int r) {
@@ -54,46 +26,6 @@ int Sign(int r) {
 }
 
 } // namespace
-
-std::optional<double> ReadNumber(std::wstring_view text) {
-    text = Trim(text);
-    std::string narrow;
-    narrow.reserve(text.size());
-    std::size_t i = 0, digits = 0, whole = 0; // digits, and significant ones before the point
-    bool point = false;
-    if (i < text.size() && text[i] == L'-') narrow += '-', ++i;
-    for (; i < text.size(); ++i) {
-        const wchar_t ch = text[i];
-        if (IsDigit(ch)) {
-            ++digits;
-            if (!point && (whole || ch != L'0')) ++whole;
-        } else if (ch == L'.' && !point) {
-            point = true;
-        } else {
-            return std::nullopt;
-        }
-        narrow += static_cast<char>(ch);
-    }
-    if (digits == 0) return std::nullopt;
-    double value = 0;
-    if (std::from_chars(narrow.data(), narrow.data() + narrow.size(), value).ec == std::errc::result_out_of_range)
-        value = whole ? HUGE_VAL : 0.0; // beyond the largest double, or below the smallest
-    if (value != 0 && narrow.front() == '-' && value > 0) value = -value;
-    return value == 0 ? 0.0 : value; // minus zero is zero
-}
-
-std::optional<int> ReadDay(std::wstring_view text) {
-    text = Trim(text);
-    const std::optional<int> year = TakeDigits(text, 4);
-    if (!year || !TakeDash(text)) return std::nullopt;
-    const std::optional<int> month = TakeDigits(text, 2);
-    if (!month || !TakeDash(text)) return std::nullopt;
-    const std::optional<int> day = TakeDigits(text, 2);
-    if (!day || !text.empty()) return std::nullopt;
-    if (*year < 1900 || *month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month))
-        return std::nullopt;
-    return *year * 10000 + *month * 100 + *day;
-}
 
 wchar_t FoldCase(wchar_t ch) {
     if (ch < 0x80) return ch >= L'A' && ch <= L'Z' ? static_cast<wchar_t>(ch + 0x20) : ch;
@@ -153,7 +85,7 @@ std::uint64_t KeyOf(SortType type, std::wstring_view text) {
         const std::optional<double> x = ReadNumber(text);
         if (!x) return 0;
         // The bits of a double ordered as its value: negative ones reversed below the positive.
-        const auto bits = std::bit_cast<std::uint64_t>(*x);
+        const auto bits = std::bit_cast<std::uint64_t>(*x + 0.0); // minus zero is zero
         // Never 0, the key of the invalid texts: that would be the bits of a NaN.
         return bits & (std::uint64_t{1} << 63) ? ~bits : bits | (std::uint64_t{1} << 63);
     }

@@ -15,13 +15,6 @@
 
 namespace listedit::sortlist {
 
-// A number as the numeric edit takes it: blanks, an optional minus, digits with at most one point
-// (at least one digit), blanks. nullopt for anything else.
-std::optional<double> ReadNumber(std::wstring_view text);
-// A calendar day from 1900-1-1 to 9999-12-31 written year-month-day, with or without leading zeros
-// in month and day, blanks around it ignored, as year * 10000 + month * 100 + day; nullopt otherwise.
-std::optional<int> ReadDay(std::wstring_view text);
-
 // The lower-case form of a character for case-blind matching (Latin, Greek and Cyrillic letters).
 wchar_t FoldCase(wchar_t ch);
 // Blind to case, runs of decimal digits compared by value ("file9" < "file10" < "File11"); level
@@ -31,8 +24,9 @@ int NaturalCompare(std::wstring_view a, std::wstring_view b);
 
 using TextCompare = int (*)(std::wstring_view, std::wstring_view);
 
-// The comparison of a column of the given type (negative, zero or positive). Ascending, a text that
-// is not a valid number or date comes before every valid one; two invalid ones are level.
+// The comparison of a column of the given type (negative, zero or positive). Numbers and days are
+// read as the value types read them (datawnd/ValueText.h). Ascending, a text that is not a valid
+// number or date comes before every valid one; two invalid ones are level.
 int CompareTyped(SortType type, std::wstring_view a, std::wstring_view b, TextCompare natural = NaturalCompare);
 
 // A key of a text such that keys that differ order as CompareTyped does. Equal keys of numbers and
