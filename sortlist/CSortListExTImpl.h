@@ -23,8 +23,8 @@ inline int SystemNaturalCompare(std::wstring_view a, std::wstring_view b) {
 }
 inline TextCompare NaturalOrder() {
     static const TextCompare fn = []() -> TextCompare {
-        g_pfnCompareStringEx = reinterpret_cast<CompareStringExFn>(
-            reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "CompareStringEx")));
+        g_pfnCompareStringEx = reinterpret_cast<CompareStringExFn>(reinterpret_cast<void (*)()>(
+            ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "CompareStringEx")));
         // A system that takes the flag but ignores it orders "file9" after "file10".
         if (g_pfnCompareStringEx && SystemNaturalCompare(L"file9", L"file10") < 0 &&
             SystemNaturalCompare(L"A2", L"a2") == 0 && SystemNaturalCompare(L"x", L"y") < 0)
@@ -33,6 +33,14 @@ inline TextCompare NaturalOrder() {
     }();
     return fn;
 }
+// The body of a member function named by a constant pointer to it (GCC's conversion of a
+// pointer-to-member constant: the function itself, not what an object's table holds for it).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpmf-conversions"
+template <class Function, auto pmf> Function MemberBody() {
+    return (Function)(pmf);
+}
+#pragma GCC diagnostic pop
 } // namespace listedit::sortlist::detail
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CSortListExT, TBase, TBase)
@@ -182,8 +190,7 @@ template <class TBase> void CSortListExT<TBase>::ApplyFilter() {
     list.Invalidate(FALSE);
 }
 
-template <class TBase>
-typename CSortListExT<TBase>::Marks CSortListExT<TBase>::TakeMarks(bool bListAll) {
+template <class TBase> typename CSortListExT<TBase>::Marks CSortListExT<TBase>::TakeMarks(bool bListAll) {
     CListCtrl& list = this->List();
     Marks marks;
     const std::size_t nRows = m_rows.RowCount();
@@ -198,8 +205,9 @@ typename CSortListExT<TBase>::Marks CSortListExT<TBase>::TakeMarks(bool bListAll
         }
     }
     auto recordOf = [&](int nRow) -> std::ptrdiff_t {
-        return nRow >= 0 && static_cast<std::size_t>(nRow) < nRows ? static_cast<std::ptrdiff_t>(m_rows.RecordAt(nRow))
-                                                                   : -1;
+        return nRow >= 0 && static_cast<std::size_t>(nRow) < nRows
+                   ? static_cast<std::ptrdiff_t>(m_rows.RecordAt(nRow))
+                   : -1;
     };
     marks.nFocus = recordOf(list.GetNextItem(-1, LVNI_FOCUSED));
     marks.nAnchor = recordOf(list.GetSelectionMark());
@@ -252,10 +260,12 @@ int CSortListExT<TBase>::CompareRecords(std::span<const CSortKey> keys, const CI
 }
 
 // A typed column by its type; a Text column through the (perhaps overridden) per-column comparison.
-template <class TBase> int CSortListExT<TBase>::CompareCell(int nCol, const CString& str1, const CString& str2) {
+template <class TBase>
+int CSortListExT<TBase>::CompareCell(int nCol, const CString& str1, const CString& str2) {
     const SortType type = this->m_ctlHeader.GetSortState().GetColumnType(nCol);
     if (type == SortType::Text) return CompareItems(nCol, str1, str2);
-    return listedit::sortlist::CompareTyped(type, str1.view(), str2.view(), listedit::sortlist::detail::NaturalOrder());
+    return listedit::sortlist::CompareTyped(type, str1.view(), str2.view(),
+                                            listedit::sortlist::detail::NaturalOrder());
 }
 
 template <class TBase> int CSortListExT<TBase>::CompareItems(int, const CString& str1, const CString& str2) {
@@ -267,10 +277,13 @@ template <class TBase> int CSortListExT<TBase>::CompareItems(int, const CString&
 template <class TBase> bool CSortListExT<TBase>::HasOwnTextCompare() {
     using Compare = int (CSortListExT::*)(int, const CString&, const CString&);
     using Function = int (*)(CSortListExT*, int, const CString&, const CString&);
-    constexpr Compare own = &CSortListExT::CompareItems;
+    const Compare virtualCompare = &CSortListExT::CompareItems;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpmf-conversions"
-    return reinterpret_cast<Function>(this->*own) != reinterpret_cast<Function>(own);
+    // The bound form resolves through the object's table; the constant names this class's body.
+    return (Function)(this->*virtualCompare) !=
+           listedit::sortlist::detail::MemberBody<Function,
+                                                  static_cast<Compare>(&CSortListExT::CompareItems)>();
 #pragma GCC diagnostic pop
 }
 

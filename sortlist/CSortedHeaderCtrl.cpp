@@ -63,7 +63,8 @@ void CSortedHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     int nRank = 0;
     bool bSorted = nCol == m_state.GetSortedColumn(), bAsc = m_state.IsAscSorted();
     if (keys.size() > 1) {
-        auto it = std::find_if(keys.begin(), keys.end(), [nCol](const CSortKey& key) { return key.nCol == nCol; });
+        auto it =
+            std::find_if(keys.begin(), keys.end(), [nCol](const CSortKey& key) { return key.nCol == nCol; });
         bSorted = it != keys.end();
         if (bSorted) {
             bAsc = it->bAsc;

@@ -16,7 +16,6 @@ std::optional<int> ReadDay(std::wstring_view text) {
     return date ? std::optional<int>(datawnd::DaySerial(*date)) : std::nullopt;
 }
 
-
 bool IsDigit(wchar_t ch) {
     return ch >= L'0' && ch <= L'9';
 }

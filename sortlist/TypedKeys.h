@@ -27,7 +27,8 @@ using TextCompare = int (*)(std::wstring_view, std::wstring_view);
 // The comparison of a column of the given type (negative, zero or positive). Numbers and days are
 // read as the value types read them (datawnd/ValueText.h). Ascending, a text that is not a valid
 // number or date comes before every valid one; two invalid ones are level.
-int CompareTyped(SortType type, std::wstring_view a, std::wstring_view b, TextCompare natural = NaturalCompare);
+int CompareTyped(SortType type, std::wstring_view a, std::wstring_view b,
+                 TextCompare natural = NaturalCompare);
 
 // A key of a text such that keys that differ order as CompareTyped does. Equal keys of numbers and
 // dates are level; of texts they hold only the first four code units, and the whole texts decide.
@@ -48,8 +49,8 @@ struct KeyColumn {
 // of a column, nullopt when it lacks the column (it is then level on that key with every record);
 // compare(key index, record, record) orders the pairs of a natural or caller-compared key.
 template <class TextOf, class Compare>
-void StableSortByKeys(std::vector<std::uint32_t>& order, std::size_t nRecords, std::span<const KeyColumn> keys,
-                      TextOf&& text, Compare&& compare) {
+void StableSortByKeys(std::vector<std::uint32_t>& order, std::size_t nRecords,
+                      std::span<const KeyColumn> keys, TextOf&& text, Compare&& compare) {
     if (keys.empty()) return;
     constexpr std::uint8_t kHas = 1;
     const std::size_t nKeys = keys.size();
@@ -84,8 +85,7 @@ void StableSortByKeys(std::vector<std::uint32_t>& order, std::size_t nRecords, s
         std::uint32_t has;
     };
     std::vector<Entry> entries(order.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        entries[i] = {values[order[i]], order[i], has[order[i]]};
+    for (std::size_t i = 0; i < order.size(); ++i) entries[i] = {values[order[i]], order[i], has[order[i]]};
     const bool bAsc = keys[0].bAsc;
     std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
         if (a.has && b.has && a.value != b.value) return (a.value < b.value) == bAsc;

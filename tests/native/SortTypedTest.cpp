@@ -19,16 +19,30 @@ TEST(SortTyped, ColumnsCompareByTheirType) {
     // Type, two texts, the sign of their order. Invalid numbers and dates come first and are level
     // with each other; natural order is blind to case and reads digit runs as numbers.
     const std::tuple<SortType, const wchar_t*, const wchar_t*, int> rows[] = {
-        {Number, L"9", L"10", -1},         {Number, L"-2", L"1.5", -1},     {Number, L" 10 ", L"10.0", 0},
-        {Number, L"-0", L"0", 0},          {Number, L".5", L"0.4", 1},      {Number, L"abc", L"-1000", -1},
-        {Number, L"1e5", L"", 0},          {Number, L"1.2.3", L"0", -1},    {Number, L"-", L"+1", 0},
-        {Date, L"1969-7-20", L"1969-10-1", -1}, {Date, L"1969-07-20", L"1969-7-20", 0},
-        {Date, L"2023-2-29", L"1900-1-1", -1},  {Date, L"2024-2-29", L"2024-3-1", -1},
-        {Date, L"1899-12-31", L"x", 0},         {Date, L"9999-12-31", L"2000-1-1", 1},
-        {Natural, L"file9", L"file10", -1},     {Natural, L"File10", L"file9", 1},
-        {Natural, L"a007", L"A7", 0},           {Natural, L"a2b", L"a2c", -1},
-        {Natural, L"x", L"x1", -1},             {Natural, L"10", L"9a", 1},
-        {Text, L"10", L"9", -1},                {Text, L"B", L"a", -1},         {Text, L"", L"a", -1},
+        {Number, L"9", L"10", -1},
+        {Number, L"-2", L"1.5", -1},
+        {Number, L" 10 ", L"10.0", 0},
+        {Number, L"-0", L"0", 0},
+        {Number, L".5", L"0.4", 1},
+        {Number, L"abc", L"-1000", -1},
+        {Number, L"1e5", L"", 0},
+        {Number, L"1.2.3", L"0", -1},
+        {Number, L"-", L"+1", 0},
+        {Date, L"1969-7-20", L"1969-10-1", -1},
+        {Date, L"1969-07-20", L"1969-7-20", 0},
+        {Date, L"2023-2-29", L"1900-1-1", -1},
+        {Date, L"2024-2-29", L"2024-3-1", -1},
+        {Date, L"1899-12-31", L"x", 0},
+        {Date, L"9999-12-31", L"2000-1-1", 1},
+        {Natural, L"file9", L"file10", -1},
+        {Natural, L"File10", L"file9", 1},
+        {Natural, L"a007", L"A7", 0},
+        {Natural, L"a2b", L"a2c", -1},
+        {Natural, L"x", L"x1", -1},
+        {Natural, L"10", L"9a", 1},
+        {Text, L"10", L"9", -1},
+        {Text, L"B", L"a", -1},
+        {Text, L"", L"a", -1},
     };
     for (const auto& [type, a, b, order] : rows) {
         EXPECT_EQ(CompareTyped(type, a, b), order) << int(type) << " " << a << " " << b;
@@ -41,10 +55,11 @@ namespace {
 // Texts that tie often and test every reading: numbers valid and not, days in both forms and not,
 // names with digits, and texts sharing long prefixes.
 std::wstring RandomText(std::mt19937& rng, SortType type) {
-    static const wchar_t* const numbers[] = {L"1", L"01", L"-2", L"1.5", L"10", L"9", L" 3 ", L"abc",
-                                             L"", L"-", L"1.2.3", L"-0", L"0", L".5", L"-1.50"};
-    static const wchar_t* const days[] = {L"1969-7-20", L"1969-07-20", L"1969-10-1", L"2023-2-29",
-                                          L"2024-2-29", L"1899-1-1", L"", L"x", L"2000-1-1 "};
+    static const wchar_t* const numbers[] = {L"1", L"01", L"-2",    L"1.5", L"10", L"9",  L" 3 ",  L"abc",
+                                             L"",  L"-",  L"1.2.3", L"-0",  L"0",  L".5", L"-1.50"};
+    static const wchar_t* const days[] = {L"1969-7-20", L"1969-07-20", L"1969-10-1",
+                                          L"2023-2-29", L"2024-2-29",  L"1899-1-1",
+                                          L"",          L"x",          L"2000-1-1 "};
     static const wchar_t* const names[] = {L"file9", L"File10", L"file010", L"a", L"A", L"b2", L"b10"};
     switch (type) {
     case SortType::Number:
@@ -107,9 +122,10 @@ TEST(SortTyped, KeysOrderAsAStableSortWithTheColumnsComparison) {
             return false;
         });
         std::vector<std::uint32_t> sorted = start;
-        StableSortByKeys(sorted, records.size(), keys, text, [&](std::size_t k, std::uint32_t a, std::uint32_t b) {
-            return cell(keys[k], *text(a, keys[k].nCol), *text(b, keys[k].nCol));
-        });
+        StableSortByKeys(sorted, records.size(), keys, text,
+                         [&](std::size_t k, std::uint32_t a, std::uint32_t b) {
+                             return cell(keys[k], *text(a, keys[k].nCol), *text(b, keys[k].nCol));
+                         });
         ASSERT_EQ(sorted, reference) << "round " << round;
     }
 }
@@ -124,7 +140,8 @@ TEST(SortTyped, KeysOfTextsNumbersAndDays) {
     EXPECT_EQ(KeyOf(Number, L"x"), 0u);
     EXPECT_EQ(KeyOf(Date, L"2023-2-29"), 0u);
     EXPECT_EQ(KeyOf(Natural, L"file9"), 0u);
-    const wchar_t* const ascending[] = {L"-1000000000", L"-1000000", L"-2.5", L"-2", L"-0.001", L"0", L"0.001", L"7", L"1000"};
+    const wchar_t* const ascending[] = {L"-1000000000", L"-1000000", L"-2.5", L"-2",  L"-0.001",
+                                        L"0",           L"0.001",    L"7",    L"1000"};
     std::uint64_t previous = 0;
     for (const wchar_t* t : ascending) {
         EXPECT_GT(KeyOf(Number, t), previous) << t;
@@ -137,18 +154,29 @@ TEST(SortTyped, KeysOfTextsNumbersAndDays) {
 TEST(SortTyped, QuickFilterMatchAndCopiedCells) {
     // Text, the searched text (folded), found: blind to case in Latin, Greek and Cyrillic, anywhere.
     const std::tuple<const wchar_t*, const wchar_t*, bool> finds[] = {
-        {L"Hello World", L"world", true}, {L"HELLO", L"lo", true},       {L"abc", L"", true},
-        {L"ab", L"abc", false},           {L"\u00c9COLE", L"\u00e9co", true}, {L"\u0394\u0395", L"\u03b4\u03b5", true},
-        {L"\u041c\u0418\u0420", L"\u043c\u0438\u0440", true}, {L"\u0401", L"\u0451", true},
-        {L"aXbXc", L"xc", true},          {L"a\u00d7", L"\u00f7", false}, {L"abab", L"abb", false},
+        {L"Hello World", L"world", true},
+        {L"HELLO", L"lo", true},
+        {L"abc", L"", true},
+        {L"ab", L"abc", false},
+        {L"\u00c9COLE", L"\u00e9co", true},
+        {L"\u0394\u0395", L"\u03b4\u03b5", true},
+        {L"\u041c\u0418\u0420", L"\u043c\u0438\u0440", true},
+        {L"\u0401", L"\u0451", true},
+        {L"aXbXc", L"xc", true},
+        {L"a\u00d7", L"\u00f7", false},
+        {L"abab", L"abb", false},
     };
     for (const auto& [text, sought, found] : finds)
         EXPECT_EQ(ContainsFolded(text, FoldText(sought)), found) << text << " / " << sought;
     EXPECT_EQ(FoldText(L"AbC\u00c0"), L"abc\u00e0");
     // A cell as copied: quoted with doubled quotes when it holds a tab, a line break or a quote.
     const std::tuple<const wchar_t*, const wchar_t*> cells[] = {
-        {L"plain", L"plain"},     {L"a\tb", L"\"a\tb\""}, {L"two\r\nlines", L"\"two\r\nlines\""},
-        {L"x\ny", L"\"x\ny\""},   {L"say \"hi\"", L"\"say \"\"hi\"\"\""}, {L"", L""},
+        {L"plain", L"plain"},
+        {L"a\tb", L"\"a\tb\""},
+        {L"two\r\nlines", L"\"two\r\nlines\""},
+        {L"x\ny", L"\"x\ny\""},
+        {L"say \"hi\"", L"\"say \"\"hi\"\"\""},
+        {L"", L""},
     };
     for (const auto& [cell, copied] : cells) {
         std::wstring out = L">";
@@ -170,8 +198,9 @@ TEST(SortTyped, ShownRowsFollowInsertionsDeletionsAndSorts) {
         return out;
     };
     using Rows = std::vector<std::size_t>;
-    EXPECT_EQ(std::tuple(view.RecordCount(), rows(), view.RowOf(3), view.RowOf(2), view.RowOf(9)),
-              std::tuple(std::size_t{5}, Rows{1, 3}, std::ptrdiff_t{1}, std::ptrdiff_t{-1}, std::ptrdiff_t{-1}));
+    EXPECT_EQ(
+        std::tuple(view.RecordCount(), rows(), view.RowOf(3), view.RowOf(2), view.RowOf(9)),
+        std::tuple(std::size_t{5}, Rows{1, 3}, std::ptrdiff_t{1}, std::ptrdiff_t{-1}, std::ptrdiff_t{-1}));
     // Two records to show from row 1 go before record 3; past the last row, after every record.
     EXPECT_EQ(view.InsertionPoint(1), 3u);
     view.Inserted(1, 3, 2);

@@ -3,6 +3,7 @@
 #include "ListFixtures.h"
 
 #include <algorithm>
+#include <functional>
 
 using namespace harness;
 
@@ -107,5 +108,155 @@ TEST_F(VirtualSortListTest, MillionRowsSortByClicksAndShiftClicks) {
         EXPECT_EQ(list.GetSortKeys(), keys);
         EXPECT_EQ(Row(list, list.GetTopIndex()), first) << column << shift;
         EXPECT_EQ(Row(list, n - 1), last) << column << shift;
+    }
+}
+
+// A list whose Text columns compare by length, as an application's override would.
+class CLengthList : public CSortListCtrlEx {
+protected:
+    int CompareItems(int, const CString& a, const CString& b) override {
+        return a.GetLength() - b.GetLength();
+    }
+};
+
+// Typed columns order their texts by type in both modes and with several keys; an override of the
+// per-column comparison still decides the Text columns, and a typed column does not ask it.
+TEST_F(VirtualSortListTest, TypedColumnsAndTheApplicationsComparison) {
+    using Step = std::tuple<std::vector<CSortKey>, Texts>; // the keys, column 0 afterwards
+    const Step steps[] = {
+        {{{1, true}}, {L"b", L"file1", L"file9", L"File9b", L"a", L"file10"}},  // invalid first, in order
+        {{{1, false}}, {L"file10", L"a", L"File9b", L"file9", L"b", L"file1"}}, // descending: last
+        {{{2, true}}, {L"b", L"file1", L"a", L"File9b", L"file9", L"file10"}},  // both forms level
+        {{{2, true}, {1, true}}, {L"b", L"file1", L"a", L"file9", L"File9b", L"file10"}},
+        {{{0, true}}, {L"a", L"b", L"file1", L"file9", L"File9b", L"file10"}}, // natural
+    };
+    for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}}) {
+        SCOPED_TRACE(style ? "virtual" : "normal");
+        CSortListCtrlEx list;
+        Make(list, style);
+        // Column 0 a name, column 1 a number, column 2 a date (both forms, one not a real day).
+        const std::array<std::array<LPCWSTR, 3>, 6> rows{{{L"b", L"x", L"2024-2-30"},
+                                                          {L"file10", L"10", L"1969-10-1"},
+                                                          {L"file9", L"-2", L"1969-07-20 "},
+                                                          {L"File9b", L"1.5", L"1969-7-20"},
+                                                          {L"a", L"9", L"1900-1-1"},
+                                                          {L"file1", L"", L"no"}}};
+        for (const auto& r : rows) list.InsertItem(list.GetItemCount(), Record({r[0], r[1], r[2]}));
+        list.SetColumnSortType(0, SortType::Natural);
+        list.SetColumnSortType(1, SortType::Number);
+        list.SetColumnSortType(2, SortType::Date);
+        EXPECT_EQ(list.GetColumnSortType(2), SortType::Date);
+        for (const auto& [keys, order] : steps) {
+            list.SortByKeys(keys);
+            Texts column0;
+            for (int i = 0; i < list.GetItemCount(); ++i) column0.push_back(list.GetItemText(i, 0).str());
+            EXPECT_EQ(column0, order) << keys.front().nCol << " " << keys.size();
+        }
+    }
+    for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}}) {
+        SCOPED_TRACE(style ? "virtual" : "normal");
+        CLengthList list;
+        Make(list, style);
+        for (LPCWSTR t : {L"ccc", L"a", L"bb", L"dd"}) list.InsertItem(list.GetItemCount(), Record({t, t}));
+        list.SetColumnSortType(1, SortType::Text);
+        list.SortColumn(0, TRUE); // by length: level texts keep their order
+        EXPECT_EQ(Rows(list), (Texts{L"a a ", L"bb bb ", L"dd dd ", L"ccc ccc "}));
+        list.SetColumnSortType(1, SortType::Natural); // typed: the override is not asked
+        list.SortColumn(1, FALSE);
+        EXPECT_EQ(Rows(list), (Texts{L"dd dd ", L"ccc ccc ", L"bb bb ", L"a a "}));
+    }
+}
+
+// A filtered virtual list shows the accepted records in sort order, keeps selection and focus on
+// their records (a record filtered out loses them), and shows all again when the filter goes.
+TEST_F(VirtualSortListTest, FiltersShowTheAcceptedRecordsAndKeepTheMarks) {
+    CSortListCtrlEx list;
+    Make(list, LVS_OWNERDATA);
+    for (LPCWSTR t : {L"delta 4", L"Alpha 1", L"echo 5", L"bravo 2", L"charlie 3", L"alpine 6"}) {
+        const std::wstring s(t);
+        list.InsertItem(list.GetItemCount(),
+                        Record({s.substr(0, s.find(' ')).c_str(), s.substr(s.find(' ') + 1).c_str()}));
+    }
+    list.SetColumnSortType(1, SortType::Number);
+    list.SortColumn(0, TRUE);
+    for (int i : {0, 3, 4}) list.SetItemState(i, LVIS_SELECTED, LVIS_SELECTED); // Alpha, charlie, delta
+    list.SetItemState(4, LVIS_FOCUSED, LVIS_FOCUSED);                           // delta
+    auto odd = [](const CSortListCtrlEx::CItemData& r) { return r.m_arrText[1].view().back() % 2 == 1; };
+    using Step =
+        std::tuple<std::function<void()>, Texts, Texts, Texts, int>; // shown, selected, focused, count
+    const Step steps[] = {
+        {[&] { list.SetQuickFilter(L"AL"); }, {L"Alpha 1 ", L"alpine 6 "}, {L"Alpha 1 "}, {}, 2},
+        {[&] { list.SetQuickFilter(L"a", 0); },
+         {L"Alpha 1 ", L"alpine 6 ", L"bravo 2 ", L"charlie 3 ", L"delta 4 "},
+         {L"Alpha 1 "},
+         {},
+         5}, // charlie and delta were hidden: unselected
+        {[&] { list.SetQuickFilter(L"4", 1); }, {L"delta 4 "}, {}, {}, 1},
+        {[&] { list.SetQuickFilter(nullptr); },
+         {L"Alpha 1 ", L"alpine 6 ", L"bravo 2 ", L"charlie 3 ", L"delta 4 ", L"echo 5 "},
+         {},
+         {},
+         6},
+    };
+    const Texts before{L"Alpha 1 ", L"alpine 6 ", L"bravo 2 ", L"charlie 3 ", L"delta 4 ", L"echo 5 "};
+    EXPECT_EQ(Rows(list), before);
+    EXPECT_EQ(Rows(list, LVNI_FOCUSED), Texts{L"delta 4 "});
+    for (const auto& [apply, shown, selected, focused, count] : steps) {
+        apply();
+        EXPECT_EQ(Rows(list), shown);
+        EXPECT_EQ(Rows(list, LVNI_SELECTED), selected);
+        EXPECT_EQ(Rows(list, LVNI_FOCUSED), focused);
+        EXPECT_EQ(std::pair(list.GetItemCount(), list.GetRecordCount()), std::pair(count, 6));
+    }
+    // Filter and quick filter together ("and"), sorting by a number column keeps what shows, and the
+    // focus and selection stay on their records.
+    list.SetItemState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED); // bravo
+    list.SetFilter(odd);
+    EXPECT_EQ(Rows(list), (Texts{L"Alpha 1 ", L"charlie 3 ", L"echo 5 "}));
+    list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED); // charlie
+    list.SetQuickFilter(L"h");
+    EXPECT_EQ(Rows(list), (Texts{L"Alpha 1 ", L"charlie 3 ", L"echo 5 "}));
+    list.SetQuickFilter(L"e");
+    EXPECT_EQ(Rows(list), (Texts{L"charlie 3 ", L"echo 5 "}));
+    list.SortColumn(1, FALSE);
+    EXPECT_EQ(Rows(list), (Texts{L"echo 5 ", L"charlie 3 "}));
+    EXPECT_EQ(std::pair(Rows(list, LVNI_SELECTED), Rows(list, LVNI_FOCUSED)),
+              std::pair(Texts{L"charlie 3 "}, Texts{L"charlie 3 "}));
+    // A record inserted shows where it went; deleting a row deletes its record.
+    list.InsertItem(1, Record({L"zulu", L"8"}));
+    EXPECT_EQ(Rows(list), (Texts{L"echo 5 ", L"zulu 8 ", L"charlie 3 "}));
+    EXPECT_TRUE(list.DeleteItem(0));
+    list.SetFilter(nullptr);
+    list.SetQuickFilter(L"");
+    EXPECT_EQ(Rows(list),
+              (Texts{L"alpine 6 ", L"delta 4 ", L"zulu 8 ", L"charlie 3 ", L"bravo 2 ", L"Alpha 1 "}));
+    EXPECT_EQ(Rows(list, LVNI_FOCUSED), Texts{L"charlie 3 "});
+
+    CSortListCtrlEx normal;
+    Make(normal, 0, {L"a"});
+    EXPECT_EQ(std::tuple(normal.SetFilter(odd), normal.SetQuickFilter(L"x"), normal.GetRecordCount()),
+              std::tuple(FALSE, FALSE, 1));
+}
+
+// Ctrl+A then Ctrl+C by real keys: every row on the clipboard as tab-separated lines in row order,
+// cells quoted where a spreadsheet needs it, the titles first when asked for.
+TEST_F(VirtualSortListTest, SelectAllAndCopyByRealKeys) {
+    for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}}) {
+        SCOPED_TRACE(style ? "virtual" : "normal");
+        CSortListCtrlEx list;
+        Make(list, style);
+        list.InsertItem(0, Record({L"b", L"two\tcells", L"say \"hi\""}));
+        list.InsertItem(1, Record({L"a", L"line\r\nbreak"}));
+        list.SortColumn(0, TRUE);
+        SetClipboardText(L"before");
+        real::Click(list.m_hWnd, {30, CellRect(list, 0, 0).CenterPoint().y});
+        real::Key('A', {VK_CONTROL});
+        EXPECT_EQ(list.GetSelectedCount(), 2u);
+        real::Key('C', {VK_CONTROL});
+        EXPECT_EQ(GetClipboardText(), L"a\t\"line\r\nbreak\"\t\r\nb\t\"two\tcells\"\t\"say \"\"hi\"\"\"\r\n");
+        list.EnableCopyTitles(TRUE);
+        list.SetItemState(0, 0, LVIS_SELECTED);
+        real::Key('C', {VK_CONTROL});
+        EXPECT_EQ(GetClipboardText(), L"Col\tCol\tCol\r\nb\t\"two\tcells\"\t\"say \"\"hi\"\"\"\r\n");
     }
 }
