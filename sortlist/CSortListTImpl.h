@@ -137,7 +137,12 @@ template <class TBase> bool CSortListT<TBase>::IsCtrlKey(UINT nChar, UINT vk) {
 template <class TBase> void CSortListT<TBase>::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     CListCtrl& list = List();
     if (IsCtrlKey(nChar, 'A')) {
-        if (!(list.GetStyle() & LVS_SINGLESEL)) list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+        if (list.GetStyle() & LVS_SINGLESEL) return;
+        // The list view repaints each row it selects unless redrawing is off: one repaint instead.
+        list.SetRedraw(FALSE);
+        list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+        list.SetRedraw(TRUE);
+        list.Invalidate(FALSE);
         return;
     }
     if (!IsCtrlKey(nChar, 'C')) {

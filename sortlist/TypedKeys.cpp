@@ -3,7 +3,9 @@
 
 #include "datawnd/ValueText.h"
 
+#include <algorithm>
 #include <bit>
+#include <utility>
 
 namespace listedit::sortlist {
 
@@ -101,6 +103,27 @@ std::uint64_t KeyOf(SortType type, std::wstring_view text) {
     for (std::size_t i = 0; i < 4; ++i)
         key = key << 16 | (i < text.size() ? static_cast<std::uint16_t>(text[i]) : 0u);
     return key;
+}
+
+void RadixSortByValue(std::vector<KeyEntry>& entries, bool ascending) {
+    // Four stable passes over 16-bit digits, least significant first; a pass whose digit all the
+    // entries share changes nothing and is skipped. Descending sorts the complement.
+    const std::size_t n = entries.size();
+    std::vector<KeyEntry> spare(n);
+    std::vector<std::size_t> count(std::size_t{1} << 16);
+    const std::uint64_t flip = ascending ? 0 : ~std::uint64_t{0};
+    for (int shift = 0; shift < 64; shift += 16) {
+        std::fill(count.begin(), count.end(), 0);
+        auto digit = [&](const KeyEntry& e) {
+            return static_cast<std::size_t>(((e.value ^ flip) >> shift) & 0xFFFF);
+        };
+        for (const KeyEntry& e : entries) ++count[digit(e)];
+        if (n == 0 || count[digit(entries.front())] == n) continue;
+        std::size_t sum = 0;
+        for (std::size_t& c : count) sum += std::exchange(c, sum);
+        for (const KeyEntry& e : entries) spare[count[digit(e)]++] = e;
+        entries.swap(spare);
+    }
 }
 
 } // namespace listedit::sortlist

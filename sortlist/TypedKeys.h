@@ -35,6 +35,15 @@ int CompareTyped(SortType type, std::wstring_view a, std::wstring_view b,
 // A natural text has no key of its own (0): its comparison decides every pair.
 std::uint64_t KeyOf(SortType type, std::wstring_view text);
 
+// A record's place in a sort by keys: the value of its first key and whether it holds the column.
+struct KeyEntry {
+    std::uint64_t value;
+    std::uint32_t rec;
+    std::uint32_t has;
+};
+// Sorts the entries stably by value, ascending or descending (a radix sort: no comparisons).
+void RadixSortByValue(std::vector<KeyEntry>& entries, bool ascending);
+
 // One key of a sort: the column, its direction, its type, and whether a comparison of the caller's
 // decides its pairs (then no key is taken, as for a natural column).
 struct KeyColumn {
@@ -57,11 +66,18 @@ void StableSortByKeys(std::vector<std::uint32_t>& order, std::size_t nRecords,
     // Per key and record: the key value and whether the record holds the column.
     std::vector<std::uint64_t> values(nKeys * nRecords);
     std::vector<std::uint8_t> has(nKeys * nRecords);
+    // Every record holding every key column, no comparison of the caller's: the order is a strict
+    // weak one, the stable sort of it unique, and the first key's values can be sorted by radix.
+    bool bStrict = keys[0].type != SortType::Natural;
     for (std::size_t k = 0; k < nKeys; ++k) {
         const KeyColumn& key = keys[k];
+        bStrict = bStrict && !key.bCallerCompares;
         for (std::uint32_t rec : order) {
             const std::optional<std::wstring_view> t = text(rec, key.nCol);
-            if (!t) continue;
+            if (!t) {
+                bStrict = false;
+                continue;
+            }
             has[k * nRecords + rec] = kHas;
             if (!key.bCallerCompares) values[k * nRecords + rec] = KeyOf(key.type, *t);
         }
@@ -79,20 +95,29 @@ void StableSortByKeys(std::vector<std::uint32_t>& order, std::size_t nRecords,
         r = (r > 0) - (r < 0);
         return keys[k].bAsc ? r : -r;
     };
-    struct Entry {
-        std::uint64_t value; // of the first key, at hand for most comparisons
-        std::uint32_t rec;
-        std::uint32_t has;
-    };
-    std::vector<Entry> entries(order.size());
+    std::vector<KeyEntry> entries(order.size());
     for (std::size_t i = 0; i < order.size(); ++i) entries[i] = {values[order[i]], order[i], has[order[i]]};
     const bool bAsc = keys[0].bAsc;
-    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+    auto before = [&](const KeyEntry& a, const KeyEntry& b) {
         if (a.has && b.has && a.value != b.value) return (a.value < b.value) == bAsc;
         int r = cmp(0, a.rec, b.rec);
         for (std::size_t k = 1; r == 0 && k < nKeys; ++k) r = cmp(k, a.rec, b.rec);
         return r < 0;
-    });
+    };
+    if (!bStrict) {
+        std::stable_sort(entries.begin(), entries.end(), before);
+    } else {
+        RadixSortByValue(entries, bAsc);
+        // Records level on the first key's value: its whole text, then the later keys decide.
+        if (keys[0].type == SortType::Text || nKeys > 1) {
+            for (auto first = entries.begin(); first != entries.end();) {
+                auto last = first + 1;
+                while (last != entries.end() && last->value == first->value) ++last;
+                if (last - first > 1) std::stable_sort(first, last, before);
+                first = last;
+            }
+        }
+    }
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = entries[i].rec;
 }
 

@@ -44,6 +44,9 @@ TEST(SortTyped, ColumnsCompareByTheirType) {
         {Text, L"B", L"a", -1},
         {Text, L"", L"a", -1},
     };
+    // Texts that end inside a longer buffer: nothing past their end is read.
+    EXPECT_EQ(CompareTyped(Natural, std::wstring_view(L"xz", 1), L"x1"), -1);
+    EXPECT_EQ(CompareTyped(Natural, std::wstring_view(L"a00", 2), L"a0"), 0);
     for (const auto& [type, a, b, order] : rows) {
         EXPECT_EQ(CompareTyped(type, a, b), order) << int(type) << " " << a << " " << b;
         EXPECT_EQ(CompareTyped(type, b, a), -order) << int(type) << " " << b << " " << a;
@@ -79,31 +82,33 @@ std::wstring RandomText(std::mt19937& rng, SortType type) {
 } // namespace
 
 TEST(SortTyped, KeysOrderAsAStableSortWithTheColumnsComparison) {
-    // Random records of four columns (one of each type, some lacking columns), sorted by one to three
-    // keys in random directions, with or without a caller's comparison on a Text key: the key sort
-    // and std::stable_sort with each column's comparison give the same order.
+    // Random records of four columns (one of each type; in one set some lack columns), sorted by one
+    // to three keys in random directions, with or without a caller's comparison on a Text key: the
+    // key sort and std::stable_sort with each column's comparison give the same order.
     std::mt19937 rng(11);
     const SortType types[] = {SortType::Text, SortType::Number, SortType::Date, SortType::Natural};
     using Record = std::vector<std::wstring>;
     std::vector<Record> records(4000);
-    for (Record& r : records) {
-        r.resize(rng() % 10 ? 4 : rng() % 4);
-        for (std::size_t c = 0; c < r.size(); ++c) r[c] = RandomText(rng, types[c]);
-    }
-    auto text = [&](std::uint32_t rec, int col) -> std::optional<std::wstring_view> {
-        const Record& r = records[rec];
-        if (col < 0 || static_cast<std::size_t>(col) >= r.size()) return std::nullopt;
-        return r[col];
-    };
-    // The caller's comparison: by length only (many ties).
-    auto byLength = [](std::wstring_view a, std::wstring_view b) {
-        return int(a.size() > b.size()) - int(a.size() < b.size());
-    };
-    for (int round = 0; round < 40; ++round) {
+    for (int round = 0; round < 60; ++round) {
+        if (round % 30 == 0) {
+            for (Record& r : records) {
+                r.resize(round == 0 || rng() % 10 ? 4 : rng() % 4);
+                for (std::size_t c = 0; c < r.size(); ++c) r[c] = RandomText(rng, types[c]);
+            }
+        }
+        auto text = [&](std::uint32_t rec, int col) -> std::optional<std::wstring_view> {
+            const Record& r = records[rec];
+            if (col < 0 || static_cast<std::size_t>(col) >= r.size()) return std::nullopt;
+            return r[col];
+        };
+        // The caller's comparison: by length only (many ties).
+        auto byLength = [](std::wstring_view a, std::wstring_view b) {
+            return int(a.size() > b.size()) - int(a.size() < b.size());
+        };
         std::vector<KeyColumn> keys;
         for (int k = 1 + int(rng() % 3); k-- > 0;) {
             const int col = int(rng() % 4);
-            keys.push_back({col, rng() % 2 == 0, types[col], col == 0 && rng() % 3 == 0});
+            keys.push_back({col, rng() % 2 == 0, types[col], col == 0 && round % 2 && rng() % 3 == 0});
         }
         std::vector<std::uint32_t> start(records.size());
         std::iota(start.begin(), start.end(), 0u);
@@ -161,6 +166,7 @@ TEST(SortTyped, QuickFilterMatchAndCopiedCells) {
         {L"\u00c9COLE", L"\u00e9co", true},
         {L"\u0394\u0395", L"\u03b4\u03b5", true},
         {L"\u041c\u0418\u0420", L"\u043c\u0438\u0440", true},
+        {L"\u0410\u042f", L"\u0430\u044f", true},
         {L"\u0401", L"\u0451", true},
         {L"aXbXc", L"xc", true},
         {L"a\u00d7", L"\u00f7", false},
@@ -226,8 +232,8 @@ TEST(SortTyped, ShownRowsFollowInsertionsDeletionsAndSorts) {
     view.ShowAll(3);
     view.Inserted(0, 0, 1);
     view.Reordered(swapped);
-    EXPECT_EQ(std::tuple(view.IsFiltered(), rows(), view.RowOf(3), view.InsertionPoint(1)),
-              std::tuple(false, Rows{0, 1, 2, 3}, std::ptrdiff_t{3}, std::size_t{1}));
+    EXPECT_EQ(std::tuple(view.IsFiltered(), rows(), view.RowOf(3), view.RowOf(4), view.InsertionPoint(1)),
+              std::tuple(false, Rows{0, 1, 2, 3}, std::ptrdiff_t{3}, std::ptrdiff_t{-1}, std::size_t{1}));
     view.Erased(0);
     EXPECT_EQ(rows(), (Rows{0, 1, 2}));
 }
