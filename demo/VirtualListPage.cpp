@@ -1,7 +1,9 @@
 // The large list page: a million rows in a string-data list in virtual mode, sorted by several
-// columns (Shift+click adds a column to the order), with the row count and the last sort's time.
+// columns (Shift+click adds a column to the order; the amount column as numbers), filtered by a
+// quick-filter box, with the shown count and the time of the last sort or filter.
 #include "DemoPanel.h"
 
+#include <cstdlib>
 #include <random>
 
 namespace {
@@ -21,20 +23,55 @@ protected:
         CSortListCtrlEx::SortRows();
         ::QueryPerformanceCounter(&t1);
         if (!m_pStatus) return;
-        const int nRows = GetItemCount();
         const int nKeys = static_cast<int>(GetSortKeys().size());
+        CString what;
+        what.Format(L"the last sort, by %d key%s", nKeys, nKeys == 1 ? L"" : L"s");
+        Tell(what, t0, t1, f);
+    }
+
+public:
+    // Applies the quick filter and tells how many rows it left and how long it took.
+    void QuickFilter(LPCWSTR lpszText) {
+        LARGE_INTEGER f, t0, t1;
+        ::QueryPerformanceFrequency(&f);
+        ::QueryPerformanceCounter(&t0);
+        SetQuickFilter(lpszText);
+        ::QueryPerformanceCounter(&t1);
+        Tell(L"the quick filter", t0, t1, f);
+    }
+
+private:
+    void Tell(LPCWSTR lpszWhat, LARGE_INTEGER t0, LARGE_INTEGER t1, LARGE_INTEGER f) {
+        if (!m_pStatus) return;
+        const int nRows = GetItemCount();
         CString text;
-        text.Format(
-            L"%d,%03d,%03d rows; the last sort, by %d key%s, took %.2f s. Click a header to sort by it, "
-            L"Shift+click to add it as the next key.",
-            nRows / 1000000, nRows / 1000 % 1000, nRows % 1000, nKeys, nKeys == 1 ? L"" : L"s",
-            static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart));
+        text.Format(L"%d,%03d,%03d of %d,%03d,%03d rows shown; %s took %.2f s. Shift+click adds a sort key.",
+                    nRows / 1000000, nRows / 1000 % 1000, nRows % 1000, GetRecordCount() / 1000000,
+                    GetRecordCount() / 1000 % 1000, GetRecordCount() % 1000, lpszWhat,
+                    static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart));
         m_pStatus->SetWindowText(text);
     }
 };
 
-// Staff records: department, name, city and a seven-digit number (zero-padded, so that the text
-// order is the number order).
+// The quick-filter box: each change of its text filters the list.
+class CFilterEdit : public CEdit {
+public:
+    CTimedSortList* m_pList = nullptr;
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+        if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && m_pList) {
+            CString text;
+            GetWindowText(text);
+            m_pList->QuickFilter(text);
+            return TRUE;
+        }
+        return CEdit::OnChildNotify(message, wParam, lParam, pResult);
+    }
+};
+
+// Staff records: department, name, city and an amount (a number column: "9.50" sorts before
+// "10.00" because the column sorts as numbers, not as texts).
 std::vector<CSortListCtrlEx::CItemData*> MakeRows(int count) {
     static const wchar_t* const kDepartments[] = {L"Accounts", L"Design", L"Legal",   L"Logistics",
                                                   L"Research", L"Sales",  L"Support", L"Training"};
@@ -50,7 +87,8 @@ std::vector<CSortListCtrlEx::CItemData*> MakeRows(int count) {
     for (int i = 0; i < count; ++i) {
         auto* row = new CSortListCtrlEx::CItemData;
         name.Format(L"%s %s", kFirst[rng() % 16], kLast[rng() % 12]);
-        number.Format(L"%07d", static_cast<int>(rng() % 10000000));
+        const int cents = static_cast<int>(rng() % 10000000) - 1000000;
+        number.Format(L"%s%d.%02d", cents < 0 ? L"-" : L"", std::abs(cents) / 100, std::abs(cents) % 100);
         row->m_arrText.Add(kDepartments[rng() % 8]);
         row->m_arrText.Add(name);
         row->m_arrText.Add(kCities[rng() % 6]);
@@ -67,26 +105,33 @@ protected:
     }
 
     int Fill(int y) override {
-        CWnd* status = AddLabel(L"", RECT{8, y, Width() - 8, y + 18});
-        y += 22;
+        AddLabel(L"Quick filter:", RECT{8, y + 3, 88, y + 21});
+        auto* filter = Add<CFilterEdit>();
+        filter->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
+                       RECT{92, y, 300, y + 22}, this, 101);
+        filter->SetFont(Font());
+        CWnd* status = AddLabel(L"", RECT{312, y + 3, Width() - 8, y + 21});
+        y += 28;
         auto* list = Add<CTimedSortList>();
         const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_OWNERDATA |
                             LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS;
-        list->Create(style, RECT{8, y, Width() - 8, y + 500}, this, 100);
+        list->Create(style, RECT{8, y, Width() - 8, y + 494}, this, 100);
         list->SetFont(Font());
         list->SetExtendedStyle(LVS_EX_FULLROWSELECT);
         list->EnableMultipleSort(TRUE);
         list->InsertColumn(0, L"Department", LVCFMT_LEFT, 200);
         list->InsertColumn(1, L"Name", LVCFMT_LEFT, 240);
         list->InsertColumn(2, L"City", LVCFMT_LEFT, 160);
-        list->InsertColumn(3, L"Number", LVCFMT_RIGHT, 120);
+        list->InsertColumn(3, L"Amount", LVCFMT_RIGHT, 120);
+        list->SetColumnSortType(3, SortType::Number);
         const std::vector<CSortListCtrlEx::CItemData*> rows = MakeRows(kRows);
         list->InsertItems(0, rows.data(), kRows);
         list->m_pStatus = status;
+        filter->m_pList = list;
         // As a click on Department and a Shift+click on Name do.
         list->SortByKeys({{0, true}, {1, true}});
         list->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        return y + 500;
+        return y + 494;
     }
 };
 

@@ -107,7 +107,7 @@ void CSortedHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
         const model::Rect rank = model::RankRect(item, o, pDC->GetTextExtent(szRank, nLen).cx);
         CRect rcRank(rank.left, rank.top, rank.right, rank.bottom);
         pDC->DrawText(szRank, nLen, &rcRank, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_RIGHT);
-        rcText.right = std::min(rcText.right, static_cast<LONG>(rank.left));
+        rcText.right = model::TitleBesideRank(title, rank, o).right;
     }
     pDC->DrawText(szTitle, -1, &rcText, nFormat);
     pDC->SetBkMode(nOldMode);

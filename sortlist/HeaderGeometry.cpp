@@ -1,6 +1,8 @@
 // Window-free geometry of a sorted header item.
 #include "HeaderGeometry.h"
 
+#include <algorithm>
+
 namespace listedit::sortlist {
 
 Align TitleAlign(unsigned format) {
@@ -25,6 +27,12 @@ Rect TitleRect(const Rect& item, int space, bool pressed, bool sorted) {
 Rect RankRect(const Rect& item, int space, int width) {
     const int right = item.right - 5 * space / 2 - 3;
     return {right - width, item.top, right, item.bottom};
+}
+
+Rect TitleBesideRank(const Rect& title, const Rect& rank, int space) {
+    Rect r = title;
+    r.right = std::min(r.right, rank.left - space);
+    return r;
 }
 
 std::vector<Stroke> TriangleStrokes(const Rect& item, int o, bool ascending) {

@@ -22,6 +22,9 @@ Rect TitleRect(const Rect& item, int space, bool pressed, bool sorted);
 // Where the rank of a key (a text `width` pixels wide) goes when a list is sorted by several keys:
 // just left of the triangle, as high as the item.
 Rect RankRect(const Rect& item, int space, int width);
+// The title's rectangle beside a rank: it ends a space before the rank, so that the title never
+// runs into the rank, whichever way it is aligned.
+Rect TitleBesideRank(const Rect& title, const Rect& rank, int space);
 
 // One pen step of the triangle. The light pen is selected first; a step whose pen differs from the
 // current one selects that pen before it is carried out. LineTo draws up to, not including, `pt`.

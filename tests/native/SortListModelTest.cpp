@@ -29,6 +29,17 @@ TEST(SortHeaderGeometry, TitleRectAndAlignment) {
               std::tuple(Left, Right, Center, Center, Right));
 }
 
+TEST(SortHeaderGeometry, TitleEndsASpaceBeforeTheRank) {
+    // The title, the rank, the space: the title ends a space left of the rank, or where it ended.
+    const std::tuple<Rect, Rect, int, Rect> rows[] = {
+        {{4, 0, 84, 20}, {70, 0, 78, 20}, 4, {4, 0, 66, 20}},
+        {{4, 0, 60, 20}, {70, 0, 78, 20}, 4, {4, 0, 60, 20}},
+        {{4, 0, 66, 20}, {70, 0, 78, 20}, 4, {4, 0, 66, 20}},
+    };
+    for (const auto& [title, rank, space, beside] : rows)
+        EXPECT_EQ(TitleBesideRank(title, rank, space), beside);
+}
+
 TEST(SortHeaderGeometry, TriangleStrokes) {
     // Each stroke as pen (L light, D dark), operation (m move, l line) and point. Up: apex (92, 3),
     // base along y = 16 from 94 to 88, lit on the right and along the base. Down: lit right slope,
