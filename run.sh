@@ -19,7 +19,7 @@ export WINEPREFIX=$BUILD/wineprefix
 export WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix xvfb cmake ninja-build googletest imagemagick clang libclang-rt-14-dev fonts-wqy-microhei gnuplot-nox ccache)
+PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix xvfb cmake ninja-build googletest imagemagick clang libclang-rt-14-dev fonts-wqy-microhei gnuplot-nox ccache libsqlite3-dev)
 
 setup() {
   local missing=()
@@ -120,6 +120,8 @@ fuzz() {
   "$BUILD/fuzz/fuzz/condition_fuzz" -max_total_time="$(( (seconds + 1) / 2 ))" -print_final_stats=1 "$BUILD/fuzz/corpus-condition" 2>&1 | tail -n 12
   mkdir -p "$BUILD/fuzz/corpus-condition-parse"
   "$BUILD/fuzz/fuzz/condition_parse_fuzz" -max_total_time="$(( (seconds + 1) / 2 ))" -print_final_stats=1 "$BUILD/fuzz/corpus-condition-parse" 2>&1 | tail -n 12
+  mkdir -p "$BUILD/fuzz/corpus-condition-filter"
+  "$BUILD/fuzz/fuzz/condition_filter_fuzz" -max_total_time="$(( (seconds + 1) / 2 ))" -print_final_stats=1 "$BUILD/fuzz/corpus-condition-filter" 2>&1 | tail -n 12
 }
 
 case "${1:-}" in

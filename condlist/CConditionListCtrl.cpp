@@ -571,6 +571,13 @@ int CConditionListCtrl::GetSQLSelectParams(CString& strSQL, CStringArray& arrVal
     return 1;
 }
 
+int CConditionListCtrl::GetFilter(CConditionFilter& filter) {
+    if (!InsertItemValue()) return 0;
+    filter.SetListCodeSeparator(m_strListSeparator);
+    filter.SetCondition(ReadRows());
+    return 1;
+}
+
 void CConditionListCtrl::EnableQuoteDoubling(BOOL bEnable) {
     m_bQuoteDoubling = bEnable;
 }

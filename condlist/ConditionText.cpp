@@ -24,6 +24,20 @@ std::wstring QuotedValue(std::wstring_view value, int type, const ValueOptions& 
     return quoted;
 }
 
+TermBrackets NextBrackets(const ConditionTerm& term, std::size_t index, std::size_t termCount,
+                          std::size_t& open) {
+    const bool brackets = termCount > 2;
+    if (brackets && index + 1 < termCount && term.open && !term.close) {
+        ++open;
+        return {true, false};
+    }
+    if (brackets && term.close && open > 0) {
+        --open;
+        return {false, true};
+    }
+    return {};
+}
+
 void ConditionTextBuilder::AddTerm(const ConditionTerm& term, std::wstring_view valueTerm) {
     Append(term, m_fields[term.field].name, valueTerm);
 }
@@ -40,27 +54,16 @@ void ConditionTextBuilder::Append(const ConditionTerm& term, std::wstring_view f
     const std::size_t i = m_next++;
     const bool last = i + 1 == m_rowCount;
 
-    auto appendTerm = [&] {
-        m_text += m_quotes.open;
-        m_text += TrimBlank(fieldName);
-        m_text += m_quotes.close;
-        m_text += L' ';
-        m_text += ComparisonWordOf(term);
-        m_text += L' ';
-        m_text += valueTerm;
-    };
-    const bool brackets = m_rowCount > 2;
-    if (brackets && !last && term.open && !term.close) {
-        ++m_open;
-        m_text += L'(';
-        appendTerm();
-    } else if (brackets && term.close && m_open > 0) {
-        --m_open;
-        appendTerm();
-        m_text += L')';
-    } else {
-        appendTerm();
-    }
+    const TermBrackets brackets = NextBrackets(term, i, m_rowCount, m_open);
+    if (brackets.open) m_text += L'(';
+    m_text += m_quotes.open;
+    m_text += TrimBlank(fieldName);
+    m_text += m_quotes.close;
+    m_text += L' ';
+    m_text += ComparisonWordOf(term);
+    m_text += L' ';
+    m_text += valueTerm;
+    if (brackets.close) m_text += L')';
     if (!last) {
         m_text += L' ';
         m_text += RelationWordOf(term);

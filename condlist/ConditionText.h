@@ -49,6 +49,17 @@ struct FieldNameQuotes {
     std::wstring_view close;
 };
 
+// The parentheses a term stands between in the text: whether it opens one before it and closes one
+// after it. Parentheses take part only from three terms on; a term opens one unless it is the last
+// or also closes, and closes one only while one is open. open counts those still open, and what is
+// open after the last term is closed at the end.
+struct TermBrackets {
+    bool open = false;
+    bool close = false;
+};
+TermBrackets NextBrackets(const ConditionTerm& term, std::size_t index, std::size_t termCount,
+                          std::size_t& open);
+
 // Joins the terms in order. The count of terms is fixed up front because parentheses take part
 // only from three terms on and the last term's relation is never used. Each term's value (quoted
 // value, placeholder or whatever a caller formats) is supplied with it; the field's name comes from

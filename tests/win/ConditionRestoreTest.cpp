@@ -50,3 +50,40 @@ TEST_F(ConditionRestoreTest, ConditionTextReplacesTheRowsOrLeavesThem) {
     EXPECT_EQ(list.SetSQLSelectString(L""), 1); // no conditions
     EXPECT_EQ(list.GetItemCount(), 1);
 }
+
+// The rows as a predicate: the pending row committed first, the list's code separator, the
+// bindings kept; an empty pending value leaves the filter as it was.
+TEST_F(ConditionRestoreTest, GetFilterRunsTheRowsOnRecords) {
+    CConditionFilter filter;
+    filter.Bind(L"AGE", 0);
+    filter.Bind(L"CITY", 1);
+    Compose({{L" ", L"AGE", L"大于(>)", L"9", L" ", L"与(and)"},
+             {L" ", L"CITY", L"等于(=)", L"01-North", L" ", L"无"}});
+    ASSERT_EQ(list.GetFilter(filter), 1);
+    EXPECT_EQ(list.GetItemCount(), 3);
+    auto record = [](std::initializer_list<const wchar_t*> texts) {
+        CStringArray array;
+        for (const wchar_t* text : texts) array.Add(text);
+        return array;
+    };
+    const struct {
+        CStringArray texts;
+        bool match;
+    } rows[] = {
+        {record({L"10", L"01-South"}), true}, // 10 > 9 as numbers; the city by its code
+        {record({L"9", L"01"}), false},       //
+        {record({L"x", L"01"}), false},       // not a number
+        {record({L"10"}), false},             // no city column
+    };
+    for (const auto& row : rows) EXPECT_EQ(filter(row.texts), row.match) << row.texts[0].str();
+
+    list.SetListCodeSeparator(L"");
+    ASSERT_EQ(list.GetFilter(filter), 1);
+    EXPECT_EQ(std::tuple(filter(rows[0].texts), filter(record({L"10", L"01-North"}))),
+              std::tuple(false, true));
+    ClickBelowRows();
+    Choose(kField, L"NAME"); // a pending row with no value
+    EXPECT_EQ(list.GetFilter(filter), 0);
+    EXPECT_TRUE(filter(record({L"10", L"01-North"})));
+    EXPECT_TRUE(CConditionFilter()(record({})));
+}

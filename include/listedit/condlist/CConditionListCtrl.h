@@ -45,6 +45,7 @@
 //   their columns whenever a width changes (SetColumnWidth, a change of DPI).
 // - Field-list members need the control's window: before it exists AddFieldString adds nothing.
 #pragma once
+#include <listedit/condlist/CConditionFilter.h>
 #include <listedit/condlist/ConditionLabels.h>
 #include <listedit/datawnd/CDataWnd.h>
 #include <listedit/frame/Arrays.h>
@@ -110,6 +111,10 @@ public:
     // numbers (DWT_NUMBER, DWT_INTEGER, DWT_NUMBER2, DWT_CHECK) be bound as numbers. Same result
     // and failure as GetSQLSelectString; arrays untouched on 0.
     int GetSQLSelectParams(CString& strSQL, CStringArray& arrValues, CUIntArray& arrTypes);
+    // The same condition as a predicate over records in memory (see CConditionFilter), with this
+    // list's list-code separator; the filter's column bindings stay as they were. Same result and
+    // failure as GetSQLSelectString; the filter untouched on 0.
+    int GetFilter(CConditionFilter& filter);
     // Off by default, so the text is written as it always was. On, a quote inside a quoted value is
     // doubled in GetSQLSelectString (O'Neil is written 'O''Neil'), so that a value can never end its
     // string early: turn it on when the text form goes to a database that reads '' as one quote

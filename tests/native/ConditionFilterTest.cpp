@@ -1,0 +1,348 @@
+// A condition run in memory: its rules one by one, then random conditions over random rows checked
+// against what SQLite's WHERE selects with the parameterized text over a table of the same values.
+#include "condlist/ConditionFilter.h"
+#include "condlist/ConditionText.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <memory>
+#include <random>
+
+using namespace listedit::condlist;
+
+namespace {
+
+const std::vector<ConditionField> kFields = {
+    {L"NAME", DWT_TEXT, {}},    {L"AMOUNT", DWT_NUMBER, {}}, {L"QTY", DWT_INTEGER, {}},
+    {L"DAY", DWT_DATE, {}},     {L"PRICE", DWT_NUMBER2, {}}, {L"CITY", DWT_LIST, {}},
+    {L"ACTIVE", DWT_CHECK, {}}, {L"DEPT", DWT_COMBO, {}},    {L"CODE", 9, {}},
+    {L"GHOST", DWT_TEXT, {}}, // bound to no column
+};
+constexpr std::size_t kBoundFields = 9;
+
+std::vector<FieldColumn> Columns() {
+    std::vector<FieldColumn> columns;
+    for (std::size_t f = 0; f < kBoundFields; ++f) columns.push_back({kFields[f].name, f});
+    return columns;
+}
+
+ConditionTerm Term(std::size_t field, Comparison comparison, std::wstring value,
+                   Relation relation = kRelationNone, bool open = false, bool close = false) {
+    ConditionTerm term;
+    term.field = field;
+    term.comparison = comparison;
+    term.value = std::move(value);
+    term.relation = relation;
+    term.open = open;
+    term.close = close;
+    return term;
+}
+
+} // namespace
+
+// % any run, _ one character, A-Z blind to case and nothing else.
+TEST(ConditionFilter, LikeReadsPercentAndUnderscoreBlindToAsciiCase) {
+    const struct {
+        const wchar_t* text;
+        const wchar_t* pattern;
+        bool match;
+    } rows[] = {
+        {L"Smith", L"sm%", true},
+        {L"Smith", L"%ITH", true},
+        {L"Smith", L"S_ith", true},
+        {L"Smith", L"S_th", false},
+        {L"", L"%", true},
+        {L"", L"_", false},
+        {L"abc", L"a%c%", true},
+        {L"abcbc", L"a%bc", true},
+        {L"abcbd", L"a%bc", false},
+        {L"ÉCOLE", L"école", false},
+        {L"école", L"_cole", true},
+        {L"a%b", L"a%b", true},
+        {L"ab", L"abc", false},
+        {L"abc", L"ab", false},
+        {L"xyz", L"%%z", true},
+        {L"aXb", L"a[X]b", false},
+        {L"mississippi", L"%iss%pi", true},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(LikeMatches(row.text, row.pattern), row.match)
+            << testing::PrintToString(row.text) << " " << testing::PrintToString(row.pattern);
+}
+
+// Each value type's comparison, NULL for what its type cannot read, list codes, unbound fields.
+TEST(ConditionFilter, ComparesByTheFieldsType) {
+    const std::vector<std::wstring> record = {L"Smith",    L" 9 ", L"10",    L"1969-7-20", L"-2",
+                                              L"01-North", L"1",   L"Sales", L"x"};
+    const struct {
+        ConditionTerm term;
+        bool match;
+    } rows[] = {
+        {Term(1, kLess, L"10"), true},          // 9 < 10 as numbers, not as texts
+        {Term(1, kEqual, L"9.0"), true},        // blanks around a number are no part of it
+        {Term(4, kLess, L"1.5"), true},         // -2 < 1.5
+        {Term(2, kGreaterEqual, L"010"), true}, // 10 >= 10
+        {Term(3, kLess, L"1969-10-1"), true},   // days, not texts
+        {Term(3, kEqual, L"1969-07-20"), true}, // either form
+        {Term(3, kLike, L"1969-7-20"), true},   // Like on a day is equality
+        {Term(3, kLike, L"1969%"), false},      // not a day: NULL
+        {Term(8, kEqual, L"x"), false},         // a number field's bad text is NULL ...
+        {Term(8, kNotEqual, L"1"), false},      // ... for every comparison
+        {Term(1, kNotEqual, L"abc"), false},    // a bad value is NULL too
+        {Term(0, kGreater, L"Smi"), true},      // ordinal text
+        {Term(0, kEqual, L"smith"), false},     // = is not blind to case
+        {Term(0, kNotLike, L"s%"), false},      // Like is
+        {Term(5, kEqual, L"01-South"), true},   // a list compares codes
+        {Term(5, kLike, L"0_"), true},          //
+        {Term(1, kLike, L"9"), true},           // a number's Like compares its text
+        {Term(1, kLike, L"9%"), false},         // whose pattern is no number: NULL
+        {Term(6, kEqual, L"1"), true},          // a check state is a number
+        {Term(9, kEqual, L""), false},          // a field bound to no column is NULL
+        {Term(9, kNotEqual, L""), false},       //
+    };
+    for (const auto& row : rows) {
+        const ConditionProgram program({kFields, {row.term}}, Columns());
+        EXPECT_EQ(program.Matches(record), row.match)
+            << testing::PrintToString(kFields[row.term.field].name) << " " << row.term.comparison << " "
+            << testing::PrintToString(row.term.value);
+    }
+    // A column past the record's last text is NULL.
+    const ConditionProgram dept({kFields, {Term(7, kEqual, L"Sales")}}, Columns());
+    EXPECT_TRUE(dept.Matches(record));
+    EXPECT_FALSE(dept.Matches(std::span(record).first(7)));
+}
+
+// "and" before "or", the text's parentheses, and words SQL does not know.
+TEST(ConditionFilter, JoinsAsTheTextReads) {
+    const std::vector<std::wstring> record = {L"a", L"1"};
+    const ConditionTerm yes = Term(0, kEqual, L"a"), no = Term(0, kEqual, L"b");
+    auto with = [](ConditionTerm term, Relation relation, bool open = false, bool close = false) {
+        term.relation = relation;
+        term.open = open;
+        term.close = close;
+        return term;
+    };
+    ConditionTerm unknownRelation = with(yes, kRelationAnd);
+    unknownRelation.otherRelation = L"xor(xor)";
+    ConditionTerm unknownComparison = yes;
+    unknownComparison.otherComparison = L"is(==)";
+    const struct {
+        std::vector<ConditionTerm> terms;
+        bool match;
+    } rows[] = {
+        {{}, true},
+        {{yes}, true},
+        {{no}, false},
+        {{with(yes, kRelationOr), with(no, kRelationAnd), no}, true},                     // a or (b and c)
+        {{with(yes, kRelationOr, true), with(no, kRelationAnd, false, true), no}, false}, // (a or b) and c
+        {{with(no, kRelationAnd), with(no, kRelationOr), yes}, true},                     // (a and b) or c
+        {{with(no, kRelationNone), with(yes, kRelationOr)}, false},                       // none joins by and
+        {{with(yes, kRelationOr, true), with(no, kRelationAnd), no}, true},        // unclosed: to the end
+        {{with(no, kRelationOr, true, true), with(yes, kRelationAnd), no}, false}, // opens nothing
+        {{with(yes, kRelationOr, true), yes}, true},                               // two: no brackets
+        {{unknownRelation, yes}, false},
+        {{unknownComparison}, false},
+    };
+    for (std::size_t r = 0; r < std::size(rows); ++r) {
+        const ConditionProgram program({kFields, rows[r].terms}, Columns());
+        EXPECT_EQ(program.Matches(record), rows[r].match) << "row " << r;
+        EXPECT_EQ(program.IsValid(), r < std::size(rows) - 2) << "row " << r;
+    }
+}
+
+// ---- against SQLite ----
+
+namespace {
+
+std::string Utf8(std::wstring_view text) {
+    std::string out;
+    for (const wchar_t wc : text) {
+        const auto c = static_cast<char32_t>(wc);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | c >> 6);
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | c >> 12);
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | c >> 18);
+            out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// Values of every kind a field's type meets, bad ones included; the texts hold the wildcards.
+class Values {
+public:
+    explicit Values(unsigned seed) : m_random(seed) {}
+
+    std::wstring Of(int type) {
+        switch (listedit::TraitsOf(type).order) {
+        case listedit::ValueOrder::Number:
+            return Pick({L"0",
+                         L"-0",
+                         L"9",
+                         L"10",
+                         L"-2",
+                         L"1.5",
+                         L" 7 ",
+                         L".5",
+                         L"5.",
+                         L"010",
+                         L"0.1",
+                         L"0.10000000000000001",
+                         L"123456789012345678",
+                         L"1",
+                         L"-",
+                         L"",
+                         L"1e5",
+                         L"+1",
+                         L"1.2.3",
+                         L"abc",
+                         L"1,5",
+                         L"7"});
+        case listedit::ValueOrder::Date:
+            return Pick({L"2024-3-5", L"2024-03-05", L"1969-7-20", L"1969-10-1", L"1900-1-1", L"9999-12-31",
+                         L"2000-2-29", L"2023-2-29", L"1899-12-31", L"2024-13-1", L" 2020-1-1 ", L"", L"x",
+                         L"2024-3-5x", L"1969-07-20"});
+        default:
+            if (listedit::TraitsOf(type).listCode && Chance(2))
+                return Pick({L"01-North", L"02-South", L"01", L"-none", L"x-y-z", L"02"});
+            return Text();
+        }
+    }
+    std::size_t Below(std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(m_random);
+    }
+    bool Chance(std::size_t n) { return Below(n) == 0; }
+
+private:
+    std::wstring Pick(std::initializer_list<const wchar_t*> values) {
+        return *(values.begin() + static_cast<std::ptrdiff_t>(Below(values.size())));
+    }
+    std::wstring Text() {
+        static constexpr std::wstring_view alphabet = L"aAbBz%_-' 0é中\u00c9";
+        std::wstring text(Below(5), L' ');
+        for (wchar_t& c : text) c = alphabet[Below(alphabet.size())];
+        return text;
+    }
+    std::mt19937 m_random;
+};
+
+struct Database {
+    Database() { EXPECT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK); }
+    ~Database() { sqlite3_close(db); }
+    sqlite3* db = nullptr;
+};
+
+using Statement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
+
+Statement Prepare(sqlite3* db, const std::string& sql) {
+    sqlite3_stmt* statement = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr), SQLITE_OK)
+        << sql << ": " << sqlite3_errmsg(db);
+    return Statement(statement, &sqlite3_finalize);
+}
+
+// A value stored or bound as the reference table holds it: a number as REAL and a date as ISO
+// text, or NULL when not one; texts as they are; a list value by its code.
+void BindValue(sqlite3_stmt* statement, int index, std::wstring_view value, int type,
+               std::wstring_view separator) {
+    using namespace listedit;
+    const ValueTraits& traits = TraitsOf(type);
+    if (traits.order == ValueOrder::Number) {
+        if (const auto number = datawnd::ReadNumber(value))
+            sqlite3_bind_double(statement, index, *number + 0.0);
+        else
+            sqlite3_bind_null(statement, index);
+    } else if (traits.order == ValueOrder::Date) {
+        if (const auto date = datawnd::ReadDate(value))
+            sqlite3_bind_text(statement, index, Utf8(datawnd::FormatIsoDate(*date)).c_str(), -1,
+                              SQLITE_TRANSIENT);
+        else
+            sqlite3_bind_null(statement, index);
+    } else {
+        const std::wstring_view text = traits.listCode ? datawnd::ListCode(value, separator) : value;
+        sqlite3_bind_text(statement, index, Utf8(text).c_str(), -1, SQLITE_TRANSIENT);
+    }
+}
+
+} // namespace
+
+TEST(ConditionFilter, SelectsTheRowsSqliteSelects) {
+    Values values(20261207);
+    std::size_t conditions = 0, matched = 0, total = 0;
+    for (int table = 0; table < 40; ++table) {
+        const std::wstring separator = values.Chance(4) ? L"" : L"-";
+        Database database;
+        std::string create = "CREATE TABLE t(";
+        for (std::size_t f = 0; f < kFields.size(); ++f) {
+            const auto order = listedit::TraitsOf(kFields[f].type).order;
+            create += (f ? ", \"" : "\"") + Utf8(kFields[f].name) + "\" " +
+                      (order == listedit::ValueOrder::Number ? "REAL" : "TEXT");
+        }
+        ASSERT_EQ(sqlite3_exec(database.db, (create + ")").c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+
+        // Records with every field's column, and some cut short (the columns past their end NULL).
+        std::vector<std::vector<std::wstring>> records(150);
+        const Statement insert = Prepare(database.db, "INSERT INTO t VALUES (?,?,?,?,?,?,?,?,?,NULL)");
+        for (std::vector<std::wstring>& record : records) {
+            for (std::size_t f = 0; f < kBoundFields; ++f) record.push_back(values.Of(kFields[f].type));
+            if (values.Chance(10)) record.resize(values.Below(kBoundFields));
+            sqlite3_reset(insert.get());
+            for (std::size_t f = 0; f < kBoundFields; ++f) {
+                const int index = static_cast<int>(f) + 1;
+                if (f < record.size())
+                    BindValue(insert.get(), index, record[f], kFields[f].type, separator);
+                else
+                    sqlite3_bind_null(insert.get(), index);
+            }
+            ASSERT_EQ(sqlite3_step(insert.get()), SQLITE_DONE);
+        }
+
+        for (int trial = 0; trial < 60; ++trial, ++conditions) {
+            Condition condition{kFields, {}};
+            condition.terms.resize(values.Below(7));
+            for (ConditionTerm& term : condition.terms) {
+                term.field = values.Below(kFields.size() - (values.Chance(8) ? 0 : 1));
+                term.comparison = static_cast<Comparison>(values.Below(kComparisonCount));
+                term.value = values.Of(kFields[term.field].type);
+                term.relation = static_cast<Relation>(values.Below(kRelationCount));
+                term.open = values.Chance(3);
+                term.close = values.Chance(3);
+            }
+            const ParameterizedCondition sql = BuildParameterizedCondition(
+                condition.terms, condition.fields, {L"\"", L"\""}, ValueOptions{false, separator, false});
+            const std::string select = "SELECT rowid FROM t" +
+                                       (sql.text.empty() ? std::string() : " WHERE " + Utf8(sql.text)) +
+                                       " ORDER BY rowid";
+            const Statement query = Prepare(database.db, select);
+            ASSERT_TRUE(query) << select;
+            for (std::size_t v = 0; v < sql.values.size(); ++v)
+                BindValue(query.get(), static_cast<int>(v) + 1, sql.values[v], sql.types[v], separator);
+            std::vector<std::size_t> expected;
+            for (int step; (step = sqlite3_step(query.get())) == SQLITE_ROW;)
+                expected.push_back(static_cast<std::size_t>(sqlite3_column_int64(query.get(), 0)) - 1);
+
+            const ConditionProgram program(condition, Columns(), separator);
+            std::vector<std::size_t> actual;
+            for (std::size_t r = 0; r < records.size(); ++r)
+                if (program.Matches(records[r])) actual.push_back(r);
+            ASSERT_EQ(actual, expected) << select << " (separator \"" << Utf8(separator) << "\") values "
+                                        << testing::PrintToString(sql.values);
+            matched += actual.size();
+            total += records.size();
+        }
+    }
+    // The conditions are not all trivially true or false.
+    EXPECT_GT(matched, total / 20);
+    EXPECT_LT(matched, total - total / 20);
+    EXPECT_EQ(conditions, 2400u);
+}
