@@ -93,6 +93,7 @@ ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CConditionListCtrl::OnDpiChangedAfterPare
 ON_MESSAGE(LVM_SETCOLUMNWIDTH, &CConditionListCtrl::OnColumnChange)
 ON_MESSAGE(LVM_SETCOLUMNW, &CConditionListCtrl::OnColumnChange)
 ON_MESSAGE(LVM_SETCOLUMNA, &CConditionListCtrl::OnColumnChange)
+ON_MESSAGE(WM_GETOBJECT, &CConditionListCtrl::OnGetObject)
 ON_CBN_SELCHANGE(IDC_FIELDLIST, &CConditionListCtrl::OnSelchangeFieldlist)
 ON_COMMAND_RANGE(ID_MENU_DELETE, ID_MENU_CLEAR, &CConditionListCtrl::OnCommandMenu)
 END_MESSAGE_MAP()
@@ -102,7 +103,7 @@ CConditionListCtrl::CConditionListCtrl()
 
 CConditionListCtrl::~CConditionListCtrl() {
     // Destroyed while still a condition list, so that OnDestroy releases the field records.
-    if (GetSafeHwnd()) DestroyWindow();
+    m_host.DestroyList();
     delete m_pDataWnd; // only a data window that never had a window is still ours
 }
 
@@ -667,12 +668,7 @@ int CConditionListCtrl::LoadCondition(LPCWSTR lpszSQL, std::span<const std::wstr
 // ---- drawing --------------------------------------------------------------------------------------
 
 void CConditionListCtrl::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
-    HFONT hFont = GetFont();
-    if (!hFont) hFont = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
-    LOGFONTW lf{};
-    ::GetObjectW(hFont, sizeof(lf), &lf);
-    lpMeasureItemStruct->itemHeight =
-        static_cast<UINT>(std::abs(lf.lfHeight) + AfxScaleLength(kLayout.rowMargin, m_hWnd));
+    lpMeasureItemStruct->itemHeight = m_host.RowHeight(m_host.FontHeight(), kLayout.rowMargin);
 }
 
 void CConditionListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
@@ -688,7 +684,7 @@ void CConditionListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
 
     const BOOL bEnabled = IsWindowEnabled();
     if (!bEnabled) AfxMessageBeep(0xFFFF);
-    const bool bFocus = ::GetFocus() == m_hWnd;
+    const bool bFocus = m_host.HasFocus() != FALSE;
     const bool bHighlight = (lvi.state & LVIS_DROPHILITED) ||
                             ((lvi.state & LVIS_SELECTED) && (bFocus || (GetStyle() & LVS_SHOWSELALWAYS)));
 
@@ -706,18 +702,9 @@ void CConditionListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     GetClientRect(&rcClient);
     rcBand.right = std::max(rcBand.right, rcClient.right);
 
-    COLORREF crBand;
-    if (bHighlight) {
-        pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
-        pDC->SetBkColor(::GetSysColor(COLOR_HIGHLIGHT));
-        crBand = ::GetSysColor(bEnabled ? COLOR_HIGHLIGHT : COLOR_GRAYTEXT);
-    } else {
-        crBand = bEnabled ? GetBkColor() : ::GetSysColor(COLOR_MENU);
-    }
-    {
-        CBrush brush(crBand);
-        pDC->FillRect(rcBand, &brush);
-    }
+    const CListHost::CBand band =
+        m_host.PaintBand(*pDC, rcBand, bHighlight, ::GetSysColor(bEnabled ? COLOR_HIGHLIGHT : COLOR_GRAYTEXT),
+                         bEnabled ? GetBkColor() : ::GetSysColor(COLOR_MENU));
 
     rcColumn.right = rcColumn.left + GetColumnWidth(0);
     if (const UINT nStateImage = (lvi.state & LVIS_STATEIMAGEMASK) >> 12) {
@@ -756,7 +743,7 @@ void CConditionListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
         pDC->DrawText(strText, -1, rcText, nJustify | kDrawTextFlags);
     }
 
-    if ((lvi.state & LVIS_FOCUSED) && bFocus) pDC->DrawFocusRect(rcBand);
+    m_host.FinishBand(*pDC, band, lvi.state);
     pDC->RestoreDC(nSavedDC);
 }
 
@@ -948,6 +935,11 @@ void CConditionListCtrl::PlaceEditors() {
         editors[c]->SetWindowPos(nullptr, rcItem.left, rc.top, rcItem.Width(), nHeight,
                                  SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+LRESULT CConditionListCtrl::OnGetObject(WPARAM wParam, LPARAM lParam) {
+    LRESULT lResult = 0;
+    return m_host.OnGetObject(wParam, lParam, lResult) ? lResult : Default();
 }
 
 LRESULT CConditionListCtrl::OnColumnChange(WPARAM, LPARAM) {

@@ -75,6 +75,7 @@ ON_WM_MEASUREITEM_REFLECT()
 ON_NOTIFY(listedit::proplist::detail::kDataWndRightButton, listedit::proplist::detail::kDataWndId,
           &ThisClass::OnDataWndRightButtonClick)
 ON_NOTIFY(DWN_KILLFOCUS, listedit::proplist::detail::kDataWndId, &ThisClass::OnDataWndKillFocus)
+ON_MESSAGE(WM_GETOBJECT, &ThisClass::OnGetObject)
 END_MESSAGE_MAP()
 
 // Every member is defined here, none in the class: the library exports the instantiations, and
@@ -82,14 +83,16 @@ END_MESSAGE_MAP()
 template <class TBase> CPropertyListT<TBase>::CPropertyListT() = default;
 
 template <class TBase> CListCtrl& CPropertyListT<TBase>::List() {
-    if constexpr (std::is_base_of_v<CListCtrl, TBase>)
-        return *this;
-    else
-        return this->GetListCtrl();
+    return m_host.List();
 }
 
 template <class TBase> const CListCtrl& CPropertyListT<TBase>::List() const {
-    return const_cast<CPropertyListT*>(this)->List();
+    return m_host.List();
+}
+
+template <class TBase> LRESULT CPropertyListT<TBase>::OnGetObject(WPARAM wParam, LPARAM lParam) {
+    LRESULT lResult = 0;
+    return m_host.OnGetObject(wParam, lParam, lResult) ? lResult : this->Default();
 }
 
 template <class TBase> CDataWnd* CPropertyListT<TBase>::DataWnd() const {
@@ -113,7 +116,7 @@ template <class TBase> BOOL CPropertyListT<TBase>::EnableEdit() const {
 template <class TBase> CPropertyListT<TBase>::~CPropertyListT() {
     // The rows' records go with the list's deletion notices, which reach only a whole object: so
     // the window goes first, while this object is still what it is.
-    if (this->m_hWnd && CWnd::FromHandlePermanent(this->m_hWnd) == this) this->DestroyWindow();
+    m_host.DestroyList();
     // A data window object whose window was never made does not delete itself.
     delete m_pDataWnd;
     m_TitleTip.DestroyWindow();
@@ -511,11 +514,8 @@ template <class TBase> BOOL CPropertyListT<TBase>::HitTestTip(CPoint point, CStr
 
 template <class TBase> void CPropertyListT<TBase>::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
     if (lpMeasureItemStruct->CtlType != ODT_LISTVIEW) return;
-    CClientDC dc(this);
-    TEXTMETRICW tm{};
-    dc.GetTextMetrics(&tm);
     lpMeasureItemStruct->itemHeight =
-        static_cast<UINT>(tm.tmHeight + tm.tmExternalLeading + listedit::proplist::detail::kRowPadding);
+        m_host.RowHeight(m_host.DeviceTextHeight(), listedit::proplist::detail::kRowPadding);
 }
 
 template <class TBase> void CPropertyListT<TBase>::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {

@@ -56,7 +56,7 @@ END_MESSAGE_MAP()
 // The window goes while this class's handlers are still reachable, so that virtual mode's records
 // are freed with it.
 template <class TBase> CSortListExT<TBase>::~CSortListExT() {
-    if (this->m_hWnd && CWnd::FromHandlePermanent(this->m_hWnd) == this) this->DestroyWindow();
+    this->Host().DestroyList();
     ReleaseRecords(0, m_arrRecords.size());
 }
 

@@ -46,6 +46,7 @@ ON_MESSAGE(LVM_SETIMAGELIST, &CSortListT::OnSetImageList)
 ON_MESSAGE(LVM_SETTEXTCOLOR, &CSortListT::OnSetTextColor)
 ON_MESSAGE(LVM_SETTEXTBKCOLOR, &CSortListT::OnSetTextBkColor)
 ON_MESSAGE(LVM_SETBKCOLOR, &CSortListT::OnSetBkColor)
+ON_MESSAGE(WM_GETOBJECT, &CSortListT::OnGetObject)
 END_MESSAGE_MAP()
 
 // Until the owner sets them, rows are painted in the list view's own default colours.
@@ -55,21 +56,21 @@ CSortListT<TBase>::CSortListT(BOOL bDeleteItemData)
       m_clrText(::GetSysColor(COLOR_WINDOWTEXT)), m_clrTextBk(::GetSysColor(COLOR_WINDOW)),
       m_clrBkgnd(::GetSysColor(COLOR_WINDOW)) {}
 
-// The window goes while this class's handlers are still reachable, so that the rows' data objects
-// are deleted with it; the header window goes with the list.
-template <class TBase> CSortListT<TBase>::~CSortListT() {
-    if (this->m_hWnd && CWnd::FromHandlePermanent(this->m_hWnd) == this) this->DestroyWindow();
-}
+// The host destroys the window while this class's handlers are still reachable, so that the rows'
+// data objects are deleted with it; the header window goes with the list.
+template <class TBase> CSortListT<TBase>::~CSortListT() = default;
 
 template <class TBase> CListCtrl& CSortListT<TBase>::List() {
-    if constexpr (kIsControl)
-        return *this;
-    else
-        return this->GetListCtrl();
+    return m_host.List();
 }
 
 template <class TBase> const CListCtrl& CSortListT<TBase>::List() const {
-    return const_cast<CSortListT*>(this)->List();
+    return m_host.List();
+}
+
+template <class TBase> LRESULT CSortListT<TBase>::OnGetObject(WPARAM wParam, LPARAM lParam) {
+    LRESULT lResult = 0;
+    return m_host.OnGetObject(wParam, lParam, lResult) ? lResult : this->Default();
 }
 
 template <class TBase> void CSortListT<TBase>::AttachHeader() {
@@ -397,7 +398,7 @@ template <class TBase> void CSortListT<TBase>::DrawItem(LPDRAWITEMSTRUCT lpDrawI
     list.GetItem(&lvi);
     const UINT nState = lvi.state;
 
-    const bool bFocus = ::GetFocus() == list.m_hWnd;
+    const bool bFocus = m_host.HasFocus() != FALSE;
     const bool bSelected =
         model::ShownSelected(bFocus, (list.GetStyle() & LVS_SHOWSELALWAYS) != 0,
                              (nState & LVIS_SELECTED) != 0, (nState & LVIS_DROPHILITED) != 0);
@@ -407,15 +408,9 @@ template <class TBase> void CSortListT<TBase>::DrawItem(LPDRAWITEMSTRUCT lpDrawI
     list.GetItemRect(nItem, &rcLabel, LVIR_LABEL);
     const CRect rcBand = FromModel(model::Band(ToModel(rcBounds), ToModel(rcLabel)));
 
-    COLORREF clrOldText = 0, clrOldBk = 0;
-    if (bSelected) {
-        clrOldText = pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
-        clrOldBk = pDC->SetBkColor(::GetSysColor(COLOR_HIGHLIGHT));
-        ::FillRect(pDC->m_hDC, &rcBand, ::GetSysColorBrush(COLOR_HIGHLIGHT));
-    } else {
-        CBrush fill(SolidColor(m_clrTextBk, SolidColor(m_clrBkgnd, ::GetSysColor(COLOR_WINDOW))));
-        pDC->FillRect(&rcBand, &fill);
-    }
+    const CListHost::CBand band =
+        m_host.PaintBand(*pDC, rcBand, bSelected, ::GetSysColor(COLOR_HIGHLIGHT),
+                         SolidColor(m_clrTextBk, SolidColor(m_clrBkgnd, ::GetSysColor(COLOR_WINDOW))));
 
     UINT nStyle = ILD_TRANSPARENT;
     COLORREF clrBlend = m_clrBkgnd;
@@ -462,10 +457,5 @@ template <class TBase> void CSortListT<TBase>::DrawItem(LPDRAWITEMSTRUCT lpDrawI
         pDC->DrawText(szText, -1, &rcCell, DrawTextAlign(cell.align) | kText);
     }
 
-    if ((nState & LVIS_FOCUSED) && bFocus) pDC->DrawFocusRect(&rcBand);
-
-    if (bSelected) {
-        pDC->SetTextColor(clrOldText);
-        pDC->SetBkColor(clrOldBk);
-    }
+    m_host.FinishBand(*pDC, band, nState);
 }

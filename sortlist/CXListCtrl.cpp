@@ -32,10 +32,16 @@ ON_WM_HSCROLL()
 ON_WM_VSCROLL()
 ON_WM_MOUSEWHEEL()
 ON_WM_RBUTTONDOWN()
+ON_MESSAGE(WM_GETOBJECT, &CXListCtrl::OnGetObject)
 END_MESSAGE_MAP()
 
 CXListCtrl::CXListCtrl() = default;
 CXListCtrl::~CXListCtrl() = default;
+
+LRESULT CXListCtrl::OnGetObject(WPARAM wParam, LPARAM lParam) {
+    LRESULT lResult = 0;
+    return m_host.OnGetObject(wParam, lParam, lResult) ? lResult : Default();
+}
 
 int CXListCtrl::GetColumnCount() const {
     CHeaderCtrl* pHeader = GetHeaderCtrl();

@@ -51,6 +51,7 @@
 #include <listedit/frame/Arrays.h>
 #include <listedit/frame/CComboBox.h>
 #include <listedit/frame/CListCtrl.h>
+#include <listedit/frame/CListHost.h>
 
 #include <array>
 #include <span>
@@ -218,6 +219,7 @@ protected:
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
     LRESULT OnColumnChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     void OnSelchangeFieldlist();
     void OnCommandMenu(UINT nID);
 
@@ -263,6 +265,8 @@ private:
     void WriteRow(int nItem, const std::array<std::wstring, 6>& cells, int nType);
     // Replaces the rows by those a condition text describes.
     int LoadCondition(LPCWSTR lpszSQL, std::span<const std::wstring> values, std::span<const int> types);
+
+    CListHost m_host{*this};
 
     DECLARE_MESSAGE_MAP()
 };

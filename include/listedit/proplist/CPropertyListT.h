@@ -9,6 +9,7 @@
 #include <listedit/datawnd/CDataWnd.h>
 #include <listedit/frame/Arrays.h>
 #include <listedit/frame/CListCtrl.h>
+#include <listedit/frame/CListHost.h>
 #include <listedit/frame/MessageMap.h>
 #include <listedit/proplist/CCtrlTitleTip.h>
 
@@ -110,6 +111,7 @@ protected:
     void OnDestroy();
     void OnDataWndRightButtonClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnDataWndKillFocus(NMHDR* pNMHDR, LRESULT* pResult);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     // The list window the behaviour works on.
     CListCtrl& List();
@@ -127,6 +129,8 @@ private:
     void InsertRows(const CStringArray& arrName, const CUIntArray& arrType, ValueAt valueAt);
     // The data window's window once it is made, else null.
     CDataWnd* DataWnd() const;
+
+    CListHost m_host{*this};
 
     DECLARE_MESSAGE_MAP()
 };

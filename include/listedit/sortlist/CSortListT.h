@@ -7,6 +7,7 @@
 // behaviour over CXListCtrl; a document view form reuses it over its own list window.
 #pragma once
 #include <listedit/frame/CListCtrl.h>
+#include <listedit/frame/CListHost.h>
 #include <listedit/frame/MessageMap.h>
 #include <listedit/sortlist/CSortedHeaderCtrl.h>
 
@@ -72,6 +73,7 @@ protected:
     // The list window this behaviour works on: the control itself, or a view's list.
     CListCtrl& List();
     const CListCtrl& List() const;
+    CListHost& Host() { return m_host; }
     // The header object attached to the list's header window, once the list has one.
     void AttachHeader();
     // Takes the colours and state-image width of a list that was set up before this object watched
@@ -112,6 +114,7 @@ protected:
     LRESULT OnSetTextColor(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetTextBkColor(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetBkColor(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     int m_cxClient;
     BOOL m_bDeleteItemData;
@@ -131,4 +134,6 @@ private:
     std::exception_ptr m_sortError; // the first exception a comparison threw during one sort
     BOOL m_bMultipleSort = FALSE;
     BOOL m_bCopyTitles = FALSE;
+    // Last, so that it destroys the window while everything else is still here.
+    CListHost m_host{*this};
 };

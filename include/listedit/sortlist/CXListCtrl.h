@@ -23,6 +23,7 @@
 #include <listedit/frame/CEdit.h>
 #include <listedit/frame/CImageList.h>
 #include <listedit/frame/CListCtrl.h>
+#include <listedit/frame/CListHost.h>
 
 class LISTEDIT_API CXListCtrl : public CListCtrl {
     DECLARE_DYNAMIC(CXListCtrl)
@@ -60,6 +61,7 @@ protected:
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     void OnRButtonDown(UINT nFlags, CPoint point);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -68,4 +70,6 @@ private:
     // row for it). FALSE when the list has no such row or column.
     BOOL GetCellRect(int nItem, int nColumn, CRect& rect) const;
     void SizeColumn(int nColumn);
+
+    CListHost m_host{*this};
 };
