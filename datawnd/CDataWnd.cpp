@@ -6,7 +6,9 @@
 #include <listedit/frame/COleException.h>
 #include <listedit/frame/MessageMap.h>
 
+#include "DataWndLayout.h"
 #include "DateText.h"
+#include "frame/Dpi.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -19,7 +21,7 @@ constexpr UINT kEditorId = 101;
 constexpr UINT kRightButtonId = 102;
 constexpr UINT kSpinId = 0;
 constexpr UINT kComboEditId = 1001; // the system's id of the edit box inside a combo
-constexpr int kComboDropHeight = 200;
+constexpr const listedit::datawnd::DataWndLayout& kLayout = listedit::datawnd::kDataWndLayout;
 
 constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL;
 constexpr DWORD kIntegerStyle = kEditStyle | ES_NUMBER;
@@ -150,14 +152,15 @@ CWnd* CDataWnd::CreateChildWnd(int nType) {
     case Editor::Combo: {
         // The height of a combo's window includes its dropped-down list.
         auto* pCombo = new CComboBox;
-        rc.bottom += kComboDropHeight;
+        rc.bottom += AfxScaleLength(kLayout.dropHeight, m_hWnd);
         pCombo->Create(editor == Editor::List ? kListStyle : kComboStyle, rc, this, kEditorId);
         return pCombo;
     }
     case Editor::Check: {
         auto* pCheck = new CButton;
-        rc.left = (rc.left + rc.right) / 2 - 10;
-        rc.right = rc.left + 20;
+        const int cxBox = AfxScaleLength(kLayout.checkBoxWidth, m_hWnd);
+        rc.left = kLayout.CentredLeft(rc.left, rc.right, cxBox);
+        rc.right = rc.left + cxBox;
         // Notifying, so that the focus leaving it is told like the other editors' (BN_KILLFOCUS).
         if (pCheck->Create(L"", kCheckStyle, rc, this, kEditorId)) pCheck->ModifyStyle(0, BS_NOTIFY);
         return pCheck;

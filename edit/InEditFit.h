@@ -9,6 +9,12 @@ namespace listedit::inedit {
 // that the caret and the next typed character still fit before the editor refits.
 inline constexpr wchar_t kWidthPad[] = L"\u4E2D ";
 
+// The in-place edit's lengths at 96 dots per inch; the list scales them to its window's DPI.
+struct InEditLayout {
+    int cellEditorDrop = 3; // how much lower than its cell a cell editor reaches
+};
+inline constexpr InEditLayout kInEditLayout{};
+
 // A rectangle in one window's client coordinates.
 struct Box {
     int left = 0;
@@ -32,9 +38,10 @@ struct CellEditor {
 };
 
 // The editor over `cell` (its bounds in the list's client coordinates): it starts right of the
-// cell's image (`icon`, when the cell shows one), reaches 3 pixels lower than the cell, is as wide
-// as the padded text `textWidth` but at least twice its own height, and ends at the list's client
-// right edge at the latest.
-CellEditor PlaceCellEditor(Box cell, std::optional<Box> icon, int textWidth, int clientRight);
+// cell's image (`icon`, when the cell shows one), reaches `drop` pixels lower than the cell, is as
+// wide as the padded text `textWidth` but at least twice its own height, and ends at the list's
+// client right edge at the latest.
+CellEditor PlaceCellEditor(Box cell, std::optional<Box> icon, int textWidth, int clientRight,
+                           int drop = kInEditLayout.cellEditorDrop);
 
 } // namespace listedit::inedit

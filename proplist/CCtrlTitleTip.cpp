@@ -7,12 +7,13 @@
 #include <listedit/proplist/CCtrlTitleTip.h>
 
 #include "PropListModel.h"
+#include "frame/Dpi.h"
 
 namespace {
 
 constexpr LPCWSTR kClassName = L"kvt_MFCCtrlTitleTip";
 constexpr UINT kTextFormat = DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
-constexpr int kTextMargin = 2;
+constexpr const listedit::proplist::PropListLayout& kLayout = listedit::proplist::kPropListLayout;
 
 static_assert((CS_SAVEBITS | CS_DBLCLKS) == 0x0808 && (WS_EX_TOOLWINDOW | WS_EX_TOPMOST) == 0x88 &&
               (WS_POPUP | WS_BORDER) == 0x80800000 && kTextFormat == 0x0824);
@@ -100,8 +101,10 @@ void CCtrlTitleTip::Show(CRect rectTitle, CString strTitle, int xoffset) {
         dc.RestoreDC(nSaved);
     }
     using namespace listedit::proplist;
+    const UINT nDpi = AfxGetWindowDpi(m_pParentWnd->m_hWnd);
     const TipPlacement place =
-        PlaceTitleTip({rcScreen.left, rcScreen.top, rcScreen.right, rcScreen.bottom}, xoffset, extent.cx);
+        PlaceTitleTip({rcScreen.left, rcScreen.top, rcScreen.right, rcScreen.bottom}, xoffset, extent.cx,
+                      AfxScaleLength(kLayout.tipMargin, nDpi), AfxScaleLength(kLayout.tipExtraWidth, nDpi));
     if (!place.show) return;
 
     m_strTitle = strTitle;
@@ -129,7 +132,7 @@ void CCtrlTitleTip::PaintTitle(CDC& dc) const {
         if (HFONT hFont = m_pParentWnd->GetFont()) dc.SelectObject(hFont);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_crTextColor);
-    rc.left += kTextMargin;
+    rc.left += AfxScaleLength(kLayout.tipMargin, m_pParentWnd ? m_pParentWnd->m_hWnd : m_hWnd);
     dc.DrawText(m_strTitle, &rc, kTextFormat);
 }
 

@@ -22,8 +22,7 @@ constexpr UINT kDataWndRightButton = 0xFFFFFFFF; // the data window's notificati
 constexpr UINT kBoldState = 0x0800;              // a bit of the overlay field: no image list uses it
 constexpr LONG kBoldWeight = 700;
 constexpr UINT kTextFormat = DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
-constexpr int kRowPadding = 4;
-constexpr int kTipTextOffset = 2; // where a cell's own text starts within it
+inline constexpr const PropListLayout& kLayout = kPropListLayout;
 // Every form of the list is a report view with single selection, owner-drawn fixed rows and no
 // header, and never in small-icon view.
 constexpr DWORD kForcedStyle =
@@ -363,7 +362,8 @@ template <class TBase> void CPropertyListT<TBase>::ChangeColumnWidth() {
     this->GetClientRect(&rc);
     list.SetColumnWidth(0, LVSCW_AUTOSIZE);
     const int nNames = list.GetColumnWidth(0);
-    const auto widths = listedit::proplist::SplitColumnWidths(rc.Width(), nNames);
+    const auto widths = listedit::proplist::SplitColumnWidths(
+        rc.Width(), nNames, m_host.Scale(listedit::proplist::detail::kLayout.minValueWidth));
     if (widths.name != nNames) list.SetColumnWidth(0, widths.name);
     list.SetColumnWidth(1, widths.value);
     this->SetRedraw(TRUE);
@@ -485,7 +485,7 @@ template <class TBase> void CPropertyListT<TBase>::OnMouseMove(UINT nFlags, CPoi
         CString strText;
         CRect rect;
         if (HitTestTip(point, strText, rect))
-            m_TitleTip.Show(rect, strText, listedit::proplist::detail::kTipTextOffset);
+            m_TitleTip.Show(rect, strText, m_host.Scale(listedit::proplist::detail::kLayout.tipTextOffset));
         else
             m_TitleTip.Hide();
     }
@@ -515,7 +515,7 @@ template <class TBase> BOOL CPropertyListT<TBase>::HitTestTip(CPoint point, CStr
 template <class TBase> void CPropertyListT<TBase>::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
     if (lpMeasureItemStruct->CtlType != ODT_LISTVIEW) return;
     lpMeasureItemStruct->itemHeight =
-        m_host.RowHeight(m_host.DeviceTextHeight(), listedit::proplist::detail::kRowPadding);
+        m_host.RowHeight(m_host.DeviceTextHeight(), listedit::proplist::detail::kLayout.rowPadding);
 }
 
 template <class TBase> void CPropertyListT<TBase>::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {

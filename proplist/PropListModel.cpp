@@ -4,15 +4,9 @@
 
 namespace listedit::proplist {
 
-namespace {
-constexpr int kMinValueWidth = 40;
-constexpr int kTipMargin = 2;     // between the tip's edge and its text
-constexpr int kTipExtraWidth = 6; // the tip's margins and border around the text
-} // namespace
-
-ColumnWidths SplitColumnWidths(int clientWidth, int nameWidth) {
+ColumnWidths SplitColumnWidths(int clientWidth, int nameWidth, int minValueWidth) {
     int value = clientWidth - nameWidth;
-    if (value < std::min(nameWidth, kMinValueWidth)) {
+    if (value < std::min(nameWidth, minValueWidth)) {
         value = clientWidth / 2;
         return {clientWidth - value, value};
     }
@@ -25,12 +19,12 @@ int StepEditRow(int current, int count, bool forward) {
     return current <= 0 || current >= count ? count - 1 : current - 1;
 }
 
-TipPlacement PlaceTitleTip(const TipRect& cell, int xoffset, int textWidth) {
+TipPlacement PlaceTitleTip(const TipRect& cell, int xoffset, int textWidth, int margin, int extraWidth) {
     const int width = cell.right - cell.left;
     const int height = cell.bottom - cell.top;
-    if (textWidth <= width - 2 * xoffset - kTipMargin) return {false, {}};
-    const int left = cell.left + xoffset - kTipMargin;
-    return {true, {left, cell.top, left + textWidth + kTipExtraWidth, cell.top + height}};
+    if (textWidth <= width - 2 * xoffset - margin) return {false, {}};
+    const int left = cell.left + xoffset - margin;
+    return {true, {left, cell.top, left + textWidth + extraWidth, cell.top + height}};
 }
 
 } // namespace listedit::proplist

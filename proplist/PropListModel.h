@@ -5,6 +5,17 @@
 
 namespace listedit::proplist {
 
+// The property list's lengths at 96 dots per inch; the list and its tip scale them to their
+// window's DPI where they use them.
+struct PropListLayout {
+    int rowPadding = 4;     // a row's height beyond its text
+    int minValueWidth = 40; // a value column narrower than this (or than the names) splits evenly
+    int tipTextOffset = 2;  // where a cell's own text starts within it
+    int tipMargin = 2;      // between the tip's edge and its text
+    int tipExtraWidth = 6;  // the tip's margins and border around the text
+};
+inline constexpr PropListLayout kPropListLayout{};
+
 struct ColumnWidths {
     int name;  // column 0
     int value; // column 1
@@ -12,9 +23,10 @@ struct ColumnWidths {
 };
 
 // The names keep the width they need (nameWidth) and the values take the rest of clientWidth,
-// unless the rest is narrower than the names or than 40 pixels, whichever is less: then the two
+// unless the rest is narrower than the names or than minValueWidth, whichever is less: then the two
 // columns share the width evenly (the values get the smaller half).
-ColumnWidths SplitColumnWidths(int clientWidth, int nameWidth);
+ColumnWidths SplitColumnWidths(int clientWidth, int nameWidth,
+                               int minValueWidth = kPropListLayout.minValueWidth);
 
 // The row that editing moves to from `current` (-1: none) among `count` rows, wrapping around at
 // either end. Fewer than two rows: editing stays where it is.
@@ -26,13 +38,15 @@ struct TipRect {
 };
 
 // Whether a tip is needed for a text tw pixels wide in a cell whose own text starts xoffset pixels
-// in, and the tip window's rectangle: it starts where the cell's text starts (less its own
-// 2-pixel margin), covers the cell's height and is 6 pixels wider than the text.
+// in, and the tip window's rectangle: it starts where the cell's text starts (less its own margin),
+// covers the cell's height and is the extra width (margins and border) wider than the text.
 struct TipPlacement {
     bool show;
     TipRect window;
     friend bool operator==(const TipPlacement&, const TipPlacement&) = default;
 };
-TipPlacement PlaceTitleTip(const TipRect& cell, int xoffset, int textWidth);
+TipPlacement PlaceTitleTip(const TipRect& cell, int xoffset, int textWidth,
+                           int margin = kPropListLayout.tipMargin,
+                           int extraWidth = kPropListLayout.tipExtraWidth);
 
 } // namespace listedit::proplist

@@ -435,9 +435,10 @@ template <class TBase> void CSortListT<TBase>::DrawItem(LPDRAWITEMSTRUCT lpDrawI
 
     if (auto hSmall = reinterpret_cast<HIMAGELIST>(list.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL))) {
         list.GetItemRect(nItem, &rcIcon, LVIR_ICON);
+        const int nIcon = m_host.Scale(model::kSortListLayout.iconSize);
         if (rcItem.left < rcItem.right - 1)
-            ::ImageList_DrawEx(hSmall, lvi.iImage, pDC->m_hDC, rcIcon.left, rcIcon.top, 16, 16, m_clrBkgnd,
-                               clrBlend, nStyle | (nState & LVIS_OVERLAYMASK));
+            ::ImageList_DrawEx(hSmall, lvi.iImage, pDC->m_hDC, rcIcon.left, rcIcon.top, nIcon, nIcon,
+                               m_clrBkgnd, clrBlend, nStyle | (nState & LVIS_OVERLAYMASK));
     }
 
     constexpr UINT kText = DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_END_ELLIPSIS;

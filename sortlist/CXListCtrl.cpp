@@ -130,7 +130,8 @@ CEdit* CXListCtrl::EditSubLabel(int nItem, int nColumn) {
     CRect rcClient;
     GetClientRect(rcClient);
     listedit::inedit::CellEditor placed =
-        listedit::inedit::PlaceCellEditor(BoxOf(rcCell), icon, nTextWidth, rcClient.right);
+        listedit::inedit::PlaceCellEditor(BoxOf(rcCell), icon, nTextWidth, rcClient.right,
+                                          m_host.Scale(listedit::inedit::kInEditLayout.cellEditorDrop));
 
     auto* pEdit = new CXInEditEx(nItem, nColumn, strText);
     pEdit->SetMinLength(placed.minLength);

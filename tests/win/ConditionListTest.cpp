@@ -135,7 +135,7 @@ TEST_F(ConditionListTest, RowsArePaintedAsBandsOfTheFontsHeightPlusEight) {
     for (int height : {12, 20}) {
         HFONT font = ::CreateFontW(-height, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
         list.SetFont(font);
-        EXPECT_EQ(CellRect(list, 0, 0).Height(), height + 8);
+        EXPECT_EQ(CellRect(list, 0, 0).Height(), height + Scaled(8));
         list.SetFont(nullptr);
         ::DeleteObject(font);
     }

@@ -53,7 +53,9 @@ TEST_F(DataWndTest, EachTypeCodeBuildsItsEditorAndReadsItsValue) {
     ASSERT_TRUE(::GetClassInfoW(AfxGetInstanceHandle(), L"kvt_MFCDataWnd", &wc));
     EXPECT_EQ(std::pair(wc.style, wc.hbrBackground),
               std::pair(UINT(CS_SAVEBITS | CS_CLASSDC), HBRUSH(nullptr)));
-    const CRect client(0, 0, 100, 20), dropDown(0, 0, 100, 220); // the list's 200 pixels below
+    // The list's 200 pixels below; the check box 20 wide in the middle (both at 96 dpi).
+    const CRect client(0, 0, 100, 20), dropDown(0, 0, 100, 20 + Scaled(200));
+    const CRect check(50 - Scaled(20) / 2, 0, 50 + Scaled(20) / 2, 20);
     const CRuntimeClass *masked = RUNTIME_CLASS(CMaskEditEx), *combo = RUNTIME_CLASS(CComboBox);
     // Type code, the editor's run-time class (none: no editor), its creation style and rectangle, a
     // text set and the value read back.
@@ -66,8 +68,8 @@ TEST_F(DataWndTest, EachTypeCodeBuildsItsEditorAndReadsItsValue) {
         {DWT_DATE, RUNTIME_CLASS(CDateTimeCtrl), 0x50000004, client, L"2023-4-31", L"2023-5-1"},
         {DWT_LIST, combo, 0x50200443, dropDown, L"green", L"Green"}, // case ignored; the first match
         {DWT_LIST, combo, 0x50200443, dropDown, L"Purple", L""},
-        {DWT_CHECK, RUNTIME_CLASS(CButton), 0x50000003, CRect(40, 0, 60, 20), L"1 and more", L"1"},
-        {DWT_CHECK, RUNTIME_CLASS(CButton), 0x50000003, CRect(40, 0, 60, 20), L"abc", L"0"},
+        {DWT_CHECK, RUNTIME_CLASS(CButton), 0x50000003, check, L"1 and more", L"1"},
+        {DWT_CHECK, RUNTIME_CLASS(CButton), 0x50000003, check, L"abc", L"0"},
         {DWT_COMBO, combo, 0x50200642, dropDown, L"free text", L"free text"},
         {0, nullptr, 0, {}, L"x", L""},
         {9, nullptr, 0, {}, L"x", L""},

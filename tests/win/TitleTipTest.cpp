@@ -31,12 +31,12 @@ protected:
 TEST_F(TitleTipTest, ShowsOverTheCellWhileAWindowHasTheFocus) {
     const auto shown = [&] { return std::pair(tip.IsWindowVisible() != FALSE, ::GetCapture()); };
     ::SetFocus(nullptr);
-    tip.Show(cell, longText, 2);
+    tip.Show(cell, longText, Scaled(2));
     EXPECT_EQ(shown(), std::pair(false, HWND{}));
     under.SetFocus();
-    tip.Show(cell, longText, 2);
+    tip.Show(cell, longText, Scaled(2));
     EXPECT_EQ(shown(), std::pair(true, tip.m_hWnd));
-    const int width = CClientDC(&under).GetTextExtent(longText).cx + 6;
+    const int width = CClientDC(&under).GetTextExtent(longText).cx + Scaled(6);
     EXPECT_EQ(RectIn(under, tip), CRect(cell.left, cell.top, cell.left + width, cell.bottom));
     EXPECT_EQ(tip.GetExStyle() & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST), DWORD(WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
 }
