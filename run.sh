@@ -102,9 +102,12 @@ examples() {
       -DCMAKE_PREFIX_PATH="$BUILD/install" >/dev/null
     cmake --build "$BUILD/example-$ex" >/dev/null
   done
-  timeout 180 wine "$BUILD/example-dialog/dialogapp.exe" --self-check || status=1
-  timeout 180 wine "$BUILD/example-frame/frameapp.exe" CPropertyListView --self-check || status=1
-  timeout 180 wine "$BUILD/example-frame/frameapp.exe" CSortListViewEx --self-check || status=1
+  # At 96 dots per inch, and again with the display at 200 % (a prefix of its own at 192).
+  for run in wine "sh tests/win/at-dpi.sh 192"; do
+    timeout 180 $run "$BUILD/example-dialog/dialogapp.exe" --self-check || status=1
+    timeout 180 $run "$BUILD/example-frame/frameapp.exe" CPropertyListView --self-check || status=1
+    timeout 180 $run "$BUILD/example-frame/frameapp.exe" CSortListViewEx --self-check || status=1
+  done
   [ $status -eq 0 ] && echo "examples: self-checks passed"
   return $status
 }
