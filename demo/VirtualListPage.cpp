@@ -1,10 +1,12 @@
 // The large list page: a million rows in a string-data list in virtual mode, sorted by several
 // columns (Shift+click adds a column to the order; the amount column as numbers), filtered by a
-// quick-filter box, with the shown count and the time of the last sort or filter.
+// quick-filter box and by a condition composed in a condition list (run in memory), with the shown
+// count and the time of the last sort or filter.
 #include "DemoPanel.h"
 
 #include <cstdlib>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -40,6 +42,25 @@ public:
         Tell(L"the quick filter", t0, t1, f);
     }
 
+    // Shows the records the condition list's condition accepts, and tells how many and how long.
+    void ConditionFilter(CConditionListCtrl& query, CConditionFilter& filter) {
+        LARGE_INTEGER f, t0, t1;
+        ::QueryPerformanceFrequency(&f);
+        ::QueryPerformanceCounter(&t0);
+        if (!query.GetFilter(filter)) return; // the row being edited has no value yet
+        SetFilter([filter](const CItemData& row) { return filter(row.m_arrText); });
+        ::QueryPerformanceCounter(&t1);
+        Tell(L"the condition", t0, t1, f);
+    }
+    void ShowAll() {
+        LARGE_INTEGER f, t0, t1;
+        ::QueryPerformanceFrequency(&f);
+        ::QueryPerformanceCounter(&t0);
+        SetFilter({});
+        ::QueryPerformanceCounter(&t1);
+        Tell(L"showing all", t0, t1, f);
+    }
+
 private:
     void Tell(LPCWSTR lpszWhat, LARGE_INTEGER t0, LARGE_INTEGER t1, LARGE_INTEGER f) {
         if (!m_pStatus) return;
@@ -70,17 +91,18 @@ protected:
     }
 };
 
+const wchar_t* const kDepartments[] = {L"Accounts", L"Design", L"Legal",   L"Logistics",
+                                       L"Research", L"Sales",  L"Support", L"Training"};
+const wchar_t* const kCities[] = {L"Bergen", L"Lyon", L"Osaka", L"Porto", L"Quito", L"Tartu"};
+
 // Staff records: department, name, city and an amount (a number column: "9.50" sorts before
 // "10.00" because the column sorts as numbers, not as texts).
 std::vector<CSortListCtrlEx::CItemData*> MakeRows(int count) {
-    static const wchar_t* const kDepartments[] = {L"Accounts", L"Design", L"Legal",   L"Logistics",
-                                                  L"Research", L"Sales",  L"Support", L"Training"};
     static const wchar_t* const kFirst[] = {L"Ada",  L"Ben",  L"Cleo", L"Dev", L"Eva", L"Finn",
                                             L"Gil",  L"Hana", L"Ivo",  L"Jun", L"Kai", L"Lea",
                                             L"Milo", L"Nia",  L"Otto", L"Pia"};
     static const wchar_t* const kLast[] = {L"Berg", L"Costa", L"Doyle",  L"Engel", L"Fox",  L"Grant",
                                            L"Hale", L"Ito",   L"Jansen", L"Klein", L"Lund", L"Moreau"};
-    static const wchar_t* const kCities[] = {L"Bergen", L"Lyon", L"Osaka", L"Porto", L"Quito", L"Tartu"};
     std::mt19937 rng(5);
     std::vector<CSortListCtrlEx::CItemData*> rows(static_cast<size_t>(count));
     CString name, number;
@@ -112,10 +134,36 @@ protected:
         filter->SetFont(Font());
         CWnd* status = AddLabel(L"", RECT{312, y + 3, Width() - 8, y + 21});
         y += 28;
-        auto* list = Add<CTimedSortList>();
+
+        // The condition list over the same four columns, in English words.
+        m_pQuery = Add<CConditionListCtrl>();
+        m_pQuery->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, RECT{8, y, 628, y + 112}, this, 102);
+        m_pQuery->SetFont(Font());
+        m_pQuery->SetLabels(CConditionLabels::English());
+        for (LPCWSTR s : kDepartments) m_departments.Add(s);
+        for (LPCWSTR s : kCities) m_cities.Add(s);
+        m_pQuery->SetFieldList(L"Department", static_cast<UINT>(DWT_COMBO), &m_departments, L"Name",
+                               static_cast<UINT>(DWT_TEXT), nullptr, L"City", static_cast<UINT>(DWT_LIST),
+                               &m_cities, L"Amount", static_cast<UINT>(DWT_NUMBER), nullptr, nullptr);
+        m_pQuery->AddCondition(L"Amount", L">", L"50000", L"and");
+        m_pQuery->AddCondition(L"City", L"=", L"Osaka", L"and");
+        m_pQuery->AddCondition(L"Name", L"Like", L"a%");
+        for (const auto& [nID, text, top] :
+             {std::tuple{kApplyId, L"Filter by the condition", 0}, std::tuple{kShowAllId, L"Show all", 30}}) {
+            auto* button = Add<CButton>();
+            button->Create(text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                           RECT{640, y + top, 800, y + top + 24}, this, nID);
+            button->SetFont(Font());
+        }
+        for (const auto& [field, column] :
+             {std::pair{L"Department", 0}, {L"Name", 1}, {L"City", 2}, {L"Amount", 3}})
+            m_filter.Bind(field, column);
+        y += 120;
+
+        auto* list = m_pList = Add<CTimedSortList>();
         const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_OWNERDATA |
                             LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS;
-        list->Create(style, RECT{8, y, Width() - 8, y + 494}, this, 100);
+        list->Create(style, RECT{8, y, Width() - 8, y + 374}, this, 100);
         list->SetFont(Font());
         list->SetExtendedStyle(LVS_EX_FULLROWSELECT);
         list->EnableMultipleSort(TRUE);
@@ -130,9 +178,33 @@ protected:
         filter->m_pList = list;
         // As a click on Department and a Shift+click on Name do.
         list->SortByKeys({{0, true}, {1, true}});
+        list->ConditionFilter(*m_pQuery, m_filter);
         list->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        return y + 494;
+        return y + 374;
     }
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        if (HIWORD(wParam) == BN_CLICKED && m_pList) {
+            switch (LOWORD(wParam)) {
+            case kApplyId:
+                m_pList->ConditionFilter(*m_pQuery, m_filter);
+                return TRUE;
+            case kShowAllId:
+                m_pList->ShowAll();
+                return TRUE;
+            default:
+                break;
+            }
+        }
+        return CDemoPanel::OnCommand(wParam, lParam);
+    }
+
+private:
+    static constexpr UINT kApplyId = 103, kShowAllId = 104;
+    CTimedSortList* m_pList = nullptr;
+    CConditionListCtrl* m_pQuery = nullptr;
+    CConditionFilter m_filter; // its columns bound once; the condition taken at each apply
+    CStringArray m_departments, m_cities;
 };
 
 const DemoPageRegistrar kPage{{35, L"Large list", L"virtlist", {[]() -> std::unique_ptr<CDemoPanel> {
