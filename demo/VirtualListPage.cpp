@@ -62,13 +62,19 @@ public:
     }
 
 private:
+    // A count with its thousands grouped: 4,086 and 1,000,000.
+    static CString Grouped(int n) {
+        CString text;
+        text.Format(L"%d", n);
+        for (int i = text.GetLength() - 3; i > 0; i -= 3) text.Insert(i, L',');
+        return text;
+    }
     void Tell(LPCWSTR lpszWhat, LARGE_INTEGER t0, LARGE_INTEGER t1, LARGE_INTEGER f) {
         if (!m_pStatus) return;
         const int nRows = GetItemCount();
         CString text;
-        text.Format(L"%d,%03d,%03d of %d,%03d,%03d rows shown; %s took %.2f s. Shift+click adds a sort key.",
-                    nRows / 1000000, nRows / 1000 % 1000, nRows % 1000, GetRecordCount() / 1000000,
-                    GetRecordCount() / 1000 % 1000, GetRecordCount() % 1000, lpszWhat,
+        text.Format(L"%s of %s rows shown; %s took %.2f s. Shift+click adds a sort key.",
+                    Grouped(nRows).GetString(), Grouped(GetRecordCount()).GetString(), lpszWhat,
                     static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart));
         m_pStatus->SetWindowText(text);
     }
