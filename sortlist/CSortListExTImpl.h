@@ -449,28 +449,41 @@ template <class TBase> void CSortListExT<TBase>::OnKeyDown(UINT nChar, UINT nRep
         TBase::OnKeyDown(nChar, nRepCnt, nFlags);
         return;
     }
-    this->PutOnClipboard(CopyText().view());
+    CopySelection();
 }
 
 // The selected rows' texts from their records, as many cells per row as the list has columns.
-template <class TBase> CString CSortListExT<TBase>::CopyText() const {
+template <class TBase> BOOL CSortListExT<TBase>::CopySelection() const {
     namespace model = listedit::sortlist;
-    const CListCtrl& list = this->List();
-    std::wstring out = this->CopyTitles();
+    CListCtrl& list = const_cast<CListCtrl&>(this->List());
+    const std::wstring titles = this->CopyTitles();
     const int nColumns = this->CopyColumns();
-    auto append = [&](const CItemData* pData) {
-        const int nTexts = pData ? static_cast<int>(pData->m_arrText.GetSize()) : 0;
-        for (int c = 0; c < nColumns; ++c) {
-            if (c < nTexts) model::AppendCell(out, pData->m_arrText.GetData()[c].view());
-            model::AppendSeparator(out, c + 1 == nColumns);
-        }
-    };
+    // The list view finds each next selected row by a walk from the last, so a partial selection is
+    // walked once.
     const int nRows = list.GetItemCount();
-    if (nRows > 0 && list.GetSelectedCount() == static_cast<UINT>(nRows)) {
-        for (int i = 0; i < nRows; ++i) append(GetItemRecord(i));
-    } else {
+    const bool bAll = nRows > 0 && list.GetSelectedCount() == static_cast<UINT>(nRows);
+    std::vector<const CItemData*> selected;
+    if (!bAll)
         for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1; i = list.GetNextItem(i, LVNI_SELECTED))
-            append(GetItemRecord(i));
-    }
-    return CString(std::move(out));
+            selected.push_back(GetItemRecord(i));
+    const auto cells = [&](auto&& f) {
+        const auto row = [&](const CItemData* pData) {
+            const int nTexts = pData ? static_cast<int>(pData->m_arrText.GetSize()) : 0;
+            for (int c = 0; c < nColumns; ++c)
+                f(c < nTexts ? pData->m_arrText.GetData()[c].view() : std::wstring_view(), c + 1 == nColumns);
+        };
+        if (bAll)
+            for (int i = 0; i < nRows; ++i) row(GetItemRecord(i));
+        else
+            for (const CItemData* pData : selected) row(pData);
+    };
+    // The length first, then the text written straight into the clipboard's memory.
+    std::size_t nLength = titles.size();
+    cells([&](std::wstring_view cell, bool bLast) { nLength += model::CellLength(cell) + (bLast ? 2 : 1); });
+    return const_cast<CSortListExT*>(this)->PutOnClipboard(nLength, [&](wchar_t* p) {
+        p = std::copy(titles.begin(), titles.end(), p);
+        cells([&](std::wstring_view cell, bool bLast) {
+            p = model::WriteSeparator(model::WriteCell(p, cell), bLast);
+        });
+    });
 }

@@ -190,14 +190,22 @@ template <class TBase> std::wstring CSortListT<TBase>::CopyTitles() const {
 }
 
 template <class TBase> BOOL CSortListT<TBase>::PutOnClipboard(std::wstring_view text) {
-    const std::size_t nBytes = text.size() * sizeof(wchar_t);
-    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, nBytes + sizeof(wchar_t));
+    return PutOnClipboard(text.size(),
+                          [text](wchar_t* p) { std::memcpy(p, text.data(), text.size() * sizeof(wchar_t)); });
+}
+
+template <class TBase>
+BOOL CSortListT<TBase>::PutOnClipboard(std::size_t nLength, const std::function<void(wchar_t*)>& write) {
+    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, (nLength + 1) * sizeof(wchar_t));
     if (!hMem) return FALSE;
-    if (void* p = ::GlobalLock(hMem)) {
-        std::memcpy(p, text.data(), nBytes);
-        static_cast<wchar_t*>(p)[text.size()] = L'\0';
-        ::GlobalUnlock(hMem);
+    auto* p = static_cast<wchar_t*>(::GlobalLock(hMem));
+    if (!p) {
+        ::GlobalFree(hMem);
+        return FALSE;
     }
+    write(p);
+    p[nLength] = L'\0';
+    ::GlobalUnlock(hMem);
     if (!::OpenClipboard(List().m_hWnd)) {
         ::GlobalFree(hMem);
         return FALSE;

@@ -3,6 +3,8 @@
 
 #include "TypedKeys.h"
 
+#include <algorithm>
+
 namespace listedit::sortlist {
 
 std::wstring FoldText(std::wstring_view text) {
@@ -23,6 +25,25 @@ bool ContainsFolded(std::wstring_view text, std::wstring_view folded) {
         if (k == folded.size()) return true;
     }
     return false;
+}
+
+std::size_t CellLength(std::wstring_view cell) {
+    if (cell.find_first_of(L"\t\r\n\"") == std::wstring_view::npos) return cell.size();
+    std::size_t n = cell.size() + 2;
+    for (wchar_t ch : cell) n += ch == L'"';
+    return n;
+}
+
+wchar_t* WriteCell(wchar_t* out, std::wstring_view cell) {
+    if (cell.find_first_of(L"\t\r\n\"") == std::wstring_view::npos)
+        return std::copy(cell.begin(), cell.end(), out);
+    *out++ = L'"';
+    for (wchar_t ch : cell) {
+        if (ch == L'"') *out++ = L'"';
+        *out++ = ch;
+    }
+    *out++ = L'"';
+    return out;
 }
 
 void AppendCell(std::wstring& out, std::wstring_view cell) {

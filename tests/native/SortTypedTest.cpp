@@ -188,10 +188,17 @@ TEST(SortTyped, QuickFilterMatchAndCopiedCells) {
         std::wstring out = L">";
         AppendCell(out, cell);
         EXPECT_EQ(out, std::wstring(L">") + copied);
+        // Written into a buffer of the length told, the same text, ending where it ends.
+        std::wstring written(CellLength(cell), L'?');
+        EXPECT_EQ(WriteCell(written.data(), cell), written.data() + written.size());
+        EXPECT_EQ(written, copied);
     }
     std::wstring row;
     AppendSeparator(row, false), AppendSeparator(row, true);
     EXPECT_EQ(row, L"\t\r\n");
+    wchar_t separators[3];
+    EXPECT_EQ(WriteSeparator(WriteSeparator(separators, false), true), separators + 3);
+    EXPECT_EQ(std::wstring(separators, 3), L"\t\r\n");
 }
 
 TEST(SortTyped, ShownRowsFollowInsertionsDeletionsAndSorts) {

@@ -114,7 +114,8 @@ private:
     void PutMarks(const Marks& marks, std::span<const std::uint32_t> newIndex);
     bool Accepts(const CItemData* pData) const;
     void ApplyFilter();
-    CString CopyText() const;
+    // Puts the selected rows' texts on the clipboard, from their records.
+    BOOL CopySelection() const;
 
     std::vector<CItemData*> m_arrRecords; // virtual mode: every record, in sort order
     listedit::sortlist::RowView m_rows;   // virtual mode: the records that show

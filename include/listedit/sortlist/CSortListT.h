@@ -11,7 +11,9 @@
 #include <listedit/frame/MessageMap.h>
 #include <listedit/sortlist/CSortedHeaderCtrl.h>
 
+#include <cstddef>
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -101,6 +103,9 @@ protected:
     int CopyColumns() const;
     // Puts the text on the clipboard as CF_UNICODETEXT; FALSE when the clipboard refused.
     BOOL PutOnClipboard(std::wstring_view text);
+    // The same for a text of nLength characters that write puts straight into the clipboard's
+    // memory, so that a long text is written once and not copied.
+    BOOL PutOnClipboard(std::size_t nLength, const std::function<void(wchar_t*)>& write);
     // Whether a key-down is Ctrl with the key, and no Alt.
     static bool IsCtrlKey(UINT nChar, UINT vk);
 
