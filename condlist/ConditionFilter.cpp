@@ -11,13 +11,12 @@ namespace listedit::condlist {
 
 namespace {
 
-constexpr bool kUtf16 = sizeof(wchar_t) == 2;
-
+// Texts are UTF-16 here: a surrogate unit (which no UTF-32 text holds) is half of a pair.
 bool IsHighSurrogate(wchar_t c) {
-    return kUtf16 && c >= 0xD800 && c < 0xDC00;
+    return c >= 0xD800 && c < 0xDC00;
 }
 bool IsLowSurrogate(wchar_t c) {
-    return kUtf16 && c >= 0xDC00 && c < 0xE000;
+    return c >= 0xDC00 && c < 0xE000;
 }
 
 // The code point at i and the units it takes.
@@ -104,7 +103,7 @@ int CompareCodePoints(std::wstring_view a, std::wstring_view b) {
     // In UTF-16 the surrogates (D800 to DFFF) stand for code points above every unit from E000 on.
     const auto key = [](wchar_t c) -> std::uint32_t {
         const auto u = static_cast<std::uint32_t>(c);
-        if (!kUtf16 || u < 0xD800) return u;
+        if (u < 0xD800) return u;
         return u < 0xE000 ? u + 0x2000 : u - 0x800;
     };
     return key(*ia) < key(*ib) ? -1 : 1;

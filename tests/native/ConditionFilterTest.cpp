@@ -65,10 +65,42 @@ TEST(ConditionFilter, LikeReadsPercentAndUnderscoreBlindToAsciiCase) {
         {L"xyz", L"%%z", true},
         {L"aXb", L"a[X]b", false},
         {L"mississippi", L"%iss%pi", true},
+        // A UTF-16 pair is one character.
+        {L"a\xD83D\xDE00"
+         L"b",
+         L"a_b", true},
+        {L"\xD83D\xDE00", L"__", false},
+        {L"\xD83D\xDE00", L"\xD83D_", false},
+        {L"x\xD83D\xDE00", L"%\xD83D\xDE00", true},
     };
     for (const auto& row : rows)
         EXPECT_EQ(LikeMatches(row.text, row.pattern), row.match)
             << testing::PrintToString(row.text) << " " << testing::PrintToString(row.pattern);
+}
+
+// Text orders by code point, as UTF-8's bytes do: a UTF-16 pair above every unit from E000 on.
+TEST(ConditionFilter, TextOrdersByCodePoint) {
+    const struct {
+        const wchar_t* a;
+        const wchar_t* b;
+        int order;
+    } rows[] = {
+        {L"a", L"b", -1},
+        {L"b", L"a", 1},
+        {L"ab", L"a", 1},
+        {L"a", L"ab", -1},
+        {L"", L"", 0},
+        {L"abc", L"abc", 0},
+        {L"\uE000", L"\xD83D\xDE00", -1},
+        {L"\uFFFF", L"\xD800\xDC00", -1},
+        {L"\xD800\xDC00", L"\uFFFF", 1},
+        {L"\uD7FF", L"\xD800\xDC00", -1},
+        {L"\xD83D\xDE00", L"\xD83D\xDE01", -1},
+        {L"\uE000", L"\uD7FF", 1},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CompareCodePoints(row.a, row.b), row.order)
+            << testing::PrintToString(row.a) << " " << testing::PrintToString(row.b);
 }
 
 // Each value type's comparison, NULL for what its type cannot read, list codes, unbound fields.
