@@ -8,6 +8,7 @@
 
 #include "DataWndLayout.h"
 #include "DateText.h"
+#include "frame/Accessible.h"
 #include "frame/Dpi.h"
 
 #include <algorithm>
@@ -186,8 +187,90 @@ BOOL CDataWnd::CreateChildWindowByType() {
     CWnd* pParent = GetParent();
     HFONT hFont = pParent ? pParent->GetFont() : nullptr;
     m_pChildDataWnd->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+    ExposeEditor();
     if (bHadFocus && m_pChildDataWnd->m_hWnd) m_pChildDataWnd->SetFocus();
     return TRUE;
+}
+
+// ---- what assistive tools hear --------------------------------------------------------------------
+
+void CDataWnd::SetAccessibleName(LPCWSTR lpszName) {
+    const CString strName(lpszName ? lpszName : L"");
+    if (strName == m_strAccessibleName) return;
+    m_strAccessibleName = strName;
+    if (m_pChildDataWnd && m_pChildDataWnd->m_hWnd)
+        ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_pChildDataWnd->m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+}
+
+CString CDataWnd::GetAccessibleName() const {
+    if (!m_strAccessibleName.IsEmpty() || !m_hWnd) return m_strAccessibleName;
+    return CString(listedit::access::LabelBefore(m_hWnd));
+}
+
+CString CDataWnd::GetAccessibleValue() const {
+    CWnd* pEditor = m_pChildDataWnd.get();
+    if (!pEditor || !pEditor->m_hWnd) return {};
+    switch (TraitsOf(m_nType).editor) {
+    case Editor::Text:
+    case Editor::Number:
+        if (auto* pMask = EDITOR_AS(CMaskEditEx)) return pMask->GetTextWithoutPrompts();
+        return pEditor->GetWindowText();
+    case Editor::Date: {
+        SYSTEMTIME st{};
+        auto* pPicker = EDITOR_AS(CDateTimeCtrl);
+        if (!pPicker || pPicker->GetTime(&st) != GDT_VALID) return {};
+        wchar_t szDate[128] = {};
+        if (!::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &st, nullptr, szDate, 128))
+            return GetText();
+        return szDate;
+    }
+    case Editor::Check:
+        return {};
+    case Editor::Digits:
+    case Editor::List:
+    case Editor::Combo:
+    case Editor::None:
+        break;
+    }
+    return pEditor->GetWindowText();
+}
+
+void CDataWnd::ExposeEditor() {
+    CWnd* pEditor = m_pChildDataWnd.get();
+    if (!pEditor || !pEditor->m_hWnd) return;
+    const bool bCheck = TraitsOf(m_nType).editor == Editor::Check;
+    // Looked up on every call: a tool may keep the object longer than this window lives.
+    const auto owner = [hWnd = m_hWnd] { return dynamic_cast<CDataWnd*>(CWnd::FromHandlePermanent(hWnd)); };
+    listedit::access::Overrides overrides;
+    overrides.name = [owner]() -> std::optional<std::wstring> {
+        if (CDataWnd* p = owner()) return p->GetAccessibleName().str();
+        return std::nullopt;
+    };
+    if (bCheck) {
+        overrides.role = ROLE_SYSTEM_CHECKBUTTON;
+        overrides.addState = [hCheck = pEditor->m_hWnd]() -> LONG {
+            return ::SendMessageW(hCheck, BM_GETCHECK, 0, 0) == BST_CHECKED ? STATE_SYSTEM_CHECKED : 0;
+        };
+    } else {
+        overrides.value = [owner]() -> std::optional<std::wstring> {
+            if (CDataWnd* p = owner()) return p->GetAccessibleValue().str();
+            return std::nullopt;
+        };
+    }
+    overrides.dlgCode = [owner](LRESULT lCode, const MSG* pMsg) -> LRESULT {
+        CDataWnd* p = owner();
+        if (p && p->m_bWantTabAndReturn && pMsg && pMsg->message == WM_KEYDOWN &&
+            (pMsg->wParam == VK_TAB || pMsg->wParam == VK_RETURN))
+            lCode |= DLGC_WANTMESSAGE;
+        return lCode;
+    };
+    listedit::access::Override(pEditor->m_hWnd, overrides);
+    // The edit box of an editable list is where the focus goes.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (TraitsOf(m_nType).editor == Editor::Combo && ::GetComboBoxInfo(pEditor->m_hWnd, &info) &&
+        info.hwndItem)
+        listedit::access::Override(info.hwndItem, overrides);
 }
 
 int CDataWnd::SetType(int nType) {

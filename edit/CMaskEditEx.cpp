@@ -5,6 +5,7 @@
 #include <listedit/frame/MessageMap.h>
 
 #include "MaskModel.h"
+#include "frame/Accessible.h"
 
 #include <iterator>
 
@@ -45,6 +46,7 @@ ON_MESSAGE(WM_UNDO, &CMaskEditEx::OnUndo)
 ON_MESSAGE(WM_PASTE, &CMaskEditEx::OnPaste)
 ON_MESSAGE(EM_SETSEL, &CMaskEditEx::OnSetSel)
 ON_MESSAGE(WM_SETTEXT, &CMaskEditEx::OnSetText)
+ON_MESSAGE(WM_GETOBJECT, &CMaskEditEx::OnGetObject)
 END_MESSAGE_MAP()
 
 CMaskEditEx::CMaskEditEx() : CNumEdit(2) {}
@@ -307,6 +309,25 @@ LRESULT CMaskEditEx::OnSetText(WPARAM wParam, LPARAM lParam) {
 }
 
 // ---- helpers ------------------------------------------------------------------------------------
+
+CString CMaskEditEx::GetTextWithoutPrompts() const {
+    const CString strText = GetWindowText();
+    if (!m_bUseMask || !m_hWnd) return strText;
+    return CString(mask::EnteredText(Positions().positions, strText.str(), PlaceHolderChar()));
+}
+
+// The system's object of an edit, its value read without the placeholders.
+LRESULT CMaskEditEx::OnGetObject(WPARAM wParam, LPARAM lParam) {
+    listedit::access::Overrides overrides;
+    overrides.value = [hWnd = m_hWnd]() -> std::optional<std::wstring> {
+        auto* pEdit = dynamic_cast<CMaskEditEx*>(CWnd::FromHandlePermanent(hWnd));
+        if (!pEdit) return std::nullopt;
+        return pEdit->GetTextWithoutPrompts().str();
+    };
+    if (const LRESULT lResult = listedit::access::AnswerOverridden(m_hWnd, wParam, lParam, overrides))
+        return lResult;
+    return Default();
+}
 
 wchar_t CMaskEditEx::PlaceHolderChar() const {
     return static_cast<wchar_t>(static_cast<unsigned char>(m_chPlaceHolder));

@@ -366,4 +366,11 @@ std::optional<Edit> OverlayPaste(const Mask& mask, std::wstring_view oldText, st
     return out;
 }
 
+std::wstring EnteredText(const Mask& mask, std::wstring_view text, wchar_t placeholder) {
+    std::wstring out;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (i >= mask.size() || mask[i].IsLiteral() || text[i] != placeholder) out += text[i];
+    return out;
+}
+
 } // namespace listedit::mask

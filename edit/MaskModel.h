@@ -122,4 +122,8 @@ Edit RepairKey(const Mask& mask, std::wstring_view before, std::wstring_view aft
 std::optional<Edit> OverlayPaste(const Mask& mask, std::wstring_view oldText, std::wstring_view newText,
                                  int s0, int e0, int caret);
 
+// The text as a user reads it: the placeholders still standing in input positions left out
+// ("05/03/____" gives "05/03/"); literals and the characters after the mask stay.
+std::wstring EnteredText(const Mask& mask, std::wstring_view text, wchar_t placeholder);
+
 } // namespace listedit::mask

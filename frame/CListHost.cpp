@@ -6,9 +6,12 @@
 #include <listedit/frame/CListCtrl.h>
 #include <listedit/frame/CListView.h>
 
+#include "frame/Accessible.h"
 #include "frame/Dpi.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 CListHost::CListHost(CListCtrl& list) : m_owner(list), m_pView(nullptr) {}
 
@@ -118,8 +121,74 @@ BOOL CListHost::GetRowRect(int nRow, CRect& rect) const {
     return m_owner.m_hWnd && List().GetItemRect(nRow, &rect, LVIR_BOUNDS);
 }
 
-BOOL CListHost::OnGetObject(WPARAM, LPARAM, LRESULT& lResult) {
-    // No accessible object of the library's own yet: the system answers.
+namespace {
+
+// The rows as the host reads them: the first text names a row, the others describe it.
+class HostRows final : public listedit::access::RowSource {
+public:
+    explicit HostRows(const CListHost& host) : RowSource(host.List().m_hWnd), m_host(host) {
+        const int nColumns = std::max(host.GetColumnCount(), 1);
+        for (int nCol = 0; nCol < nColumns; ++nCol) {
+            wchar_t szTitle[256] = {};
+            LVCOLUMNW col{};
+            col.mask = LVCF_TEXT;
+            col.pszText = szTitle;
+            col.cchTextMax = 256;
+            ::SendMessageW(m_hList, LVM_GETCOLUMNW, static_cast<WPARAM>(nCol),
+                           reinterpret_cast<LPARAM>(&col));
+            m_titles.emplace_back(szTitle);
+        }
+        m_bChecks = (::SendMessageW(m_hList, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES) != 0;
+    }
+    int RowCount() const override { return m_host.GetRowCount(); }
+    listedit::access::AccessibleRow Row(int nRow) const override {
+        std::vector<std::wstring> cells;
+        for (size_t nCol = 0; nCol < m_titles.size(); ++nCol)
+            cells.push_back(m_host.GetRowText(nRow, static_cast<int>(nCol)).str());
+        listedit::access::AccessibleRow row;
+        row.name = cells[0];
+        row.description = listedit::access::DescribeCells(m_titles, cells);
+        const UINT nState = m_host.GetRowState(nRow);
+        row.selected = (nState & LVIS_SELECTED) != 0;
+        row.focused = (nState & LVIS_FOCUSED) && m_host.HasFocus();
+        row.checked = m_bChecks && (nState & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
+        return row;
+    }
+    bool RowRect(int nRow, RECT& rcScreen) const override {
+        CRect rc;
+        if (!m_host.GetRowRect(nRow, rc)) return false;
+        rcScreen = rc;
+        ::MapWindowPoints(m_hList, nullptr, reinterpret_cast<POINT*>(&rcScreen), 2);
+        return true;
+    }
+    int FocusedRow() const override {
+        if (!m_host.HasFocus()) return -1;
+        return static_cast<int>(
+            ::SendMessageW(m_hList, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    }
+
+private:
+    const CListHost& m_host;
+    std::vector<std::wstring> m_titles;
+    bool m_bChecks = false;
+};
+
+} // namespace
+
+void CListHost::SetAccessibleRows(AccessibleRowsMaker pMake) {
+    m_pMakeAccessibleRows = pMake;
+}
+
+BOOL CListHost::OnGetObject(WPARAM wParam, LPARAM lParam, LRESULT& lResult) {
     lResult = 0;
-    return FALSE;
+    if (static_cast<LONG>(static_cast<DWORD>(lParam)) != OBJID_CLIENT || !m_owner.m_hWnd) return FALSE;
+    const HWND hOwner = m_owner.m_hWnd;
+    lResult = listedit::access::AnswerRows(
+        List().m_hWnd, wParam, lParam, [this, hOwner]() -> std::unique_ptr<listedit::access::RowSource> {
+            // The host is alive as long as its owner is still the object of that window.
+            if (CWnd::FromHandlePermanent(hOwner) != &m_owner || !::IsWindow(hOwner)) return nullptr;
+            if (m_pMakeAccessibleRows) return m_pMakeAccessibleRows(m_owner);
+            return std::make_unique<HostRows>(*this);
+        });
+    return lResult != 0;
 }

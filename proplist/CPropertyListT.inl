@@ -10,6 +10,7 @@
 #include <listedit/proplist/CPropertyListT.h>
 
 #include "PropListModel.h"
+#include "frame/Accessible.h"
 
 #include <algorithm>
 #include <memory>
@@ -74,12 +75,17 @@ ON_WM_MEASUREITEM_REFLECT()
 ON_NOTIFY(listedit::proplist::detail::kDataWndRightButton, listedit::proplist::detail::kDataWndId,
           &ThisClass::OnDataWndRightButtonClick)
 ON_NOTIFY(DWN_KILLFOCUS, listedit::proplist::detail::kDataWndId, &ThisClass::OnDataWndKillFocus)
+ON_WM_KEYDOWN()
+ON_MESSAGE(WM_GETDLGCODE, &ThisClass::OnGetDlgCode)
 ON_MESSAGE(WM_GETOBJECT, &ThisClass::OnGetObject)
+ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGED, &ThisClass::OnItemchanged)
 END_MESSAGE_MAP()
 
 // Every member is defined here, none in the class: the library exports the instantiations, and
 // only functions defined out of the class travel through the export.
-template <class TBase> CPropertyListT<TBase>::CPropertyListT() = default;
+template <class TBase> CPropertyListT<TBase>::CPropertyListT() {
+    m_host.SetAccessibleRows(&CPropertyListT::MakeAccessibleRows);
+}
 
 template <class TBase> CListCtrl& CPropertyListT<TBase>::List() {
     return m_host.List();
@@ -134,8 +140,10 @@ template <class TBase> void CPropertyListT<TBase>::Init() {
     if (m_pDataWnd &&
         !m_pDataWnd->Create(WS_CHILD, CRect(0, 0, 0, 0), this, listedit::proplist::detail::kDataWndId))
         m_pDataWnd = nullptr;
-    if (CDataWnd* pData = DataWnd())
+    if (CDataWnd* pData = DataWnd()) {
         pData->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(this->GetFont()), TRUE);
+        pData->SetWantTabAndReturn(TRUE); // they move the edit on, in a dialog too
+    }
     m_TitleTip.Create(this);
 }
 
@@ -272,6 +280,7 @@ template <class TBase> void CPropertyListT<TBase>::ShowIndex(int nIndex) {
     const CStringArray noChoices;
     const CStringArray& arrChoices = pRow ? pRow->m_arrValue : noChoices;
     const CString strValue = list.GetItemText(nIndex, 1);
+    pData->SetAccessibleName(list.GetItemText(nIndex, 0));
     pData->SetType(nType);
     pData->SetStringArrayBySelectType(arrChoices);
     if (!listedit::proplist::detail::TakesValue(*pData, strValue)) {
@@ -296,10 +305,13 @@ template <class TBase> void CPropertyListT<TBase>::MoveDataWndToIndex(int nIndex
     const bool bWasHidden = (pData->GetStyle() & WS_VISIBLE) == 0;
     if (bWasHidden) pData->ShowWindow(SW_SHOW);
     // Straight to the editor: a data window that has the focus already would not hand it on.
-    if (pEditor && pEditor->m_hWnd)
-        pEditor->SetFocus();
-    else
-        pData->SetFocus();
+    CWnd* pTarget = pEditor && pEditor->m_hWnd ? pEditor : pData;
+    const HWND hHadFocus = ::GetFocus();
+    pTarget->SetFocus();
+    // Where the focus stays in the same editor the system tells no tool; the row it edits is new.
+    if (hHadFocus && ::GetFocus() == hHadFocus &&
+        listedit::proplist::detail::IsWithin(hHadFocus, pData->m_hWnd))
+        ::NotifyWinEvent(EVENT_OBJECT_FOCUS, hHadFocus, OBJID_CLIENT, CHILDID_SELF);
     if (bWasHidden && bEdit) {
         pEditor->SendMessage(EM_SETSEL, 0, -1);
         pEditor->SendMessage(EM_SCROLLCARET);
@@ -309,7 +321,18 @@ template <class TBase> void CPropertyListT<TBase>::MoveDataWndToIndex(int nIndex
 template <class TBase> void CPropertyListT<TBase>::HideIndex(int nIndex) {
     if (nIndex == -1) return;
     HideDataWnd();
-    if (CDataWnd* pData = DataWnd()) List().SetItemText(nIndex, 1, pData->GetText());
+    if (CDataWnd* pData = DataWnd()) WriteValue(nIndex, pData->GetText());
+}
+
+template <class TBase> void CPropertyListT<TBase>::WriteValue(int nIndex, const CString& strValue) {
+    CListCtrl& list = List();
+    const CString strOld = list.GetItemText(nIndex, 1);
+    list.SetItemText(nIndex, 1, strValue);
+    if (strOld == strValue) return;
+    listedit::access::RaiseRowEvent(EVENT_OBJECT_VALUECHANGE, this->m_hWnd, nIndex);
+    const CPropertyListCtrlItemData* pRow = listedit::proplist::detail::RowData(list, nIndex);
+    if (pRow && pRow->m_nType == DWT_CHECK)
+        listedit::access::RaiseRowEvent(EVENT_OBJECT_STATECHANGE, this->m_hWnd, nIndex); // checked or not
 }
 
 template <class TBase> void CPropertyListT<TBase>::HideDataWnd() {
@@ -324,7 +347,7 @@ template <class TBase> void CPropertyListT<TBase>::HideDataWnd() {
 template <class TBase> BOOL CPropertyListT<TBase>::CommitEdit() {
     CDataWnd* pData = DataWnd();
     if (m_nCurIndex == -1 || !pData) return FALSE;
-    List().SetItemText(m_nCurIndex, 1, pData->GetText());
+    WriteValue(m_nCurIndex, pData->GetText());
     return TRUE;
 }
 
@@ -472,6 +495,76 @@ template <class TBase> void CPropertyListT<TBase>::OnSetFocus(CWnd*) {
     this->Default();
     CDataWnd* pData = DataWnd();
     if (pData && m_bEnableEdit && pData->IsWindowVisible() && pData->IsWindowEnabled()) pData->SetFocus();
+}
+
+template <class TBase> void CPropertyListT<TBase>::OnKeyDown(UINT nChar, UINT, UINT) {
+    CListCtrl& list = List();
+    if ((nChar != VK_F2 && nChar != VK_RETURN) || !m_bEnableEdit || !DataWnd() || list.GetItemCount() == 0) {
+        this->Default();
+        return;
+    }
+    int nRow = list.GetNextItem(-1, LVNI_FOCUSED);
+    if (nRow < 0) nRow = 0;
+    list.SetItemState(nRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_TitleTip.Hide();
+    const int nOld = m_nCurIndex;
+    m_nCurIndex = nRow;
+    if (nOld != nRow) {
+        HideIndex(nOld);
+        ShowIndex(nRow);
+    } else {
+        MoveDataWndToIndex(nRow);
+    }
+}
+
+template <class TBase> LRESULT CPropertyListT<TBase>::OnGetDlgCode(WPARAM, LPARAM lParam) {
+    LRESULT lCode = this->Default();
+    const auto* pMsg = reinterpret_cast<const MSG*>(lParam);
+    if (pMsg && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) lCode |= DLGC_WANTMESSAGE;
+    return lCode;
+}
+
+template <class TBase>
+std::unique_ptr<listedit::access::RowSource> CPropertyListT<TBase>::MakeAccessibleRows(CWnd& owner) {
+    // What a row says, read from the list at each call.
+    class Rows final : public listedit::access::RowSource {
+    public:
+        explicit Rows(CPropertyListT& list) : RowSource(list.List().m_hWnd), m_list(list) {}
+        listedit::access::AccessibleRow Row(int nRow) const override {
+            CListCtrl& list = m_list.List();
+            listedit::access::AccessibleRow row;
+            row.name = list.GetItemText(nRow, 0).str();
+            row.value = list.GetItemText(nRow, 1).str();
+            row.hasValue = true;
+            row.selected = (list.GetItemState(nRow, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+            row.focused = nRow == FocusedRow();
+            row.readOnly = !m_list.m_bEnableEdit;
+            const CPropertyListCtrlItemData* pRow = listedit::proplist::detail::RowData(list, nRow);
+            row.checked = pRow && pRow->m_nType == DWT_CHECK && row.value == L"1";
+            return row;
+        }
+        int FocusedRow() const override {
+            const CDataWnd* pData = m_list.DataWnd();
+            const bool bEditing = pData && pData->IsWindowVisible();
+            const HWND hFocus = ::GetFocus();
+            return listedit::access::FocusedRow(
+                bEditing ? m_list.m_nCurIndex : -1, listedit::proplist::detail::IsWithin(hFocus, m_hList),
+                hFocus == m_hList, m_list.List().GetNextItem(-1, LVNI_FOCUSED));
+        }
+
+    private:
+        CPropertyListT& m_list;
+    };
+    return std::make_unique<Rows>(static_cast<CPropertyListT&>(owner));
+}
+
+// The list view raises its own item events on some systems; RaiseItemEvent raises them where not.
+template <class TBase> BOOL CPropertyListT<TBase>::OnItemchanged(NMHDR* pNMHDR, LRESULT*) {
+    const auto* pNMLV = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
+    if (pNMLV->iItem >= 0 && (pNMLV->uChanged & LVIF_STATE) && (pNMLV->uNewState & LVIS_SELECTED) &&
+        !(pNMLV->uOldState & LVIS_SELECTED))
+        listedit::access::RaiseItemEvent(EVENT_OBJECT_SELECTION, this->m_hWnd, pNMLV->iItem);
+    return FALSE; // the parent hears it as well
 }
 
 template <class TBase> void CPropertyListT<TBase>::OnDataWndRightButtonClick(NMHDR*, LRESULT*) {

@@ -179,3 +179,18 @@ TEST(MaskRepair, DeleteKeysAndPaste) {
         EXPECT_EQ(std::pair(p.text, p.caret), std::pair(std::wstring(text), at)) << before << " " << after;
     }
 }
+
+// What a reader is told: placeholders standing in input positions go, a literal equal to the
+// placeholder and the free text after the mask stay.
+TEST(MaskModel, EnteredTextLeavesOutThePlaceholders) {
+    const std::tuple<const Mask*, const wchar_t*, const wchar_t*> cases[] = {
+        {&kDate, L"__/__", L"/"},
+        {&kDate, L"05/3_", L"05/3"},
+        {&kDate, L"12/34zz_", L"12/34zz_"},
+        {&kParen, L"(x_)", L"(x)"},
+    };
+    const Mask underscore = Parse(L"[0-9]_[0-9]");
+    EXPECT_EQ(EnteredText(underscore, L"1__", L'_'), L"1_");
+    for (const auto& [mask, text, entered] : cases)
+        EXPECT_EQ(EnteredText(*mask, text, L'_'), entered) << text;
+}

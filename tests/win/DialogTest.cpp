@@ -54,6 +54,12 @@ public:
     bool SecondFocused() { return ::GetFocus() == ::GetDlgItem(m_hWnd, IDC_SECOND); }
     bool EditFirstRow() { return ClickCell(m_props, 0, 1), EditingRow(m_props, 0); }
     bool EditingSecondRow() { return EditingRow(m_props, 1); }
+    bool TabIntoProps() { // from the second edit, as a keyboard user comes
+        ::SetFocus(::GetDlgItem(m_hWnd, IDC_SECOND));
+        real::Key(VK_TAB);
+        return ::GetFocus() == m_props.m_hWnd;
+    }
+    bool EditingFirstRow() { return EditingRow(m_props, 0); }
     bool EditCondition() { // a field chosen, the focus in the value editor
         ClickCell(m_query, 0, 1);
         real::Click(::GetDlgItem(m_query, 1002), {10, 5}); // drops the fields down
@@ -111,6 +117,7 @@ TEST_F(WindowTest, DialogsGiveControlsTheirKeysFirst) {
         {"so it does in a modeless dialog", &D::FocusFirst, VK_TAB, &D::SecondFocused, modeless},
         {"Tab in the property list moves its edit", &D::EditFirstRow, VK_TAB, &D::EditingSecondRow, open},
         {"Enter there too, and presses no button", &D::EditFirstRow, VK_RETURN, &D::EditingSecondRow, open},
+        {"Enter on the list opens its first row", &D::TabIntoProps, VK_RETURN, &D::EditingFirstRow, open},
         {"Escape in a condition row cancels the row", &D::EditCondition, VK_ESCAPE, &D::RowCancelled, open},
         {"Escape elsewhere cancels the dialog", &D::FocusFirst, VK_ESCAPE, &D::IsOpen, IDCANCEL},
     };

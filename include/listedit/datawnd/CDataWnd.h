@@ -80,6 +80,17 @@ public:
     // Adds a push button (child 102) at the right edge, as wide as the window is high when nWidth
     // is negative. FALSE when there is a button already, no editor, or no button window.
     BOOL SetRightButton(LPCWSTR lpszText, int nWidth = -1, DWORD dwStyle = BS_PUSHBUTTON);
+    // What assistive tools call the editor: the row or field it edits, set by the owner for each
+    // edit. Empty, as at first: the static text just before the data window, as a form names an
+    // edit.
+    void SetAccessibleName(LPCWSTR lpszName);
+    CString GetAccessibleName() const;
+    // What assistive tools read as the editor's value: what the user sees (a date in the picker's
+    // long form, a masked text without its placeholders); empty for a check box, whose state says it.
+    CString GetAccessibleValue() const;
+    // TRUE: the editor keeps Tab and Enter from a dialog manager, for an owner that moves its edit
+    // on with them (FALSE at first).
+    void SetWantTabAndReturn(BOOL bWant) { m_bWantTabAndReturn = bWant ? TRUE : FALSE; }
     // Type 3: adds a spin over [nLower, nUpper] (16-bit) with the edit as its buddy.
     BOOL SetIntEditSpin(int nLower, int nUpper,
                         DWORD dwStyle = UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS);
@@ -112,8 +123,12 @@ protected:
     std::unique_ptr<CSpinButtonCtrl> m_pSpinForIntEdit;
     std::unique_ptr<CButton> m_pRightButton;
     CString m_strSavedText;
+    CString m_strAccessibleName;
+    BOOL m_bWantTabAndReturn = FALSE;
 
 private:
+    // Makes the editor (and a combo's edit box) answer assistive tools with this window's name.
+    void ExposeEditor();
     // Tells the parent DWN_KILLFOCUS when the focus is outside; false while it is still within.
     bool CheckFocusLeft();
 

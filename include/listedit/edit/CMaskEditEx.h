@@ -62,6 +62,9 @@ public:
     void SetText(const wchar_t* lpszText);
     // Fits what the control holds to the mask again (after a new placeholder, say).
     void ReMask();
+    // The text without the placeholders still standing in input positions ("05/03/____" gives
+    // "05/03/"): what assistive tools read as the edit's value. The text itself with the mask off.
+    CString GetTextWithoutPrompts() const;
 
 protected:
     // The display character of a position: its literal, or the placeholder. Throws the
@@ -86,6 +89,7 @@ protected:
     LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetSel(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     BOOL m_bUseNumEdit = FALSE;
     BOOL m_bTextLengthByMask = TRUE;

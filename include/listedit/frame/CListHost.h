@@ -18,8 +18,13 @@
 #include <listedit/frame/CString.h>
 #include <listedit/frame/Geometry.h>
 
+#include <memory>
+
 class CDC;
 class CListCtrl;
+namespace listedit::access {
+class RowSource; // the library's own reading of a list's rows
+}
 class CListView;
 class CWnd;
 
@@ -90,11 +95,18 @@ public:
     BOOL GetRowRect(int nRow, CRect& rect) const;
 
     // WM_GETOBJECT: the owner's handler returns what this answers, or its Default() when it
-    // returns FALSE (the system's own answer).
+    // returns FALSE (the system's own answer). For OBJID_CLIENT: an accessible object whose
+    // children are the rows (child id = row + 1), each named by its first text and described by
+    // the others with their column titles, its state from its list-view state.
     BOOL OnGetObject(WPARAM wParam, LPARAM lParam, LRESULT& lResult);
+    // For a list whose rows say more than that (a value, a checked state, the row being edited):
+    // makes the library's reading of the rows, for the owner, at each call of the object.
+    using AccessibleRowsMaker = std::unique_ptr<listedit::access::RowSource> (*)(CWnd& owner);
+    void SetAccessibleRows(AccessibleRowsMaker pMake);
 
 private:
     CWnd& m_owner;      // the object whose window the list is
     CListView* m_pView; // the owner as a view, null for a control
     const IListRowSource* m_pRows = nullptr;
+    AccessibleRowsMaker m_pMakeAccessibleRows = nullptr;
 };

@@ -111,7 +111,13 @@ protected:
     void OnDestroy();
     void OnDataWndRightButtonClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnDataWndKillFocus(NMHDR* pNMHDR, LRESULT* pResult);
+    // F2 and Enter on the list itself open the editor on the focused row (the first when none).
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // Enter is the list's, never a dialog's default button.
+    LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
+    // Assistive tools: the rows as the children of the list's object (answered by the host).
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    BOOL OnItemchanged(NMHDR* pNMHDR, LRESULT* pResult);
 
     // The list window the behaviour works on.
     CListCtrl& List();
@@ -129,6 +135,10 @@ private:
     void InsertRows(const CStringArray& arrName, const CUIntArray& arrType, ValueAt valueAt);
     // The data window's window once it is made, else null.
     CDataWnd* DataWnd() const;
+    // How the rows read to assistive tools: name, value, checked, edited, read-only.
+    static std::unique_ptr<listedit::access::RowSource> MakeAccessibleRows(CWnd& owner);
+    // Writes an edited value into row nIndex and tells assistive tools when it changed.
+    void WriteValue(int nIndex, const CString& strValue);
 
     CListHost m_host{*this};
 

@@ -1,0 +1,314 @@
+// What assistive software reads: the lists' rows through their accessible objects, the editors named
+// after what they edit, the events a tool's hook hears, and the keys that make the lists usable
+// without a mouse. Asked in-process, through the system's own entry points.
+#include "ListFixtures.h"
+
+#include <oleacc.h>
+
+using namespace harness;
+
+namespace {
+
+// COM for the objects' marshalling, as an application that serves assistive tools sets it up.
+struct Com {
+    Com() { ::CoInitialize(nullptr); }
+    ~Com() { ::CoUninitialize(); }
+};
+
+// An accessible object, released on destruction.
+class Acc {
+public:
+    explicit Acc(HWND hWnd, LONG idObject = OBJID_CLIENT) {
+        ::AccessibleObjectFromWindow(hWnd, static_cast<DWORD>(idObject), __uuidof(IAccessible),
+                                     reinterpret_cast<void**>(&m_p));
+    }
+    explicit Acc(IAccessible* p) : m_p(p) {}
+    ~Acc() {
+        if (m_p) m_p->Release();
+    }
+    Acc(const Acc&) = delete;
+    Acc& operator=(const Acc&) = delete;
+    explicit operator bool() const { return m_p != nullptr; }
+    IAccessible* operator->() const { return m_p; }
+
+    static VARIANT Id(LONG id) {
+        VARIANT v;
+        ::VariantInit(&v);
+        v.vt = VT_I4;
+        v.lVal = id;
+        return v;
+    }
+    std::wstring Name(LONG id = CHILDID_SELF) const { return Text(&IAccessible::get_accName, id); }
+    std::wstring Value(LONG id = CHILDID_SELF) const { return Text(&IAccessible::get_accValue, id); }
+    std::wstring Description(LONG id = CHILDID_SELF) const {
+        return Text(&IAccessible::get_accDescription, id);
+    }
+    LONG Role(LONG id = CHILDID_SELF) const { return Int(&IAccessible::get_accRole, id); }
+    LONG State(LONG id = CHILDID_SELF) const { return Int(&IAccessible::get_accState, id); }
+    LONG Count() const {
+        LONG n = -1;
+        return m_p->get_accChildCount(&n), n;
+    }
+    RECT Location(LONG id) const {
+        long x = 0, y = 0, cx = 0, cy = 0;
+        m_p->accLocation(&x, &y, &cx, &cy, Id(id));
+        return RECT{x, y, x + cx, y + cy};
+    }
+    LONG HitTest(POINT pt) const {
+        VARIANT v;
+        ::VariantInit(&v);
+        m_p->accHitTest(pt.x, pt.y, &v);
+        return v.vt == VT_I4 ? v.lVal : -1;
+    }
+
+private:
+    using TextFn = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+    using IntFn = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, VARIANT*);
+    std::wstring Text(TextFn fn, LONG id) const {
+        BSTR b = nullptr;
+        if (FAILED((m_p->*fn)(Id(id), &b)) || !b) return L"<none>";
+        std::wstring s(b, ::SysStringLen(b));
+        ::SysFreeString(b);
+        return s;
+    }
+    LONG Int(IntFn fn, LONG id) const {
+        VARIANT v;
+        ::VariantInit(&v);
+        if (FAILED((m_p->*fn)(Id(id), &v)) || v.vt != VT_I4) return -1;
+        return v.lVal;
+    }
+    IAccessible* m_p = nullptr;
+};
+
+// The object of the window that has the focus: what a screen reader announces.
+std::wstring FocusedName() {
+    return Acc(::GetFocus()).Name();
+}
+
+// The focus and value events a tool's hook hears while it lives; `lastFocusName` names the object
+// the last focus event leads to.
+class EventRecorder {
+public:
+    EventRecorder() {
+        s_events.clear();
+        m_hHook = ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, &Proc,
+                                    ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    }
+    ~EventRecorder() { ::UnhookWinEvent(m_hHook); }
+    struct Event {
+        DWORD event;
+        HWND hWnd;
+        LONG idObject, idChild;
+    };
+    std::vector<Event> Events(DWORD event) const {
+        Pump();
+        std::vector<Event> out;
+        for (const Event& e : s_events)
+            if (e.event == event) out.push_back(e);
+        return out;
+    }
+    std::wstring LastFocusName() const {
+        const auto focus = Events(EVENT_OBJECT_FOCUS);
+        if (focus.empty()) return L"<no event>";
+        const Event& e = focus.back();
+        IAccessible* p = nullptr;
+        VARIANT child;
+        ::VariantInit(&child);
+        if (FAILED(::AccessibleObjectFromEvent(e.hWnd, static_cast<DWORD>(e.idObject),
+                                               static_cast<DWORD>(e.idChild), &p, &child)))
+            return L"<no object>";
+        Acc acc(p);
+        return acc.Name(child.vt == VT_I4 ? child.lVal : CHILDID_SELF);
+    }
+    void Clear() { Pump(), s_events.clear(); }
+
+private:
+    static void CALLBACK Proc(HWINEVENTHOOK, DWORD event, HWND hWnd, LONG idObject, LONG idChild, DWORD,
+                              DWORD) {
+        s_events.push_back({event, hWnd, idObject, idChild});
+    }
+    static inline std::vector<Event> s_events;
+    HWINEVENTHOOK m_hHook;
+};
+
+constexpr LONG kRowState = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+
+class PropListAccessTest : public PropListTest {
+protected:
+    Com com;
+    // One row of each type, as their editors show them.
+    void MakeAllTypes() {
+        Make({{L"Title", DWT_TEXT, L"Report"},
+              {L"Price", DWT_NUMBER, L"12.5"},
+              {L"Count", DWT_INTEGER, L"7"},
+              {L"Born", DWT_DATE, L"1960-1-1"},
+              {L"Rate", DWT_NUMBER2, L"0.25"},
+              {L"Colour", DWT_LIST, L"Red"},
+              {L"Active", DWT_CHECK, L"1"},
+              {L"Shade", DWT_COMBO, L"Teal"}});
+    }
+};
+
+} // namespace
+
+// Every row is a child of the list's object: its name, value, role, state and place; ids of no
+// row are refused.
+TEST_F(PropListAccessTest, RowsReadAsTheListsChildren) {
+    MakeAllTypes();
+    Acc acc(list);
+    ASSERT_TRUE(acc);
+    EXPECT_EQ(std::tuple(acc.Count(), acc.Role()), std::tuple(8, ROLE_SYSTEM_LIST));
+    const struct {
+        LONG id;
+        const wchar_t* name;
+        const wchar_t* value;
+        LONG state;
+    } rows[] = {
+        {1, L"Title", L"Report", kRowState}, {4, L"Born", L"1960-1-1", kRowState},
+        {6, L"Colour", L"Red", kRowState},   {7, L"Active", L"1", kRowState | STATE_SYSTEM_CHECKED},
+        {8, L"Shade", L"Teal", kRowState},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.id);
+        EXPECT_EQ(std::tuple(acc.Name(r.id), acc.Value(r.id), acc.Role(r.id), acc.State(r.id)),
+                  std::tuple(r.name, r.value, ROLE_SYSTEM_LISTITEM, r.state));
+        CRect rc = CellRect(list, int(r.id) - 1, 0);
+        list.ClientToScreen(&rc);
+        EXPECT_EQ(CRect(acc.Location(r.id)), rc);
+        EXPECT_EQ(acc.HitTest(rc.CenterPoint()), r.id);
+    }
+    for (LONG id : {-1L, 9L, 100000L}) {
+        BSTR b = nullptr;
+        EXPECT_EQ(acc->get_accName(Acc::Id(id), &b), E_INVALIDARG) << id;
+        long x, y, cx, cy;
+        EXPECT_EQ(acc->accLocation(&x, &y, &cx, &cy, Acc::Id(id)), E_INVALIDARG) << id;
+    }
+
+    // Being edited: selected and focused; with editing off every row reads only.
+    ClickCell(list, 2, 1);
+    EXPECT_EQ(acc.State(3), kRowState | STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED);
+    list.SetEnableEdit(FALSE);
+    EXPECT_EQ(acc.State(1), kRowState | STATE_SYSTEM_READONLY);
+}
+
+// The editor that has the focus is named after its row, whatever its type, and its value is what
+// the user sees; the check box is a check button.
+TEST_F(PropListAccessTest, EditorsAreNamedAfterTheirRow) {
+    MakeAllTypes();
+    const struct {
+        int row;
+        const wchar_t* value;
+        LONG role; // 0: the system's
+    } editors[] = {
+        {0, L"Report", 0},
+        {1, L"12.5", 0},
+        {3, L"Friday, January 1, 1960", 0},
+        {5, L"Red", 0},
+        {6, L"<none>", ROLE_SYSTEM_CHECKBUTTON},
+        {7, L"Teal", 0},
+    };
+    for (const auto& e : editors) {
+        ClickCell(list, e.row, 1);
+        SCOPED_TRACE(Value(e.row));
+        ASSERT_TRUE(FocusInEditor());
+        Acc editor(::GetFocus());
+        EXPECT_EQ(editor.Name(), list.GetItemText(e.row, 0).str());
+        if (e.role) {
+            EXPECT_EQ(editor.Role(), e.role);
+            EXPECT_TRUE(editor.State() & STATE_SYSTEM_CHECKED);
+        } else {
+            EXPECT_EQ(editor.Value(), e.value);
+        }
+    }
+}
+
+// Through real input, the last focus event leads to an object named after the row now edited, and
+// a committed value raises a value change for its row.
+TEST_F(PropListAccessTest, FocusEventsFollowTheEditedRow) {
+    Make({{L"n0", DWT_TEXT, L"v0"},
+          {L"n1", DWT_TEXT, L"v1"},
+          {L"n2", DWT_LIST, L"Red"},
+          {L"n3", DWT_TEXT, L"v3"}});
+    EventRecorder events;
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        const wchar_t* name;
+    } steps[] = {
+        {"click", [&] { ClickCell(list, 0, 1); }, L"n0"},
+        {"Tab", [] { real::Key(VK_TAB); }, L"n1"},
+        {"Enter", [] { real::Key(VK_RETURN); }, L"n2"},
+        {"Ctrl+Down", [] { real::Key(VK_DOWN, {VK_CONTROL}); }, L"n3"},
+        {"Ctrl+Up", [] { real::Key(VK_UP, {VK_CONTROL}); }, L"n2"},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.what);
+        events.Clear();
+        s.act();
+        EXPECT_EQ(events.LastFocusName(), s.name);
+        EXPECT_EQ(FocusedName(), s.name);
+    }
+
+    ClickCell(list, 1, 1);
+    real::Type(L"x");
+    events.Clear();
+    real::Key(VK_TAB);
+    const auto changes = events.Events(EVENT_OBJECT_VALUECHANGE);
+    ASSERT_FALSE(changes.empty());
+    EXPECT_EQ(std::tuple(changes[0].hWnd, changes[0].idObject, changes[0].idChild),
+              std::tuple(list.m_hWnd, LONG(OBJID_CLIENT), 2L));
+}
+
+// With the list itself focused, F2 and Enter open the editor on the focused row, or on the first.
+TEST_F(PropListAccessTest, F2AndEnterOpenTheEditor) {
+    Make({{L"n0", DWT_TEXT, L"v0"}, {L"n1", DWT_TEXT, L"v1"}, {L"n2", DWT_TEXT, L"v2"}});
+    for (UINT key : {UINT(VK_F2), UINT(VK_RETURN)}) {
+        SCOPED_TRACE(key);
+        list.HideDataWnd();
+        list.SetItemState(-1, 0, LVIS_FOCUSED | LVIS_SELECTED);
+        list.SetFocus();
+        real::Key(key);
+        EXPECT_TRUE(EditingRow(list, 0));
+        list.HideDataWnd();
+        list.SetItemState(2, LVIS_FOCUSED, LVIS_FOCUSED);
+        real::Key(key);
+        EXPECT_TRUE(EditingRow(list, 2));
+        EXPECT_TRUE(FocusInEditor());
+    }
+}
+
+// From the first Tab to a committed value with the keyboard alone.
+TEST_F(PropListAccessTest, UsedWithTheKeyboardAlone) {
+    Make({{L"n0", DWT_TEXT, L"v0"}, {L"n1", DWT_TEXT, L"v1"}});
+    CEdit before;
+    ASSERT_TRUE(
+        before.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, Rect(340, 10, 400, 30), &host, 9));
+    list.ModifyStyle(0, WS_TABSTOP);
+    before.SetFocus();
+    ::SetFocus(list); // as the dialog manager's Tab gives it
+    real::Key(VK_DOWN);
+    real::Key(VK_F2);
+    real::Type(L"typed");
+    real::Key(VK_TAB);
+    EXPECT_EQ(std::tuple(Value(0), Value(1), FocusedName()), std::tuple(L"typed", L"v1", L"n1"));
+}
+
+// A masked edit's value leaves out its placeholders; a data window on a form is named by the
+// label before it.
+TEST_F(WindowTest, EditsOnAFormReadAsTheUserSeesThem) {
+    Com com;
+    ASSERT_TRUE(::CreateWindowExW(0, L"STATIC", L"&Due date", WS_CHILD | WS_VISIBLE, 10, 10, 90, 20, host,
+                                  nullptr, nullptr, nullptr));
+    auto* data = new CDataWnd; // deletes itself with its window
+    ASSERT_TRUE(data->Create(WS_CHILD | WS_VISIBLE, Rect(110, 10, 300, 34), &host, 6));
+    data->SetType(DWT_TEXT);
+    EXPECT_EQ(Acc(data->GetChildDataWnd()->m_hWnd).Name(), L"Due date");
+    data->SetAccessibleName(L"Given");
+    EXPECT_EQ(Acc(data->GetChildDataWnd()->m_hWnd).Name(), L"Given");
+
+    CMaskEditEx date;
+    ASSERT_TRUE(date.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, Rect(10, 50, 200, 74), &host, 7));
+    date.SetMaskString(L"[0-9][0-9]/[0-9][0-9]/[0-9][0-9][0-9][0-9]", '_');
+    date.SetText(L"05/03/");
+    EXPECT_EQ(std::tuple(TextOf(date), Acc(date).Value()), std::tuple(L"05/03/____", L"05/03/"));
+}
