@@ -21,14 +21,14 @@ bool IsLowSurrogate(wchar_t c) {
 
 // The code point at i and the units it takes.
 char32_t CodePointAt(std::wstring_view text, std::size_t i, std::size_t& units) {
-    const wchar_t c = text[i];
-    if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+    const std::wstring_view two = text.substr(i, 2);
+    if (two.size() == 2 && IsHighSurrogate(two[0]) && IsLowSurrogate(two[1])) {
         units = 2;
-        return 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) +
-               (static_cast<char32_t>(text[i + 1]) - 0xDC00);
+        return 0x10000 + ((static_cast<char32_t>(two[0]) - 0xD800) << 10) +
+               (static_cast<char32_t>(two[1]) - 0xDC00);
     }
     units = 1;
-    return static_cast<char32_t>(c);
+    return static_cast<char32_t>(two[0]);
 }
 
 char32_t FoldAscii(char32_t c) {
@@ -71,10 +71,10 @@ bool LikeMatches(std::wstring_view text, std::wstring_view pattern) {
     // with one more, so the work is at most the product of the lengths.
     std::size_t t = 0, p = 0;
     std::size_t starP = std::wstring_view::npos, starT = 0;
-    while (t < text.size()) {
+    while (t != text.size()) {
         std::size_t tUnits = 0, pUnits = 0;
         const char32_t c = CodePointAt(text, t, tUnits);
-        if (p < pattern.size()) {
+        if (p != pattern.size()) {
             const char32_t q = CodePointAt(pattern, p, pUnits);
             if (q == U'%') {
                 starP = p += pUnits;
@@ -93,7 +93,7 @@ bool LikeMatches(std::wstring_view text, std::wstring_view pattern) {
         t = starT += skipped;
         p = starP;
     }
-    while (p < pattern.size() && pattern[p] == L'%') ++p;
+    while (p != pattern.size() && pattern[p] == L'%') ++p;
     return p == pattern.size();
 }
 
@@ -106,7 +106,7 @@ int CompareCodePoints(std::wstring_view a, std::wstring_view b) {
         if (u < 0xD800) return u;
         return u < 0xE000 ? u + 0x2000 : u - 0x800;
     };
-    return key(*ia) < key(*ib) ? -1 : 1;
+    return static_cast<int>(key(*ia)) - static_cast<int>(key(*ib));
 }
 
 // The terms as the text writes them (parentheses, terms, relations), read with SQL's precedence
@@ -134,17 +134,19 @@ public:
         }
         m_tokens.insert(m_tokens.end(), open, {Token::Close, 0});
         if (m_tokens.empty()) return true;
-        return Or() && m_next == m_tokens.size();
+        m_tokens.push_back({Token::End, 0});
+        return Or() && At(Token::End);
     }
 
 private:
     struct Token {
-        enum Kind { Open, Close, Term, And, Or } kind;
+        enum Kind { Open, Close, Term, And, Or, End } kind;
         std::size_t term;
     };
     using Op = ConditionProgram::Op;
 
-    bool At(Token::Kind kind) const { return m_next < m_tokens.size() && m_tokens[m_next].kind == kind; }
+    // The tokens end in End, which no rule takes.
+    bool At(Token::Kind kind) const { return m_tokens[m_next].kind == kind; }
 
     std::size_t Emit(Op op, std::size_t arg) {
         m_program.m_code.push_back({op, static_cast<std::uint32_t>(arg)});
@@ -179,7 +181,7 @@ private:
         Land(jumps);
         return true;
     }
-    // primary := "(" or-run ")" | term
+    // primary := "(" or-run ")" | term; what follows "(" and a relation is always one of them.
     bool Primary() {
         if (At(Token::Open)) {
             ++m_next;
@@ -187,7 +189,6 @@ private:
             ++m_next;
             return true;
         }
-        if (!At(Token::Term)) return false;
         const std::size_t term = m_tokens[m_next++].term;
         if (!AddTest(m_condition.terms[term])) return false;
         Emit(Op::Test, m_program.m_tests.size() - 1);
@@ -209,8 +210,9 @@ private:
         if (!column) return true; // NULL: never holds
         test.column = *column;
 
-        const std::wstring value = ParameterValue(TrimBlank(term.value), field.type,
-                                                  ValueOptions{false, m_program.m_listSeparator, false});
+        ValueOptions options;
+        options.listSeparator = m_program.m_listSeparator;
+        const std::wstring value = ParameterValue(TrimBlank(term.value), field.type, options);
         switch (traits.order) {
         case ValueOrder::Number:
             if (const auto number = datawnd::ReadNumber(value)) {

@@ -34,7 +34,8 @@ struct FieldColumn {
 
 // SQLite's LIKE without an escape character: % any run, _ one code point, A-Z blind to case.
 bool LikeMatches(std::wstring_view text, std::wstring_view pattern);
-// Texts by code point (a surrogate pair orders above every other UTF-16 unit): <0, 0, >0.
+// Texts by code point (a surrogate pair orders above every other UTF-16 unit): below, at or
+// above 0.
 int CompareCodePoints(std::wstring_view a, std::wstring_view b);
 
 class ConditionProgram {

@@ -72,6 +72,15 @@ TEST(ConditionFilter, LikeReadsPercentAndUnderscoreBlindToAsciiCase) {
         {L"\xD83D\xDE00", L"__", false},
         {L"\xD83D\xDE00", L"\xD83D_", false},
         {L"x\xD83D\xDE00", L"%\xD83D\xDE00", true},
+        {L"\xD800\xDC00", L"_", true},
+        {L"\xDBFF\xDFFF", L"_", true},
+        {L"\xDC00\xDC00", L"_", false}, // a low one first: two characters
+        {L"\xD800\xE000", L"_", false},
+        // A to Z and nothing around them.
+        {L"A", L"a", true},
+        {L"z", L"Z", true},
+        {L"[", L"{", false},
+        {L"@", L"`", false},
     };
     for (const auto& row : rows)
         EXPECT_EQ(LikeMatches(row.text, row.pattern), row.match)
@@ -99,7 +108,7 @@ TEST(ConditionFilter, TextOrdersByCodePoint) {
         {L"\uE000", L"\uD7FF", 1},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(CompareCodePoints(row.a, row.b), row.order)
+        EXPECT_EQ((CompareCodePoints(row.a, row.b) > 0) - (CompareCodePoints(row.a, row.b) < 0), row.order)
             << testing::PrintToString(row.a) << " " << testing::PrintToString(row.b);
 }
 
@@ -135,6 +144,7 @@ TEST(ConditionFilter, ComparesByTheFieldsType) {
     };
     for (const auto& row : rows) {
         const ConditionProgram program({kFields, {row.term}}, Columns());
+        EXPECT_TRUE(program.IsValid());
         EXPECT_EQ(program.Matches(record), row.match)
             << testing::PrintToString(kFields[row.term.field].name) << " " << row.term.comparison << " "
             << testing::PrintToString(row.term.value);
@@ -159,6 +169,9 @@ TEST(ConditionFilter, JoinsAsTheTextReads) {
     unknownRelation.otherRelation = L"xor(xor)";
     ConditionTerm unknownComparison = yes;
     unknownComparison.otherComparison = L"is(==)";
+    auto unknown = [&](Relation relation, bool open = false, bool close = false) {
+        return with(unknownComparison, relation, open, close);
+    };
     const struct {
         std::vector<ConditionTerm> terms;
         bool match;
@@ -173,13 +186,39 @@ TEST(ConditionFilter, JoinsAsTheTextReads) {
         {{with(yes, kRelationOr, true), with(no, kRelationAnd), no}, true},        // unclosed: to the end
         {{with(no, kRelationOr, true, true), with(yes, kRelationAnd), no}, false}, // opens nothing
         {{with(yes, kRelationOr, true), yes}, true},                               // two: no brackets
+        // What SQL does not know, anywhere: nothing matches.
         {{unknownRelation, yes}, false},
+        {{with(yes, kRelationOr), unknown(kRelationNone)}, false},
+        {{with(yes, kRelationAnd), unknown(kRelationNone)}, false},
+        {{with(yes, kRelationOr, true), unknown(kRelationAnd, false, true), yes}, false},
         {{unknownComparison}, false},
     };
     for (std::size_t r = 0; r < std::size(rows); ++r) {
         const ConditionProgram program({kFields, rows[r].terms}, Columns());
         EXPECT_EQ(program.Matches(record), rows[r].match) << "row " << r;
-        EXPECT_EQ(program.IsValid(), r < std::size(rows) - 2) << "row " << r;
+        EXPECT_EQ(program.IsValid(), r < std::size(rows) - 5) << "row " << r;
+    }
+}
+
+// A field's column by its name: exactly, else blind to case for A-Z; another name of the same
+// length is another field.
+TEST(ConditionFilter, BindsFieldsByName) {
+    const std::vector<std::wstring> record = {L"a", L"b", L"c"};
+    const struct {
+        std::vector<FieldColumn> columns;
+        bool match; // NAME = 'b'
+    } rows[] = {
+        {{{L"NAME", 1}}, true},
+        {{{L"name", 1}}, true},
+        {{{L"name", 0}, {L"NAME", 1}}, true}, // the exact name first
+        {{{L"NAMES", 1}}, false},
+        {{{L"MANE", 1}}, false},
+        {{{L"NAMF", 1}}, false},
+        {{}, false},
+    };
+    for (std::size_t r = 0; r < std::size(rows); ++r) {
+        const ConditionProgram program({kFields, {Term(0, kEqual, L"b")}}, rows[r].columns);
+        EXPECT_EQ(program.Matches(record), rows[r].match) << "row " << r;
     }
 }
 
