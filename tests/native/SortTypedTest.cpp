@@ -171,6 +171,10 @@ TEST(SortTyped, QuickFilterMatchAndCopiedCells) {
         {L"aXbXc", L"xc", true},
         {L"a\u00d7", L"\u00f7", false},
         {L"abab", L"abb", false},
+        // The ends of each folded range, and the gaps in them.
+        {L"\u00c0\u00de", L"\u00e0\u00fe", true},
+        {L"\u0391\u03ab", L"\u03b1\u03cb", true},
+        {L"\u03a2", L"\u03c2", false},
     };
     for (const auto& [text, sought, found] : finds)
         EXPECT_EQ(ContainsFolded(text, FoldText(sought)), found) << text << " / " << sought;
