@@ -43,9 +43,10 @@ void RowView::Erased(std::size_t at) {
     if (at >= m_nRecords) return;
     --m_nRecords;
     if (!m_bFiltered) return;
-    std::erase(m_rows, static_cast<std::uint32_t>(at));
-    for (std::uint32_t& r : m_rows)
-        if (r > at) --r;
+    // The rows are ascending: the record's own row goes, and every later one moves down by one.
+    auto it = std::lower_bound(m_rows.begin(), m_rows.end(), static_cast<std::uint32_t>(at));
+    if (it != m_rows.end() && *it == at) it = m_rows.erase(it);
+    for (; it != m_rows.end(); ++it) --*it;
 }
 
 void RowView::Reordered(std::span<const std::uint32_t> order) {

@@ -39,24 +39,25 @@ wchar_t FoldCase(wchar_t ch) {
 
 int NaturalCompare(std::wstring_view a, std::wstring_view b) {
     std::size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
+    // The positions only ever step to the ends of their texts.
+    while (i != a.size() && j != b.size()) {
         if (IsDigit(a[i]) && IsDigit(b[j])) {
-            while (i < a.size() && a[i] == L'0') ++i;
-            while (j < b.size() && b[j] == L'0') ++j;
+            while (i != a.size() && a[i] == L'0') ++i;
+            while (j != b.size() && b[j] == L'0') ++j;
             std::size_t ei = i, ej = j;
-            while (ei < a.size() && IsDigit(a[ei])) ++ei;
-            while (ej < b.size() && IsDigit(b[ej])) ++ej;
+            while (ei != a.size() && IsDigit(a[ei])) ++ei;
+            while (ej != b.size() && IsDigit(b[ej])) ++ej;
             // More significant digits is the larger number; as many, the first digit that differs.
-            if (ei - i != ej - j) return ei - i < ej - j ? -1 : 1;
+            if (const int d = static_cast<int>(ei - i) - static_cast<int>(ej - j)) return Sign(d);
             if (const int r = a.substr(i, ei - i).compare(b.substr(j, ej - j))) return Sign(r);
             i = ei, j = ej;
             continue;
         }
         const wchar_t ca = FoldCase(a[i]), cb = FoldCase(b[j]);
-        if (ca != cb) return ca < cb ? -1 : 1;
+        if (const int d = int(ca) - int(cb)) return Sign(d);
         ++i, ++j;
     }
-    const bool aLeft = i < a.size(), bLeft = j < b.size();
+    const bool aLeft = i != a.size(), bLeft = j != b.size();
     return aLeft == bLeft ? 0 : aLeft ? 1 : -1;
 }
 
@@ -108,6 +109,7 @@ std::uint64_t KeyOf(SortType type, std::wstring_view text) {
 void RadixSortByValue(std::vector<KeyEntry>& entries, bool ascending) {
     // Four stable passes over 16-bit digits, least significant first; a pass whose digit all the
     // entries share changes nothing and is skipped. Descending sorts the complement.
+    if (entries.empty()) return;
     const std::size_t n = entries.size();
     std::vector<KeyEntry> spare(n);
     std::vector<std::size_t> count(std::size_t{1} << 16);
@@ -118,7 +120,7 @@ void RadixSortByValue(std::vector<KeyEntry>& entries, bool ascending) {
             return static_cast<std::size_t>(((e.value ^ flip) >> shift) & 0xFFFF);
         };
         for (const KeyEntry& e : entries) ++count[digit(e)];
-        if (n == 0 || count[digit(entries.front())] == n) continue;
+        if (count[digit(entries.front())] == n) continue;
         std::size_t sum = 0;
         for (std::size_t& c : count) sum += std::exchange(c, sum);
         for (const KeyEntry& e : entries) spare[count[digit(e)]++] = e;
