@@ -40,6 +40,7 @@ TEST(SortTyped, ColumnsCompareByTheirType) {
         {Natural, L"a2b", L"a2c", -1},
         {Natural, L"x", L"x1", -1},
         {Natural, L"10", L"9a", 1},
+        {Natural, L"file1", L"filea", -1}, // a digit against a letter compares as characters
         {Text, L"10", L"9", -1},
         {Text, L"B", L"a", -1},
         {Text, L"", L"a", -1},
