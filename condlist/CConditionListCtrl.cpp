@@ -12,6 +12,7 @@
 #include "frame/Dpi.h"
 #include "condlist/ConditionParser.h"
 #include "condlist/ConditionText.h"
+#include "edit/NumModel.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -188,6 +189,7 @@ int CConditionListCtrl::InsertAllColumn() {
             ok = false;
         } else {
             m_pDataWnd->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()), TRUE);
+            m_pDataWnd->SetDecimalSeparator(m_chDecimalSeparator);
         }
     }
     ok = ok && makeBox(m_cbRightBracket, IDC_RIGHTBRACKET, ct::kRightBracket, rightEntries);
@@ -439,7 +441,7 @@ ct::LabelSet CConditionListCtrl::Labels() const {
 }
 
 ct::ValueOptions CConditionListCtrl::WritingOptions() const {
-    return {m_bQuoteDoubling != FALSE, m_strListSeparator.view(), m_bIsoDates != FALSE};
+    return {m_bQuoteDoubling != FALSE, m_strListSeparator.view(), m_bIsoDates != FALSE, m_chDecimalSeparator};
 }
 
 const CConditionLabels& CConditionListCtrl::GetLabels() const {
@@ -491,6 +493,16 @@ void CConditionListCtrl::EnableIsoDates(BOOL bEnable) {
 
 void CConditionListCtrl::SetListCodeSeparator(LPCWSTR lpszSeparator) {
     m_strListSeparator = lpszSeparator ? lpszSeparator : L"";
+}
+
+void CConditionListCtrl::SetDecimalSeparator(wchar_t chSeparator) {
+    if (!listedit::num::IsDecimalSeparator(chSeparator)) AfxThrowInvalidArgException();
+    m_chDecimalSeparator = chSeparator;
+    if (m_pDataWnd) m_pDataWnd->SetDecimalSeparator(chSeparator);
+}
+
+void CConditionListCtrl::UseLocaleDecimalSeparator() {
+    SetDecimalSeparator(AfxGetLocaleDecimalSeparator());
 }
 
 std::vector<ct::ConditionField> CConditionListCtrl::Fields() const {
@@ -658,8 +670,12 @@ int CConditionListCtrl::LoadCondition(LPCWSTR lpszSQL, std::span<const std::wstr
     Clear(); // an edit in progress goes without being committed
     const ct::LabelSet labels = Labels();
     for (size_t i = 0; i < result.rows.size(); ++i) {
-        const ct::ConditionTerm& term = result.rows[i];
-        WriteRow(static_cast<int>(i), ct::WriteCells(term, fields, labels), fields[term.field].type);
+        ct::ConditionTerm term = result.rows[i];
+        const int nType = fields[term.field].type;
+        // A number read from SQL is shown as the user types one.
+        if (listedit::TraitsOf(nType).editor == listedit::ValueEditor::Number)
+            term.value = listedit::num::ReplacePoint(term.value, L'.', m_chDecimalSeparator);
+        WriteRow(static_cast<int>(i), ct::WriteCells(term, fields, labels), nType);
     }
     SetRedraw(TRUE);
     return 1;

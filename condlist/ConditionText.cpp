@@ -1,5 +1,7 @@
 #include "condlist/ConditionText.h"
 
+#include <algorithm>
+
 namespace listedit::condlist {
 
 std::wstring ParameterValue(std::wstring_view value, int type, const ValueOptions& options) {
@@ -7,11 +9,13 @@ std::wstring ParameterValue(std::wstring_view value, int type, const ValueOption
     if (traits.listCode) return std::wstring(datawnd::ListCode(value, options.listSeparator));
     if (options.isoDates && traits.editor == ValueEditor::Date)
         if (const auto date = datawnd::ReadDate(value)) return datawnd::FormatIsoDate(*date);
-    return std::wstring(value);
+    std::wstring text(value);
+    if (traits.editor == ValueEditor::Number) std::replace(text.begin(), text.end(), options.decimalSeparator, L'.');
+    return text;
 }
 
 std::wstring QuotedValue(std::wstring_view value, int type, const ValueOptions& options) {
-    if (!IsQuotedType(type)) return std::wstring(value);
+    if (!IsQuotedType(type)) return ParameterValue(value, type, options);
     const std::wstring inner = ParameterValue(value, type, options);
     std::wstring quoted;
     quoted.reserve(inner.size() + 4);

@@ -28,10 +28,12 @@ struct ValueOptions {
     bool doubleQuotes = false;              // a quote inside a quoted value is doubled
     std::wstring_view listSeparator = L"-"; // a list value is cut before its first one; empty: whole
     bool isoDates = false;                  // a date value is written YYYY-MM-DD
+    wchar_t decimalSeparator = L'.';        // a number value is shown with it; SQL takes '.'
 };
 
 // A value as written into the text by its field type: quoted for text, date, list and combo types
-// (a list value cut before its separator), unchanged for numbers, check states and unknown codes.
+// (a list value cut before its separator), unchanged for numbers (but for the decimal separator,
+// written '.'), check states and unknown codes.
 // A quote inside a quoted value is copied as it stands, or doubled when asked, so that the value
 // cannot end the string early.
 std::wstring QuotedValue(std::wstring_view value, int type, const ValueOptions& options);

@@ -10,6 +10,7 @@
 #include "DateText.h"
 #include "frame/Accessible.h"
 #include "frame/Dpi.h"
+#include "edit/NumModel.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -136,6 +137,7 @@ CWnd* CDataWnd::CreateChildWnd(int nType) {
         auto* pEdit = new CMaskEditEx;
         pEdit->SetUseMask(FALSE);
         pEdit->SetUseNumEdit(TRUE);
+        pEdit->SetDecimalSeparator(m_chDecimalSeparator);
         pEdit->Create(kEditStyle, rc, this, kEditorId);
         return pEdit;
     }
@@ -289,10 +291,13 @@ BOOL CDataWnd::SetText(LPCWSTR lpszText) {
     CWnd* pEditor = m_pChildDataWnd.get();
     switch (pEditor ? TraitsOf(m_nType).editor : Editor::None) {
     case Editor::Text:
-    case Editor::Number:
     case Editor::Digits:
     case Editor::Combo:
         pEditor->SetWindowText(lpszText);
+        break;
+    case Editor::Number:
+        // Shown with the user's separator whichever one the text was written with.
+        pEditor->SetWindowText(listedit::num::ReplacePoint(lpszText, L'.', m_chDecimalSeparator).c_str());
         break;
     case Editor::Date: {
         // Raises before anything changes.
@@ -378,6 +383,16 @@ void CDataWnd::SetStringArrayBySelectType(const CStringArray& arr) {
 void CDataWnd::SubclassChildEdit(CMaskEditEx* pEdit) {
     if (TraitsOf(m_nType).editor != Editor::Combo || !m_pChildDataWnd || !pEdit) return;
     pEdit->SubclassDlgItem(kComboEditId, m_pChildDataWnd.get());
+}
+
+void CDataWnd::SetDecimalSeparator(wchar_t chSeparator) {
+    if (!listedit::num::IsDecimalSeparator(chSeparator)) AfxThrowInvalidArgException();
+    m_chDecimalSeparator = chSeparator;
+    if (auto* pEdit = EDITOR_AS(CNumEdit)) pEdit->SetDecimalSeparator(chSeparator);
+}
+
+void CDataWnd::UseLocaleDecimalSeparator() {
+    SetDecimalSeparator(AfxGetLocaleDecimalSeparator());
 }
 
 // ---- right button and spin ---------------------------------------------------------------------

@@ -1,4 +1,5 @@
-// Numeric edits over three ranges, each with the value GetValueString reports beside it.
+// Numeric edits over three ranges and one with a decimal comma, each with the value GetValueString
+// reports beside it.
 #include "DemoPanel.h"
 
 namespace {
@@ -12,7 +13,7 @@ protected:
     std::vector<Row> m_rows;
 
     LPCWSTR Title() const override {
-        return L"CNumEdit: digits, one point, a leading sign; the range decides";
+        return L"CNumEdit: digits, one decimal separator, a leading sign; the range decides";
     }
 
     int Fill(int y) override {
@@ -20,17 +21,20 @@ protected:
         AddRow(L"Full range, 2 digits", 2, kMax, -kMax, L"-1234.567", y);
         AddRow(L"[0, 100], 2 digits (no sign)", 2, 100, 0, L"42.5", y += 32);
         AddRow(L"Full range, 0 digits", 0, kMax, -kMax, L"2.6", y += 32);
+        AddRow(L"Decimal comma, 2 digits", 2, kMax, -kMax, L"-1234,5", y += 32, L',');
         Refresh();
         return y + 24;
     }
 
-    void AddRow(LPCWSTR caption, int digits, double dMax, double dMin, LPCWSTR initial, int y) {
+    void AddRow(LPCWSTR caption, int digits, double dMax, double dMin, LPCWSTR initial, int y,
+                wchar_t separator = L'.') {
         AddLabel(caption, RECT{8, y + 3, 210, y + 23});
         auto* edit = Add<CNumEdit>(digits);
         edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
                      RECT{216, y, 376, y + 24}, this, 1000 + static_cast<UINT>(m_rows.size()));
         edit->SetFont(Font());
         edit->SetRange(dMax, dMin);
+        edit->SetDecimalSeparator(separator);
         edit->SetWindowText(initial);
         m_rows.push_back({edit, AddLabel(L"", RECT{392, y + 3, Width() - 8, y + 23})});
     }

@@ -1,5 +1,6 @@
 // CNumEdit: numeric filter on typing and range test on text set from outside.
 #include <listedit/edit/CNumEdit.h>
+#include <listedit/frame/CException.h>
 #include <listedit/frame/MessageMap.h>
 
 #include "NumModel.h"
@@ -8,6 +9,24 @@
 #include <cstdlib>
 
 using listedit::num::CharVerdict;
+using listedit::num::ReplacePoint;
+
+namespace {
+
+// A shown text's value: the separator read as the point ('.' reads as one too).
+double ReadNumber(std::wstring_view text, wchar_t chSeparator) {
+    return ::_wtof(ReplacePoint(text, chSeparator, L'.').c_str());
+}
+
+} // namespace
+
+wchar_t AfxGetLocaleDecimalSeparator() {
+    wchar_t buffer[8]{};
+    const int n = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer, 8);
+    // The count includes the terminating zero: one character is 2.
+    if (n == 2 && listedit::num::IsDecimalSeparator(buffer[0])) return buffer[0];
+    return L'.';
+}
 
 IMPLEMENT_DYNAMIC(CNumEdit, CEdit)
 
@@ -38,20 +57,29 @@ BOOL CNumEdit::IsValueInRange(double d) const {
 
 BOOL CNumEdit::IsValueInRange() const {
     CString text = GetWindowText();
-    if (text.IsEmpty() || text == L".") return FALSE;
+    if (text.IsEmpty() || (text.GetLength() == 1 && text[0] == m_chDecimalSeparator)) return FALSE;
     return IsValueInRange(GetValue());
 }
 
+void CNumEdit::SetDecimalSeparator(wchar_t chSeparator) {
+    if (!listedit::num::IsDecimalSeparator(chSeparator)) AfxThrowInvalidArgException();
+    m_chDecimalSeparator = chSeparator;
+}
+
+void CNumEdit::UseLocaleDecimalSeparator() {
+    m_chDecimalSeparator = AfxGetLocaleDecimalSeparator();
+}
+
 CString CNumEdit::GetNumString(double d) const {
-    return CString(listedit::num::FormatNumber(d, m_nDecimalDigits));
+    return CString(ReplacePoint(listedit::num::FormatNumber(d, m_nDecimalDigits), L'.', m_chDecimalSeparator));
 }
 
 CString CNumEdit::GetValueString() const {
-    return GetNumString(::_wtof(GetWindowText()));
+    return GetNumString(ReadNumber(GetWindowText().view(), m_chDecimalSeparator));
 }
 
 double CNumEdit::GetValue() const {
-    return ::_wtof(GetValueString());
+    return ReadNumber(GetValueString().view(), m_chDecimalSeparator);
 }
 
 BOOL CNumEdit::SetValue(double d) {
@@ -65,7 +93,7 @@ BOOL CNumEdit::SetValue(double d) {
 
 void CNumEdit::OnChar(UINT nChar, UINT, UINT) {
     const auto ch = static_cast<wchar_t>(nChar);
-    auto verdict = listedit::num::FilterChar(ch, m_dMin);
+    auto verdict = listedit::num::FilterChar(ch, m_dMin, m_chDecimalSeparator);
     if (!verdict) {
         int nStart = 0, nEnd = 0;
         GetSel(nStart, nEnd);
@@ -85,6 +113,6 @@ void CNumEdit::OnChar(UINT nChar, UINT, UINT) {
 
 LRESULT CNumEdit::OnSetText(WPARAM, LPARAM lParam) {
     auto pszText = reinterpret_cast<LPCWSTR>(lParam);
-    if (!IsValueInRange(::_wtof(pszText ? pszText : L""))) return -1;
+    if (!IsValueInRange(ReadNumber(pszText ? pszText : L"", m_chDecimalSeparator))) return -1;
     return DefWindowProc(WM_SETTEXT, 0, lParam);
 }

@@ -66,9 +66,9 @@ std::wstring FormatNumber(double value, int digits) {
     return std::wstring(text.begin(), text.end());
 }
 
-std::optional<CharVerdict> FilterChar(wchar_t ch, double minimum) {
+std::optional<CharVerdict> FilterChar(wchar_t ch, double minimum, wchar_t point) {
     if (ch == L'-' && minimum >= 0) return CharVerdict::Drop;
-    if (ch == L'.' || ch == L'-') return std::nullopt;
+    if (ch == point || ch == L'-') return std::nullopt;
     if (ch == L'\b' || (ch >= L'0' && ch <= L'9')) return CharVerdict::Accept;
     return CharVerdict::Refuse;
 }
@@ -88,6 +88,16 @@ CharVerdict FilterSignOrPoint(wchar_t ch, std::wstring_view text, int start, int
     }
     if (ch == L'-' && start != 0) return CharVerdict::Refuse;
     return CharVerdict::Accept;
+}
+
+bool IsDecimalSeparator(wchar_t ch) {
+    return ch > L' ' && ch != 0x7F && ch != L'-' && !(ch >= L'0' && ch <= L'9');
+}
+
+std::wstring ReplacePoint(std::wstring_view text, wchar_t from, wchar_t to) {
+    std::wstring result(text);
+    if (from != to) std::replace(result.begin(), result.end(), from, to);
+    return result;
 }
 
 } // namespace listedit::num

@@ -21,11 +21,20 @@ enum class CharVerdict {
 };
 
 // The decision for one typed character under a range whose lower bound is `minimum`: '-' is
-// dropped when no negative value is admitted, Backspace and digits pass, '.' and '-' depend on
-// the text and selection (nullopt: ask FilterSignOrPoint), everything else is refused.
-std::optional<CharVerdict> FilterChar(wchar_t ch, double minimum);
+// dropped when no negative value is admitted, Backspace and digits pass, the decimal separator
+// `point` and '-' depend on the text and selection (nullopt: ask FilterSignOrPoint), everything
+// else is refused (a '.' too, when the separator is another character).
+std::optional<CharVerdict> FilterChar(wchar_t ch, double minimum, wchar_t point = L'.');
 
-// The decision for '.' or '-' given the window text and the selection [start, end).
+// The decision for the separator or '-' given the window text and the selection [start, end).
 CharVerdict FilterSignOrPoint(wchar_t ch, std::wstring_view text, int start, int end);
+
+// Whether a character can serve as the decimal separator: a printable one that is neither a digit
+// nor the sign.
+bool IsDecimalSeparator(wchar_t ch);
+
+// A text with every `from` replaced by `to`: a shown number read with '.', or a formatted one
+// shown with the user's separator.
+std::wstring ReplacePoint(std::wstring_view text, wchar_t from, wchar_t to);
 
 } // namespace listedit::num

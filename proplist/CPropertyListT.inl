@@ -11,6 +11,7 @@
 
 #include "PropListModel.h"
 #include "frame/Accessible.h"
+#include "edit/NumModel.h"
 
 #include <algorithm>
 #include <memory>
@@ -143,8 +144,19 @@ template <class TBase> void CPropertyListT<TBase>::Init() {
     if (CDataWnd* pData = DataWnd()) {
         pData->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(this->GetFont()), TRUE);
         pData->SetWantTabAndReturn(TRUE); // they move the edit on, in a dialog too
+        pData->SetDecimalSeparator(m_chDecimalSeparator);
     }
     m_TitleTip.Create(this);
+}
+
+template <class TBase> void CPropertyListT<TBase>::SetDecimalSeparator(wchar_t chSeparator) {
+    if (!listedit::num::IsDecimalSeparator(chSeparator)) AfxThrowInvalidArgException();
+    m_chDecimalSeparator = chSeparator;
+    if (CDataWnd* pData = DataWnd()) pData->SetDecimalSeparator(chSeparator);
+}
+
+template <class TBase> void CPropertyListT<TBase>::UseLocaleDecimalSeparator() {
+    SetDecimalSeparator(AfxGetLocaleDecimalSeparator());
 }
 
 template <class TBase> BOOL CPropertyListT<TBase>::PreCreateWindow(CREATESTRUCTW& cs) {

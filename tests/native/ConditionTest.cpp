@@ -336,8 +336,9 @@ TEST(ConditionModel, CellsReadThroughTheActiveLabels) {
               (std::array<std::wstring, kCellCount>{L"(", L"AGE", L"less (<)", L"5", L" ", L""}));
 }
 
-// Dates written in ISO form on request, list values cut at a separator of the application's choice;
-// either date form reads back as the date editor gives it.
+// Dates written in ISO form on request, list values cut at a separator of the application's choice,
+// numbers shown with a decimal comma written with a point; either date form reads back as the date
+// editor gives it.
 TEST(ConditionText, IsoDatesAndListSeparators) {
     const std::tuple<std::wstring, int, ValueOptions, std::wstring, std::wstring> cases[] = {
         {L"1969-7-20", DWT_DATE, {false, L"-", true}, L"'1969-07-20'", L"1969-07-20"},
@@ -352,6 +353,10 @@ TEST(ConditionText, IsoDatesAndListSeparators) {
         {L"07-Aix-en-Provence", DWT_LIST, {}, L"'07'", L"07"},
         {L"07 | Aix-en-Provence", DWT_LIST, {false, L" | ", false}, L"'07'", L"07"},
         {L"O'Neil", DWT_COMBO, {true, L"-", true}, L"'O''Neil'", L"O'Neil"},
+        {L"-1,5", DWT_NUMBER, {false, L"-", false, L','}, L"-1.5", L"-1.5"},
+        {L"2,25", DWT_NUMBER2, {false, L"-", false, L','}, L"2.25", L"2.25"},
+        {L"1,5", DWT_TEXT, {false, L"-", false, L','}, L"'1,5'", L"1,5"},
+        {L"1,5", DWT_NUMBER, {}, L"1,5", L"1,5"},
     };
     for (const auto& [value, type, options, quoted, bound] : cases) {
         EXPECT_EQ(QuotedValue(value, type, options), quoted);

@@ -46,3 +46,22 @@ TEST(NumFilter, DigitsOnePointAndOneLeadingSign) {
     for (const auto& [ch, text, start, end, verdict] : rows)
         EXPECT_EQ(FilterSignOrPoint(ch, text, start, end), verdict) << text << " " << start;
 }
+
+// Another decimal separator takes the point's place in the filter, and a '.' is then refused like
+// any other character; only a printable character that is no digit or sign can be one.
+TEST(NumFilter, AnotherDecimalSeparator) {
+    const std::optional<CharVerdict> depends;
+    const std::tuple<wchar_t, wchar_t, std::optional<CharVerdict>> chars[] = {
+        {L',', L',', depends}, {L'.', L',', CharVerdict::Refuse}, {L',', L'.', CharVerdict::Refuse},
+        {L'-', L',', depends}, {L'7', L',', CharVerdict::Accept},
+    };
+    for (const auto& [ch, point, verdict] : chars) EXPECT_EQ(FilterChar(ch, -1, point), verdict) << int(ch);
+    EXPECT_EQ(FilterSignOrPoint(L',', L"1,5", 3, 3), CharVerdict::Refuse); // one separator only
+    const std::pair<wchar_t, bool> separators[] = {{L',', true},  {L'.', true},   {L'\x066B', true},
+                                                   {L'0', false}, {L'9', false},  {L'-', false},
+                                                   {L' ', false}, {L'\t', false}, {L'\0', false},
+                                                   {L'\x7F', false}};
+    for (const auto& [ch, valid] : separators) EXPECT_EQ(IsDecimalSeparator(ch), valid) << int(ch);
+    EXPECT_EQ(ReplacePoint(L"-1,5,", L',', L'.'), L"-1.5.");
+    EXPECT_EQ(ReplacePoint(L"2.25", L'.', L'.'), L"2.25");
+}

@@ -132,6 +132,16 @@ std::wstring GetClipboardText();
 // last of them from its queue and the library's pump has dispatched them and what they posted
 // (a test fails when that does not happen within two seconds). Positions are client coordinates
 // of the window given; for a window that is not yet on the screen, none of this works.
+// Whether f raised the framework's invalid-argument exception (deleted here).
+inline bool RaisesInvalidArg(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (CInvalidArgException* e) {
+        return e->Delete(), true;
+    }
+    return false;
+}
+
 namespace real {
 
 // Presses and releases vk while holding the modifiers (VK_SHIFT, VK_CONTROL, VK_MENU), on the

@@ -33,16 +33,6 @@ inline bool EditingRow(CListCtrl& list, int row) {
     return ::IsWindowVisible(hData) && CellRect(list, row, 0).PtInRect(RectIn(list, hData).CenterPoint());
 }
 
-// Whether f raised the framework's invalid-argument exception (deleted here).
-inline bool RaisesInvalidArg(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (CInvalidArgException* e) {
-        return e->Delete(), true;
-    }
-    return false;
-}
-
 inline CStringArray& Fill(CStringArray& arr, std::initializer_list<LPCWSTR> texts) {
     arr.RemoveAll();
     for (LPCWSTR s : texts) arr.Add(s);

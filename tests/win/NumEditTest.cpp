@@ -54,3 +54,25 @@ TEST_F(NumEditTest, TextFromOutsideIsTestedAgainstTheRange) {
     EXPECT_TRUE(edit.SetValue(2.5));
     EXPECT_EQ(std::pair(TextOf(edit), beeps.count()), std::pair(std::wstring(L"3"), size_t(0)));
 }
+
+// With a decimal comma the user types, sees and is read in it; '.' is refused; the values are the
+// same as with the point, and a separator that could be part of a number is refused.
+TEST_F(NumEditTest, DecimalCommaIsTypedShownAndRead) {
+    edit.SetDecimalSeparator(L',');
+    for (auto [typed, after, beeps, value] : {std::tuple{L"-1,5", L"-1,5", 0, -1.5},
+                                              {L"2.5", L"25", 1, 25.0},
+                                              {L"3,,7", L"3,7", 1, 3.7}}) {
+        ::SetWindowTextW(edit, L"");
+        BeepCounter counted;
+        TypeChars(edit, typed);
+        EXPECT_EQ(std::tuple(TextOf(edit), counted.beeps().size(), edit.GetValue()),
+                  std::tuple(std::wstring(after), size_t(beeps), value))
+            << typed;
+    }
+    EXPECT_TRUE(edit.SetValue(2.25));
+    EXPECT_EQ(std::pair(TextOf(edit), edit.GetValueString()), std::pair(std::wstring(L"2,25"), CString(L"2,25")));
+    ::SetWindowTextW(edit, L",");
+    EXPECT_FALSE(edit.IsValueInRange());
+    EXPECT_TRUE(RaisesInvalidArg([&] { edit.SetDecimalSeparator(L'5'); }));
+    EXPECT_EQ(edit.GetDecimalSeparator(), L',');
+}

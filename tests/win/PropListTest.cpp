@@ -122,3 +122,15 @@ TEST_F(PropListTest, PaintsARowAndItsBoldForm) {
     const auto bold = paint(1);
     EXPECT_TRUE(bold.first > plain.first && bold.second > plain.second);
 }
+
+// A number row is edited with the list's decimal separator (a '.' typed over the selected value is
+// refused) and written back with it.
+TEST_F(PropListTest, NumberRowsTakeTheListsDecimalSeparator) {
+    list.SetDecimalSeparator(L',');
+    Make({{L"Price", DWT_NUMBER, L"1.5"}, {L"Name", DWT_TEXT, L"a.b"}});
+    ClickCell(list, 0, 1);
+    EXPECT_EQ(TextOf(Editor()), L"1,5");
+    real::Type(L".9");
+    real::Click(list, {50, 250});
+    EXPECT_EQ(std::pair(Value(0), Value(1)), std::pair(std::wstring(L"9,00"), std::wstring(L"a.b")));
+}

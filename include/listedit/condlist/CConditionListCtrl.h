@@ -142,6 +142,11 @@ public:
     // separator ("-" by default). An empty string (or null) takes the whole entry, for values such
     // as "Aix-en-Provence".
     void SetListCodeSeparator(LPCWSTR lpszSeparator);
+    // The decimal separator number fields are typed and shown with (CDataWnd::SetDecimalSeparator),
+    // '.' unless set. The SQL writes '.' whatever it is, and a condition read from text shows its
+    // numbers with it.
+    void SetDecimalSeparator(wchar_t chSeparator);
+    void UseLocaleDecimalSeparator();
 
     // ---- conditions from code, and back from text ----
     // Adds a committed row in front of the entry row and returns its index: the field by its name
@@ -238,6 +243,7 @@ protected:
     CConditionLabels m_labels; // the words shown; Chinese unless set
     BOOL m_bIsoDates = FALSE;
     CString m_strListSeparator; // between a list entry's code and its text
+    wchar_t m_chDecimalSeparator = L'.';
 
 private:
     template <class GetValues>

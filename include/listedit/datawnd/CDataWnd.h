@@ -24,7 +24,8 @@
 // and CloseDropDown let an owner that moves on with Tab close an open list or calendar first.
 //
 // Text forms: dates "%d-%d-%d" without leading zeros; check boxes "0" or "1"; lists the text of
-// the selected entry. A date text that does not begin with three numbers "year-month-day" is
+// the selected entry; numbers (types 2 and 5) with the decimal separator the window was given
+// (SetDecimalSeparator, '.' unless set), a '.' in a text set being read as it too. A date text that does not begin with three numbers "year-month-day" is
 // refused: SetText returns FALSE and changes nothing. The picker's calendar holds 1900-1-1 to
 // 9999-12-31; a day past its month's end counts on into the next month (2023-4-31 is 2023-5-1).
 // A field out of range (year before 1900, month outside 1 to 12, day outside 1 to 31) raises
@@ -91,6 +92,12 @@ public:
     // TRUE: the editor keeps Tab and Enter from a dialog manager, for an owner that moves its edit
     // on with them (FALSE at first).
     void SetWantTabAndReturn(BOOL bWant) { m_bWantTabAndReturn = bWant ? TRUE : FALSE; }
+    // The decimal separator of the number editors (CNumEdit::SetDecimalSeparator), for the editor
+    // there and every one SetType builds; CInvalidArgException for a digit, '-' or a control
+    // character.
+    void SetDecimalSeparator(wchar_t chSeparator);
+    void UseLocaleDecimalSeparator();
+    wchar_t GetDecimalSeparator() const { return m_chDecimalSeparator; }
     // Type 3: adds a spin over [nLower, nUpper] (16-bit) with the edit as its buddy.
     BOOL SetIntEditSpin(int nLower, int nUpper,
                         DWORD dwStyle = UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS);
@@ -125,6 +132,7 @@ protected:
     CString m_strSavedText;
     CString m_strAccessibleName;
     BOOL m_bWantTabAndReturn = FALSE;
+    wchar_t m_chDecimalSeparator = L'.';
 
 private:
     // Makes the editor (and a combo's edit box) answer assistive tools with this window's name.

@@ -66,6 +66,10 @@ public:
     // list does the same by itself when the focus leaves the data window for a window outside the
     // list, so that GetItemText gives what the user typed once a button outside is clicked.
     BOOL CommitEdit();
+    // The decimal separator number rows are edited with, and so written back with
+    // (CDataWnd::SetDecimalSeparator); '.' unless set, before or after the window is made.
+    void SetDecimalSeparator(wchar_t chSeparator);
+    void UseLocaleDecimalSeparator();
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -128,6 +132,7 @@ protected:
     CCtrlTitleTip m_TitleTip;
     int m_nCurIndex = -1; // the row being edited
     BOOL m_bEnableEdit = TRUE;
+    wchar_t m_chDecimalSeparator = L'.';
 
 private:
     template <class Press> void OnClickRow(Press press);
