@@ -10,7 +10,8 @@ std::wstring ParameterValue(std::wstring_view value, int type, const ValueOption
     if (options.isoDates && traits.editor == ValueEditor::Date)
         if (const auto date = datawnd::ReadDate(value)) return datawnd::FormatIsoDate(*date);
     std::wstring text(value);
-    if (traits.editor == ValueEditor::Number) std::replace(text.begin(), text.end(), options.decimalSeparator, L'.');
+    if (traits.editor == ValueEditor::Number)
+        std::replace(text.begin(), text.end(), options.decimalSeparator, L'.');
     return text;
 }
 

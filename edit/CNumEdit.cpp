@@ -71,7 +71,8 @@ void CNumEdit::UseLocaleDecimalSeparator() {
 }
 
 CString CNumEdit::GetNumString(double d) const {
-    return CString(ReplacePoint(listedit::num::FormatNumber(d, m_nDecimalDigits), L'.', m_chDecimalSeparator));
+    return CString(
+        ReplacePoint(listedit::num::FormatNumber(d, m_nDecimalDigits), L'.', m_chDecimalSeparator));
 }
 
 CString CNumEdit::GetValueString() const {

@@ -57,10 +57,9 @@ TEST(NumFilter, AnotherDecimalSeparator) {
     };
     for (const auto& [ch, point, verdict] : chars) EXPECT_EQ(FilterChar(ch, -1, point), verdict) << int(ch);
     EXPECT_EQ(FilterSignOrPoint(L',', L"1,5", 3, 3), CharVerdict::Refuse); // one separator only
-    const std::pair<wchar_t, bool> separators[] = {{L',', true},  {L'.', true},   {L'\x066B', true},
-                                                   {L'0', false}, {L'9', false},  {L'-', false},
-                                                   {L' ', false}, {L'\t', false}, {L'\0', false},
-                                                   {L'\x7F', false}};
+    const std::pair<wchar_t, bool> separators[] = {
+        {L',', true},  {L'.', true},  {L'\x066B', true}, {L'0', false},  {L'9', false},
+        {L'-', false}, {L' ', false}, {L'\t', false},    {L'\0', false}, {L'\x7F', false}};
     for (const auto& [ch, valid] : separators) EXPECT_EQ(IsDecimalSeparator(ch), valid) << int(ch);
     EXPECT_EQ(ReplacePoint(L"-1,5,", L',', L'.'), L"-1.5.");
     EXPECT_EQ(ReplacePoint(L"2.25", L'.', L'.'), L"2.25");

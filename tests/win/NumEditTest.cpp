@@ -59,9 +59,8 @@ TEST_F(NumEditTest, TextFromOutsideIsTestedAgainstTheRange) {
 // same as with the point, and a separator that could be part of a number is refused.
 TEST_F(NumEditTest, DecimalCommaIsTypedShownAndRead) {
     edit.SetDecimalSeparator(L',');
-    for (auto [typed, after, beeps, value] : {std::tuple{L"-1,5", L"-1,5", 0, -1.5},
-                                              {L"2.5", L"25", 1, 25.0},
-                                              {L"3,,7", L"3,7", 1, 3.7}}) {
+    for (auto [typed, after, beeps, value] :
+         {std::tuple{L"-1,5", L"-1,5", 0, -1.5}, {L"2.5", L"25", 1, 25.0}, {L"3,,7", L"3,7", 1, 3.7}}) {
         ::SetWindowTextW(edit, L"");
         BeepCounter counted;
         TypeChars(edit, typed);
@@ -70,7 +69,8 @@ TEST_F(NumEditTest, DecimalCommaIsTypedShownAndRead) {
             << typed;
     }
     EXPECT_TRUE(edit.SetValue(2.25));
-    EXPECT_EQ(std::pair(TextOf(edit), edit.GetValueString()), std::pair(std::wstring(L"2,25"), CString(L"2,25")));
+    EXPECT_EQ(std::pair(TextOf(edit), edit.GetValueString()),
+              std::pair(std::wstring(L"2,25"), CString(L"2,25")));
     ::SetWindowTextW(edit, L",");
     EXPECT_FALSE(edit.IsValueInRange());
     EXPECT_TRUE(RaisesInvalidArg([&] { edit.SetDecimalSeparator(L'5'); }));

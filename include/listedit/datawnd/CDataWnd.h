@@ -25,11 +25,11 @@
 //
 // Text forms: dates "%d-%d-%d" without leading zeros; check boxes "0" or "1"; lists the text of
 // the selected entry; numbers (types 2 and 5) with the decimal separator the window was given
-// (SetDecimalSeparator, '.' unless set), a '.' in a text set being read as it too. A date text that does not begin with three numbers "year-month-day" is
-// refused: SetText returns FALSE and changes nothing. The picker's calendar holds 1900-1-1 to
-// 9999-12-31; a day past its month's end counts on into the next month (2023-4-31 is 2023-5-1).
-// A field out of range (year before 1900, month outside 1 to 12, day outside 1 to 31) raises
-// COleException with E_FAIL, a year after 9999 with E_INVALIDARG, also with nothing changed.
+// (SetDecimalSeparator, '.' unless set), a '.' in a text set being read as it too. A date text that does not
+// begin with three numbers "year-month-day" is refused: SetText returns FALSE and changes nothing. The
+// picker's calendar holds 1900-1-1 to 9999-12-31; a day past its month's end counts on into the next month
+// (2023-4-31 is 2023-5-1). A field out of range (year before 1900, month outside 1 to 12, day outside 1 to
+// 31) raises COleException with E_FAIL, a year after 9999 with E_INVALIDARG, also with nothing changed.
 #pragma once
 #include <listedit/datawnd/ValueType.h>
 #include <listedit/edit/CMaskEditEx.h>
