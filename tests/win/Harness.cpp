@@ -238,7 +238,8 @@ void Send(std::vector<INPUT> events) {
     (last.type == INPUT_KEYBOARD ? last.ki.dwExtraInfo : last.mi.dwExtraInfo) = g_lastTag;
     // A batch that ends in a move makes no message when the cursor is there already: it has been
     // taken as soon as the cursor stands where it leads.
-    const bool endsInMove = last.type == INPUT_MOUSE && (last.mi.dwFlags & MOUSEEVENTF_MOVE);
+    const bool endsInMove =
+        last.type == INPUT_MOUSE && (last.mi.dwFlags & ~(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE)) == 0;
     HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, &WatchQueue, nullptr, ::GetCurrentThreadId());
     UINT sent = ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
     if (endsInMove) g_lastSeen = sent == events.size();
@@ -305,8 +306,10 @@ void PlaceCursor(POINT screen) {
     ADD_FAILURE() << "the cursor does not stay at " << screen.x << "," << screen.y;
 }
 
-// Button events at the cursor's place, which must be where the caller put it.
+// Button events at the screen point, each carrying the point itself: a late answer of the X server
+// may still move the cursor between the placing and the press, and the press must not follow it.
 void SendButtons(std::vector<INPUT> events, POINT screen) {
+    for (INPUT& in : events) in = MouseEvent(in.mi.dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
     Send(std::move(events));
     if (g_lastSeen && (g_lastPt.x != screen.x || g_lastPt.y != screen.y))
         ADD_FAILURE() << "the button went at " << g_lastPt.x << "," << g_lastPt.y << " instead of "
