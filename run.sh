@@ -10,6 +10,8 @@
 #                    a whole run also updates doc/bench.md and doc/bench.png; a filter picks cases)
 #   ./run.sh fuzz [seconds]   run the fuzz targets (default 600 s each)
 #   ./run.sh check [filter]   build, then the native and Wine tests only (a gtest filter narrows both)
+#   ./run.sh soak [events] [seed]   the demo under seeded random real input (default 5000 events,
+#                    seed 1), checked every 500 events; the figures in out/soak-<seed>.txt
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$PWD
@@ -112,6 +114,16 @@ examples() {
   return $status
 }
 
+# The demo under a soak of $1 events from seed $2; its report is printed and kept in out/.
+soak() {
+  mkdir -p out
+  local report="$ROOT/out/soak-$2.txt" rc=0
+  rm -f "$report"
+  timeout 3600 wine "$BUILD/win/bin/listedit_demo.exe" --soak "$1" "$2" "$(winepath -w "$report")" >/dev/null || rc=$?
+  [ -f "$report" ] && cat "$report" || echo "soak: no report (exit code $rc)"
+  return $rc
+}
+
 fuzz() {
   local seconds=${1:-600}
   CXX=clang++ CC=clang cmake -S . -B "$BUILD/fuzz" -G Ninja -DLISTEDIT_FUZZ=ON -DBUILD_TESTING=OFF \
@@ -139,6 +151,7 @@ case "${1:-}" in
     (cd "$BUILD/win" && ctest --output-on-failure) || status=1
     consumer_example || status=1
     examples || status=1
+    soak 300 1 || status=1
     fuzz "${FUZZ_SECONDS:-20}" || status=1
     [ $status -eq 0 ] && echo "all tests passed" || echo "TESTS FAILED"
     exit $status ;;
@@ -191,5 +204,10 @@ case "${1:-}" in
     wine "$BUILD/win/bin/listedit_wintests.exe" --gtest_brief=1 --gtest_filter="$filter" || status=1
     exit $status ;;
   fuzz) setup; fuzz "${2:-600}" ;;
-  *) sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+  soak)
+    setup; build
+    trap stop_display EXIT
+    start_display
+    soak "${2:-5000}" "${3:-1}" ;;
+ *) sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
 esac

@@ -587,7 +587,12 @@ int CConditionListCtrl::GetSQLSelectParams(CString& strSQL, CStringArray& arrVal
 int CConditionListCtrl::GetFilter(CConditionFilter& filter) {
     if (!InsertItemValue()) return 0;
     filter.SetListCodeSeparator(m_strListSeparator);
-    filter.SetCondition(ReadRows());
+    ct::Condition condition = ReadRows();
+    // Numbers as the SQL writes them, whatever separator the user typed them with.
+    for (ct::ConditionTerm& term : condition.terms)
+        if (listedit::TraitsOf(condition.fields[term.field].type).editor == listedit::ValueEditor::Number)
+            term.value = listedit::num::ReplacePoint(term.value, m_chDecimalSeparator, L'.');
+    filter.SetCondition(condition);
     return 1;
 }
 

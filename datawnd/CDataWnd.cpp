@@ -11,6 +11,7 @@
 #include "frame/Accessible.h"
 #include "frame/Dpi.h"
 #include "edit/NumModel.h"
+#include "frame/LiveCount.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -98,9 +99,12 @@ ON_NOTIFY(NM_KILLFOCUS, kEditorId, &CDataWnd::OnChildKillFocusNotify)
 ON_MESSAGE(kCheckFocusMessage, &CDataWnd::OnCheckFocus)
 END_MESSAGE_MAP()
 
-CDataWnd::CDataWnd() = default;
+CDataWnd::CDataWnd() {
+    AfxCountLive(AfxLive::DataWindows, +1);
+}
 
 CDataWnd::~CDataWnd() {
+    AfxCountLive(AfxLive::DataWindows, -1);
     m_pRightButton.reset();
     m_pSpinForIntEdit.reset();
     m_pChildDataWnd.reset();

@@ -6,15 +6,28 @@
 //                                             DIR\pages.txt (the page names in tab order), the
 //                                             sections' further pictures and DIR\extra.txt (their
 //                                             names), and exits
+//     listedit_demo.exe --soak EVENTS SEED FILE  seeded random real input across the pages, with
+//                                             the checks of Soak.h; the figures go to FILE, the
+//                                             exit code is 0 when every check passed
+//
+// The demo opens no modal window of its own (the property list's browse button writes a line on
+// its page), and its main window is no dialog, so that Escape and Enter never end it: a soak runs
+// without anything that would block or end it.
 #include "DemoPanel.h"
 #include "Screenshot.h"
+#include "Soak.h"
 
+#include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
 
 constexpr int kMargin = 10;
+
+// Exceptions that reached the application object (a soak counts them).
+std::atomic<long> g_exceptions{0};
 constexpr UINT kTabId = 1;
 
 // One tab's page: a plain container that stacks the page's sections.
@@ -144,6 +157,18 @@ protected:
         return CWnd::OnNotify(wParam, lParam, pResult);
     }
     void PostNcDestroy() override { ::PostQuitMessage(0); }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kSoakSnapshot) {
+            SoakTakeSnapshot(*reinterpret_cast<SoakSnapshot*>(lParam),
+                             static_cast<int>(m_tab.SendMessage(TCM_GETCURSEL)), g_exceptions);
+            return 1;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+
+public:
+    HWND Tab() const { return m_tab.m_hWnd; }
 };
 
 class CDemoApp : public CWinApp {
@@ -152,6 +177,13 @@ public:
     BOOL InitInstance() override {
         m_pMainWnd = m_demo.get();
         return m_demo->CreateDemo();
+    }
+    LRESULT ProcessWndProcException(CException* e, const MSG* pMsg) override {
+        ++g_exceptions;
+        wchar_t text[256]{};
+        e->GetErrorMessage(text, 256);
+        std::fwprintf(stderr, L"demo: an exception reached the application: %ls\n", text);
+        return CWinApp::ProcessWndProcException(e, pMsg);
     }
 };
 
@@ -163,7 +195,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     int argc = 0;
     LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
     std::wstring shots = argc >= 3 && std::wstring(argv[1]) == L"--screenshots" ? argv[2] : L"";
+    const bool soak = argc >= 5 && std::wstring(argv[1]) == L"--soak";
+    SoakOptions options;
+    if (soak)
+        options = {std::wcstol(argv[2], nullptr, 10),
+                   static_cast<unsigned>(std::wcstoul(argv[3], nullptr, 10)), argv[4]};
     ::LocalFree(argv);
     if (!shots.empty()) return app.m_demo->SaveScreenshots(shots) ? 0 : 2;
-    return app.Run();
+    if (!soak) return app.Run();
+    SoakStart(app.m_demo->m_hWnd, app.m_demo->Tab(), static_cast<int>(app.m_demo->m_pages.size()), options);
+    app.Run();
+    return SoakResult();
 }

@@ -4,6 +4,7 @@
 #include <listedit/frame/MessageMap.h>
 
 #include "edit/InEditFit.h"
+#include "frame/LiveCount.h"
 #include "edit/PaddedText.h"
 
 #include <climits>
@@ -18,9 +19,12 @@ END_MESSAGE_MAP()
 
 CInEditEx::CInEditEx(const wchar_t* lpszInitText) : m_strInitText(lpszInitText) {
     m_bUseMask = FALSE;
+    AfxCountLive(AfxLive::SelfDeletingWindows, +1);
 }
 
-CInEditEx::~CInEditEx() = default;
+CInEditEx::~CInEditEx() {
+    AfxCountLive(AfxLive::SelfDeletingWindows, -1);
+}
 
 void CInEditEx::ProcessEndEdit() {}
 

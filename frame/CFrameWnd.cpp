@@ -3,6 +3,7 @@
 #include <listedit/frame/CView.h>
 #include <listedit/frame/MessageMap.h>
 #include "frame/Dpi.h"
+#include "LiveCount.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -15,8 +16,13 @@ END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
-CFrameWnd::CFrameWnd() = default;
-CFrameWnd::~CFrameWnd() = default;
+CFrameWnd::CFrameWnd() {
+    AfxCountLive(AfxLive::SelfDeletingWindows, +1);
+}
+
+CFrameWnd::~CFrameWnd() {
+    AfxCountLive(AfxLive::SelfDeletingWindows, -1);
+}
 
 BOOL CFrameWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                        CWnd* pParentWnd, LPCWSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext) {

@@ -4,6 +4,7 @@
 #include <listedit/frame/CListView.h>
 #include <listedit/frame/CPaintDC.h>
 #include <listedit/frame/MessageMap.h>
+#include "LiveCount.h"
 
 // ---- CView ------------------------------------------------------------------------------------
 
@@ -15,9 +16,12 @@ ON_WM_NCDESTROY()
 ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CView::CView() = default;
+CView::CView() {
+    AfxCountLive(AfxLive::SelfDeletingWindows, +1);
+}
 
 CView::~CView() {
+    AfxCountLive(AfxLive::SelfDeletingWindows, -1);
     if (m_pDocument) m_pDocument->RemoveView(this);
 }
 

@@ -53,6 +53,10 @@ template <class Derived, class Handle> Derived* PASCAL CHandleObject<Derived, Ha
     return temp.get();
 }
 
+template <class Derived, class Handle> size_t PASCAL CHandleObject<Derived, Handle>::GetPermanentCount() {
+    return ThreadMap().permanent.size();
+}
+
 template <class Derived, class Handle> void PASCAL CHandleObject<Derived, Handle>::DeleteTempMap() {
     ThreadMap().DeleteTemp();
 }

@@ -37,3 +37,4 @@
 #include <listedit/frame/CFrameWnd.h>
 #include <listedit/frame/CDialog.h>
 #include <listedit/frame/CCreateContext.h>
+#include <listedit/frame/LiveCount.h>

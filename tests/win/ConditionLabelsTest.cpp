@@ -133,17 +133,23 @@ TEST_F(ConditionLabelsTest, IsoDatesAndWholeListEntries) {
     EXPECT_EQ(Sql(), L"Order Date < '1969-7-20' and TOWN = '07'");
 }
 
-// Numbers typed and shown with a decimal comma are written with a point in both forms, and a
-// condition read from text shows them with the comma again.
+// Numbers typed and shown with a decimal comma are written with a point in both forms and run in
+// memory as such, and a condition read from text shows them with the comma again.
 TEST_F(ConditionLabelsTest, DecimalCommaShownThePointWritten) {
     list.AddFieldString(L"PRICE", DWT_NUMBER, nullptr);
     list.SetDecimalSeparator(L',');
-    ASSERT_EQ(list.AddCondition(L"PRICE", L">", L"1,5", L"and"), 0);
+    ASSERT_EQ(list.AddCondition(L"PRICE", L">", L"1,5", L"or"), 0);
     ClickBelowRows();
     Choose(kField, L"PRICE"), Choose(kCmp, Strings(CConditionLabels::Chinese().m_arrComparisons)[5].c_str());
     TypeChars(list.m_pDataWnd->GetChildDataWnd()->m_hWnd, L"-2.,25");
-    EXPECT_EQ(Sql(), L"PRICE > 1.5 and PRICE <= -2.25");
-    EXPECT_EQ(Params(), L"PRICE > ? and PRICE <= ?|1.5|-2.25");
+    EXPECT_EQ(Sql(), L"PRICE > 1.5 or PRICE <= -2.25");
+    EXPECT_EQ(Params(), L"PRICE > ? or PRICE <= ?|1.5|-2.25");
+    CConditionFilter filter;
+    ASSERT_EQ(list.GetFilter(filter), 1);
+    filter.Bind(L"PRICE", 0);
+    CStringArray record;
+    for (auto [price, accepted] : {std::pair(L"1.6", true), {L"1.5", false}, {L"-2.25", true}, {L"0", false}})
+        EXPECT_EQ(filter((record.RemoveAll(), record.Add(price), record)), accepted) << price;
     ASSERT_EQ(list.SetSQLSelectParams(params, values, types), 1);
     EXPECT_EQ(std::pair(Cell(0, 3), Cell(1, 3)), std::pair(std::wstring(L"1,5"), std::wstring(L"-2,25")));
 }

@@ -102,6 +102,52 @@ TEST_F(WindowTest, WindowsAttachDetachAndGo) {
     EXPECT_EQ(CWnd::FromHandlePermanent(bare), nullptr);
 }
 
+// Each counted kind rises by one while its object lives and falls back when it goes; temporary
+// wrappers of handles no object owns are not counted.
+TEST_F(WindowTest, LiveCountsFollowTheLibrarysObjects) {
+    using Lifetime = std::function<std::function<void()>(CWnd&)>; // makes one object, gives its end
+    const std::pair<AfxLive, Lifetime> kinds[] = {
+        {AfxLive::DataWindows,
+         [](CWnd& host) -> std::function<void()> {
+             auto* p = new CDataWnd;
+             p->Create(WS_CHILD, Rect(0, 0, 50, 20), &host, 7);
+             return [p] { p->DestroyWindow(); };
+         }},
+        {AfxLive::SelfDeletingWindows,
+         [](CWnd& host) -> std::function<void()> {
+             auto* p = new CInEditEx(L"x");
+             p->Create(WS_CHILD, Rect(0, 0, 50, 20), &host, 8);
+             return [p] { p->DestroyWindow(); };
+         }},
+        {AfxLive::RowRecords,
+         [](CWnd& host) -> std::function<void()> {
+             auto list = std::make_shared<CPropertyListCtrl>();
+             list->Create(WS_CHILD, Rect(0, 0, 100, 100), &host, 9);
+             list->InsertItem(L"n", DWT_TEXT, L"v");
+             return [list] { list->DeleteAllItems(); };
+         }},
+        {AfxLive::GdiObjects,
+         [](CWnd&) -> std::function<void()> {
+             auto font = std::make_shared<CFont>();
+             font->CreatePointFont(90, L"Tahoma");
+             CGdiObject::FromHandle(::GetStockObject(WHITE_BRUSH)); // a temporary wrapper: not counted
+             return [font] { font->DeleteObject(); };
+         }},
+        {AfxLive::Menus,
+         [](CWnd&) -> std::function<void()> {
+             auto menu = std::make_shared<CMenu>();
+             menu->CreatePopupMenu();
+             return [menu] { menu->DestroyMenu(); };
+         }},
+    };
+    for (const auto& [kind, make] : kinds) {
+        const long before = AfxGetLiveCount(kind);
+        const std::function<void()> end = make(host);
+        EXPECT_EQ(AfxGetLiveCount(kind), before + 1) << int(kind);
+        end();
+        EXPECT_EQ(AfxGetLiveCount(kind), before) << int(kind);
+    }
+}
 // A control reads the scale its top-level window was last moved to; before any move, the screen's.
 TEST_F(WindowTest, AWindowsDpiIsItsTopLevelWindowsLastScale) {
     CWnd child;

@@ -24,6 +24,8 @@ public:
     Handle Detach();
     operator Handle() const;
     Handle GetSafeHandle() const;
+    // How many handles objects of this thread own or attached (the temporary wrappers not counted).
+    static size_t PASCAL GetPermanentCount();
 
 protected:
     CHandleObject() = default;
