@@ -150,6 +150,14 @@ protected:
         Refresh();
     }
 
+    // The page as it opens, in the list's Chinese words, and again in English (demo-condlist-english).
+    std::vector<Shot> Shots() override {
+        return {{L"english", [this] {
+                     m_pList->SetLabels(CConditionLabels::English());
+                     Refresh();
+                 }}};
+    }
+
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
         if (HIWORD(wParam) == BN_CLICKED) {
             switch (LOWORD(wParam)) {
