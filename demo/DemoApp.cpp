@@ -98,6 +98,15 @@ public:
     void ShowPage(size_t index) {
         if (index >= m_pageWnds.size()) return;
         m_tab.SendMessage(TCM_SETCURSEL, index);
+        // Only the selected tab is pressed: the tab control under Wine can be left with another tab
+        // pressed, and it then takes every click on a tab for a deselection and stays on its page.
+        for (size_t i = 0; i < m_pageWnds.size(); ++i) {
+            TCITEMW item{};
+            item.mask = TCIF_STATE;
+            item.dwStateMask = TCIS_BUTTONPRESSED;
+            item.dwState = i == index ? TCIS_BUTTONPRESSED : 0;
+            m_tab.SendMessage(TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
+        }
         for (size_t i = 0; i < m_pageWnds.size(); ++i)
             m_pageWnds[i]->ShowWindow(i == index ? SW_SHOW : SW_HIDE);
     }

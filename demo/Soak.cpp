@@ -11,6 +11,8 @@
 //   - the demo finishes the work of the input it was sent within kDrainMs (otherwise it hangs),
 //     and then answers a message within a second.
 #include "Soak.h"
+#include "Screenshot.h"
+#include "Screenshot.h"
 
 #include <psapi.h>
 
@@ -104,6 +106,42 @@ private:
     bool Fail(const char* what) {
         Print("soak: failed at event %d of %d (seed %u): %s\n", m_event, m_options.events, m_options.seed,
               what);
+        // Where the input stood: what has the focus, the capture, a menu; and a picture of the demo.
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof(gui);
+        ::GetGUIThreadInfo(::GetWindowThreadProcessId(m_hDemo, nullptr), &gui);
+        auto name = [](HWND h) {
+            static wchar_t cls[4][64];
+            static int next = 0;
+            wchar_t* out = cls[next++ % 4];
+            out[0] = 0;
+            if (h) ::GetClassNameW(h, out, 64);
+            return out;
+        };
+        Print("  foreground %ls, focus %ls, capture %ls, menu owner %ls, flags %#lx, page %d\n",
+              name(::GetForegroundWindow()), name(gui.hwndFocus), name(gui.hwndCapture),
+              name(gui.hwndMenuOwner), static_cast<unsigned long>(gui.flags),
+              static_cast<int>(::SendMessageW(m_hTab, TCM_GETCURSEL, 0, 0)));
+        const POINT tab0 = Centre(TabItem(0));
+        TCHITTESTINFO hit{};
+        hit.pt = tab0;
+        ::ScreenToClient(m_hTab, &hit.pt);
+        POINT cursor{};
+        ::GetCursorPos(&cursor);
+        Print(
+            "  tab 0 at %ld,%ld: window there %ls, hit test %d, enabled %d; cursor %ld,%ld; buttons %d %d\n",
+            tab0.x, tab0.y, name(::WindowFromPoint(tab0)),
+            static_cast<int>(::SendMessageW(m_hTab, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))),
+            ::IsWindowEnabled(m_hTab), cursor.x, cursor.y, ::GetAsyncKeyState(VK_LBUTTON) < 0,
+            ::GetAsyncKeyState(VK_RBUTTON) < 0);
+        for (int i = 0; i < m_nPages; ++i) {
+            TCITEMW item{};
+            item.mask = TCIF_STATE;
+            item.dwStateMask = ~0u;
+            ::SendMessageW(m_hTab, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+            Print("  tab %d state %#lx\n", i, static_cast<unsigned long>(item.dwState));
+        }
+        SaveWindowBitmap(m_hDemo, (m_options.report + L".bmp").c_str());
         return false;
     }
 
