@@ -908,20 +908,8 @@ LRESULT CConditionListCtrl::OnSetFont(WPARAM wParam, LPARAM lParam) {
         m_pDataWnd->SetWindowPos(nullptr, 0, 0, rcData.Width(), rcBox.Height(),
                                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    RemeasureRows();
+    m_host.RemeasureRows();
     return lResult;
-}
-
-void CConditionListCtrl::RemeasureRows() {
-    // The list asks for its row height when told its size has changed.
-    CRect rcWindow;
-    GetWindowRect(&rcWindow);
-    WINDOWPOS wp{};
-    wp.hwnd = m_hWnd;
-    wp.cx = rcWindow.Width();
-    wp.cy = rcWindow.Height();
-    wp.flags = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOOWNERZORDER | SWP_NOZORDER;
-    SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
 }
 
 void CConditionListCtrl::ResizeToColumns() {
@@ -977,7 +965,7 @@ LRESULT CConditionListCtrl::OnDpiChangedAfterParent(WPARAM, LPARAM) {
     const UINT nDpi = AfxGetWindowDpi(m_hWnd);
     for (size_t c = 0; c < ct::kCellCount; ++c)
         SetColumnWidth(static_cast<int>(c), AfxScaleLength(kLayout.widths[c], nDpi));
-    RemeasureRows();
+    m_host.RemeasureRows();
     PlaceEditors();
     if (m_nCurItem != -1) MoveAllChild(m_nCurItem, 0, 1);
     Invalidate();

@@ -47,6 +47,19 @@ template <class T> T* EditorAs(CWnd* pWnd, const CRuntimeClass* pClass) {
 using listedit::TraitsOf;
 using Editor = listedit::ValueEditor;
 
+// Where an editor goes in a client area rc at the window's DPI: a combo's window reaches below by
+// its dropped list, a check box is centred at its own width, every other editor fills rc.
+CRect EditorRect(Editor editor, CRect rc, HWND hWnd) {
+    if (editor == Editor::List || editor == Editor::Combo) {
+        rc.bottom += AfxScaleLength(kLayout.dropHeight, hWnd);
+    } else if (editor == Editor::Check) {
+        const int cxBox = AfxScaleLength(kLayout.checkBoxWidth, hWnd);
+        rc.left = kLayout.CentredLeft(rc.left, rc.right, cxBox);
+        rc.right = rc.left + cxBox;
+    }
+    return rc;
+}
+
 bool IsListType(int nType) {
     return TraitsOf(nType).choices;
 }
@@ -159,15 +172,13 @@ CWnd* CDataWnd::CreateChildWnd(int nType) {
     case Editor::Combo: {
         // The height of a combo's window includes its dropped-down list.
         auto* pCombo = new CComboBox;
-        rc.bottom += AfxScaleLength(kLayout.dropHeight, m_hWnd);
+        rc = EditorRect(editor, rc, m_hWnd);
         pCombo->Create(editor == Editor::List ? kListStyle : kComboStyle, rc, this, kEditorId);
         return pCombo;
     }
     case Editor::Check: {
         auto* pCheck = new CButton;
-        const int cxBox = AfxScaleLength(kLayout.checkBoxWidth, m_hWnd);
-        rc.left = kLayout.CentredLeft(rc.left, rc.right, cxBox);
-        rc.right = rc.left + cxBox;
+        rc = EditorRect(editor, rc, m_hWnd);
         // Notifying, so that the focus leaving it is told like the other editors' (BN_KILLFOCUS).
         if (pCheck->Create(L"", kCheckStyle, rc, this, kEditorId)) pCheck->ModifyStyle(0, BS_NOTIFY);
         return pCheck;

@@ -10,6 +10,10 @@ public:
     CXInEditEx(int nItem, int nSubItem, const wchar_t* lpszInitText);
     ~CXInEditEx() override;
 
+    // The cell being edited.
+    int GetItem() const { return m_nItem; }
+    int GetSubItem() const { return m_nSubItem; }
+
 protected:
     void ProcessEndEdit() override;
 

@@ -58,6 +58,19 @@ UINT CListHost::RowHeight(int nTextHeight, int nMargin) const {
     return static_cast<UINT>(nTextHeight + Scale(nMargin));
 }
 
+void CListHost::RemeasureRows() {
+    if (!m_owner.m_hWnd) return;
+    // The list asks for its row height when told its size has changed.
+    CRect rcWindow;
+    m_owner.GetWindowRect(&rcWindow);
+    WINDOWPOS wp{};
+    wp.hwnd = m_owner.m_hWnd;
+    wp.cx = rcWindow.Width();
+    wp.cy = rcWindow.Height();
+    wp.flags = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOOWNERZORDER | SWP_NOZORDER;
+    m_owner.SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+}
+
 BOOL CListHost::HasFocus() const {
     return m_owner.m_hWnd && ::GetFocus() == m_owner.m_hWnd;
 }

@@ -12,6 +12,7 @@
 #include "PropListModel.h"
 #include "frame/Accessible.h"
 #include "edit/NumModel.h"
+#include "frame/Dpi.h"
 
 #include <algorithm>
 #include <memory>
@@ -80,6 +81,7 @@ ON_WM_KEYDOWN()
 ON_MESSAGE(WM_GETDLGCODE, &ThisClass::OnGetDlgCode)
 ON_MESSAGE(WM_GETOBJECT, &ThisClass::OnGetObject)
 ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGED, &ThisClass::OnItemchanged)
+ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &ThisClass::OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 // Every member is defined here, none in the class: the library exports the instantiations, and
@@ -99,6 +101,19 @@ template <class TBase> const CListCtrl& CPropertyListT<TBase>::List() const {
 template <class TBase> LRESULT CPropertyListT<TBase>::OnGetObject(WPARAM wParam, LPARAM lParam) {
     LRESULT lResult = 0;
     return m_host.OnGetObject(wParam, lParam, lResult) ? lResult : this->Default();
+}
+
+template <class TBase> LRESULT CPropertyListT<TBase>::OnDpiChangedAfterParent(WPARAM, LPARAM) {
+    const LRESULT lResult = this->Default();
+    // Measuring again resizes the list, which would end the edit: it goes on over its row.
+    const int nEditing = m_nCurIndex;
+    m_host.RemeasureRows();
+    if (nEditing != -1 && DataWnd()) {
+        m_nCurIndex = nEditing;
+        MoveDataWndToIndex(nEditing);
+    }
+    this->Invalidate();
+    return lResult;
 }
 
 template <class TBase> CDataWnd* CPropertyListT<TBase>::DataWnd() const {

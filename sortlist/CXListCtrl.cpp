@@ -16,6 +16,9 @@
 namespace {
 
 constexpr UINT kCellEditorId = 1001;
+// Posted when the header has changed a width: the list has laid the columns out by the time it
+// arrives.
+constexpr UINT kFollowEditorMessage = WM_USER + 0x101;
 // The colour that stands for "no row here" in the combined drag image.
 constexpr COLORREF kTransparent = RGB(0, 255, 0);
 
@@ -33,6 +36,8 @@ ON_WM_VSCROLL()
 ON_WM_MOUSEWHEEL()
 ON_WM_RBUTTONDOWN()
 ON_MESSAGE(WM_GETOBJECT, &CXListCtrl::OnGetObject)
+ON_MESSAGE(LVM_SETCOLUMNWIDTH, &CXListCtrl::OnSetColumnWidth)
+ON_MESSAGE(kFollowEditorMessage, &CXListCtrl::OnFollowEditor)
 END_MESSAGE_MAP()
 
 CXListCtrl::CXListCtrl() = default;
@@ -105,10 +110,9 @@ void CXListCtrl::AutoSizeColumn(int bRepaint) {
 
 // ---- the cell editor ----------------------------------------------------------------------------
 
-CEdit* CXListCtrl::EditSubLabel(int nItem, int nColumn) {
-    if (!EnsureVisible(nItem, TRUE)) return nullptr;
+BOOL CXListCtrl::PlaceEditor(int nItem, int nColumn, int nTextWidth, CRect& rect, int& nMinLength) const {
     CRect rcCell;
-    if (!GetCellRect(nItem, nColumn, rcCell)) return nullptr;
+    if (!GetCellRect(nItem, nColumn, rcCell)) return FALSE;
 
     std::optional<listedit::inedit::Box> icon;
     LVITEMW item{};
@@ -125,21 +129,66 @@ CEdit* CXListCtrl::EditSubLabel(int nItem, int nColumn) {
         icon = BoxOf(rcIcon);
     }
 
-    CString strText = GetItemText(nItem, nColumn);
-    int nTextWidth = listedit::inedit::PaddedTextWidth(GetFont(), strText);
     CRect rcClient;
     GetClientRect(rcClient);
-    listedit::inedit::CellEditor placed =
+    const listedit::inedit::CellEditor placed =
         listedit::inedit::PlaceCellEditor(BoxOf(rcCell), icon, nTextWidth, rcClient.right,
                                           m_host.Scale(listedit::inedit::kInEditLayout.cellEditorDrop));
+    rect.SetRect(placed.rect.left, placed.rect.top, placed.rect.right, placed.rect.bottom);
+    nMinLength = placed.minLength;
+    return TRUE;
+}
+
+CEdit* CXListCtrl::EditSubLabel(int nItem, int nColumn) {
+    if (!EnsureVisible(nItem, TRUE)) return nullptr;
+    CString strText = GetItemText(nItem, nColumn);
+    CRect rcEdit;
+    int nMinLength = 0;
+    if (!PlaceEditor(nItem, nColumn, listedit::inedit::PaddedTextWidth(GetFont(), strText), rcEdit,
+                     nMinLength))
+        return nullptr;
 
     auto* pEdit = new CXInEditEx(nItem, nColumn, strText);
-    pEdit->SetMinLength(placed.minLength);
-    const CRect rcEdit(placed.rect.left, placed.rect.top, placed.rect.right, placed.rect.bottom);
+    pEdit->SetMinLength(nMinLength);
     // A failed creation has already deleted the editor (it owns itself from Create on).
     if (!pEdit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rcEdit, this, kCellEditorId))
         return nullptr;
     return pEdit;
+}
+
+void CXListCtrl::FollowCellEditor() {
+    CWnd* pWnd = CWnd::FromHandlePermanent(::GetDlgItem(m_hWnd, kCellEditorId));
+    if (!pWnd || !pWnd->IsKindOf(RUNTIME_CLASS(CXInEditEx))) return;
+    auto* pEdit = static_cast<CXInEditEx*>(pWnd);
+    CString strText;
+    pEdit->GetWindowText(strText);
+    CRect rcEdit;
+    int nMinLength = 0;
+    if (!PlaceEditor(pEdit->GetItem(), pEdit->GetSubItem(),
+                     listedit::inedit::PaddedTextWidth(GetFont(), strText), rcEdit, nMinLength))
+        return;
+    pEdit->SetMinLength(nMinLength);
+    pEdit->SetWindowPos(nullptr, rcEdit.left, rcEdit.top, rcEdit.Width(), rcEdit.Height(),
+                        SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CXListCtrl::OnSetColumnWidth(WPARAM, LPARAM) {
+    const LRESULT lResult = Default();
+    FollowCellEditor();
+    return lResult;
+}
+
+BOOL CXListCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    const UINT nCode = reinterpret_cast<NMHDR*>(lParam)->code;
+    // A width changed by the user's drag: the editor follows once the list has moved its columns.
+    if ((nCode == HDN_ITEMCHANGEDW || nCode == HDN_ITEMCHANGEDA) && ::GetDlgItem(m_hWnd, kCellEditorId))
+        PostMessage(kFollowEditorMessage);
+    return CListCtrl::OnNotify(wParam, lParam, pResult);
+}
+
+LRESULT CXListCtrl::OnFollowEditor(WPARAM, LPARAM) {
+    FollowCellEditor();
+    return 0;
 }
 
 // ---- the drag image -----------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 // The property list in real windows: row records, the edit ended or kept by clicks and resizing, the
 // title tip, and the painting of a row.
 #include "ListFixtures.h"
+#include "frame/Dpi.h"
 
 using namespace harness;
 using PropListAndConditionListTest = WindowTest;
@@ -133,4 +134,31 @@ TEST_F(PropListTest, NumberRowsTakeTheListsDecimalSeparator) {
     real::Type(L".9");
     real::Click(list, {50, 250});
     EXPECT_EQ(std::pair(Value(0), Value(1)), std::pair(std::wstring(L"9,00"), std::wstring(L"a.b")));
+}
+
+// Told of a new DPI, the rows take their padding at it, the edit going on over its row; told of the
+// old DPI again, every length is what it was.
+TEST_F(PropListTest, ADpiChangeLaysTheListOutAndBackAgain) {
+    Make({{L"n0", DWT_TEXT, L"v0"}, {L"n1", DWT_TEXT, L"v1"}});
+    ClickCell(list, 0, 1);
+    ASSERT_TRUE(Editing());
+    auto layout = [&] {
+        const CRect row = CellRect(list, 0, 1), data = RectIn(list, *list.m_pDataWnd);
+        return std::vector<int>{row.Height(), data.top - row.top, data.left - row.left,
+                                data.Width() - row.Width(), data.Height() - row.Height()};
+    };
+    const std::vector<int> before = layout();
+    const int textHeight = before[0] - Scaled(4);
+    for (int dpi : {192, 144, ScreenDpi()}) {
+        CRect rcHost;
+        host.GetWindowRect(&rcHost);
+        host.SendMessage(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rcHost));
+        list.SendMessage(WM_DPICHANGED_AFTERPARENT);
+        const std::vector<int> now = layout();
+        // (row height, the data window's place and size against its cell)
+        EXPECT_EQ(now, (std::vector<int>{textHeight + ::MulDiv(4, dpi, 96), before[1], before[2], before[3],
+                                         before[4]}))
+            << dpi;
+    }
+    EXPECT_EQ(layout(), before);
 }

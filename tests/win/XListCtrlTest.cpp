@@ -121,6 +121,34 @@ TEST_F(XListTest, EditorOpensOverTheCellAndReportsTheOutcome) {
     list.SetImageList(nullptr, LVSIL_SMALL);
 }
 
+// An open editor moves and sizes with its cell whenever a width changes: its own column's or one
+// left of it, set by code or dragged by the user (the header's own change notice).
+TEST_F(XListTest, OpenEditorFollowsItsCellWhenAWidthChanges) {
+    using Row = std::tuple<const char*, int, int, bool>; // what, the column changed, its width, by the header
+    for (const auto& [what, column, width, byHeader] :
+         {Row{"the column before, narrower", 0, 60, false}, Row{"the column before, wider", 0, 130, false},
+          Row{"its own column", 2, 40, false}, Row{"dragged by the user", 1, 70, true}}) {
+        SCOPED_TRACE(what);
+        for (int c = 0; c < 3; ++c) list.SetColumnWidth(c, 100);
+        ASSERT_NE(list.EditSubLabel(1, 2), nullptr);
+        const HWND hEdit = Editor();
+        const int nWidth = RectIn(list, hEdit).Width();
+        if (byHeader) {
+            HDITEMW hdi{};
+            hdi.mask = HDI_WIDTH;
+            hdi.cxy = width;
+            list.GetHeaderCtrl()->SetItem(column, &hdi);
+            Pump();
+        } else {
+            list.SetColumnWidth(column, width);
+        }
+        const CRect cell = Cell(1, 2), now = RectIn(list, hEdit);
+        EXPECT_EQ(std::tuple(now.left, now.top, now.Width()), std::tuple(cell.left, cell.top, nWidth));
+        list.SetFocus(); // commits and closes it
+        EXPECT_FALSE(::IsWindow(hEdit));
+    }
+}
+
 // A real drag from a selected row: the owner takes the image when the list view reports the drag.
 // Selected rows are opaque in it, the rows between them transparent.
 TEST_F(XListTest, DragImageSpansTheSelectedRowsWithTransparentGaps) {

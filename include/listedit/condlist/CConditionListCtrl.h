@@ -266,7 +266,6 @@ private:
     // of their row, the rows as tall as the font and the margin.
     void ResizeToColumns();
     void PlaceEditors();
-    void RemeasureRows();
     // Inserts a committed row at nItem with these cells and type code.
     void WriteRow(int nItem, const std::array<std::wstring, 6>& cells, int nType);
     // Replaces the rows by those a condition text describes.

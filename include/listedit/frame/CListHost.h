@@ -67,6 +67,8 @@ public:
     int DeviceTextHeight() const;
     // The height of every row: nTextHeight plus nMargin (a 96-dpi length) at the list's DPI.
     UINT RowHeight(int nTextHeight, int nMargin) const;
+    // Has an owner-drawn list ask for its row height again (after a change of font or DPI).
+    void RemeasureRows();
 
     // Whether the list window has the keyboard focus.
     BOOL HasFocus() const;

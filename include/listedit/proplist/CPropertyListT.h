@@ -122,6 +122,8 @@ protected:
     // Assistive tools: the rows as the children of the list's object (answered by the host).
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     BOOL OnItemchanged(NMHDR* pNMHDR, LRESULT* pResult);
+    // A change of DPI: the rows take their height at the new one, the data window follows its row.
+    LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
 
     // The list window the behaviour works on.
     CListCtrl& List();

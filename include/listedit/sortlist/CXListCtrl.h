@@ -18,7 +18,8 @@
 // notification only.
 //
 // Scrolling the list (scroll bars, the mouse wheel) moves the focus to the list first, so an open
-// editor commits before the cells move under it.
+// editor commits before the cells move under it. When a column's width changes while the editor is
+// open (SetColumnWidth, the user dragging a divider), the editor moves and sizes with its cell.
 #pragma once
 #include <listedit/frame/CEdit.h>
 #include <listedit/frame/CImageList.h>
@@ -62,6 +63,9 @@ protected:
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     void OnRButtonDown(UINT nFlags, CPoint point);
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetColumnWidth(WPARAM wParam, LPARAM lParam);
+    LRESULT OnFollowEditor(WPARAM wParam, LPARAM lParam);
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -70,6 +74,10 @@ private:
     // row for it). FALSE when the list has no such row or column.
     BOOL GetCellRect(int nItem, int nColumn, CRect& rect) const;
     void SizeColumn(int nColumn);
+    // Where the editor of a cell goes for a text of that width; FALSE when there is no such cell.
+    BOOL PlaceEditor(int nItem, int nColumn, int nTextWidth, CRect& rect, int& nMinLength) const;
+    // Moves the open cell editor, if any, over its cell as the cell now lies.
+    void FollowCellEditor();
 
     CListHost m_host{*this};
 };
