@@ -3,13 +3,6 @@
 // follow their columns, and a change of DPI laid out and undone.
 #include "ListFixtures.h"
 
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-#ifndef WM_DPICHANGED_AFTERPARENT
-#define WM_DPICHANGED_AFTERPARENT 0x02E3
-#endif
-
 using namespace harness;
 
 namespace {
@@ -191,10 +184,7 @@ TEST_F(ConditionLabelsTest, EditorsFollowTheirColumnsAndTheDpi) {
         EXPECT_EQ(now[size_t(column) * 4], width);
     }
     for (int dpi : {192, 144, ScreenDpi()}) {
-        CRect rcHost;
-        host.GetWindowRect(&rcHost);
-        host.SendMessage(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rcHost));
-        list.SendMessage(WM_DPICHANGED_AFTERPARENT);
+        TellDpi(host, list, dpi);
         const std::vector<int> now = layout();
         std::vector<int> columns, offsets;
         for (int c = 0; c < 6; ++c) {

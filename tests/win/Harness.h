@@ -12,6 +12,14 @@
 #include <utility>
 #include <vector>
 
+// The system's DPI messages, newer than the headers' Windows version.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
+
 namespace harness {
 
 // A visible top-level window that parents the controls of one test; it records the WM_NOTIFY and
@@ -52,6 +60,14 @@ inline int ScreenDpi() {
 }
 inline int Scaled(int length) {
     return ::MulDiv(length, ScreenDpi(), 96);
+}
+// Tells a top-level window and one control in it of a new DPI, as Windows does when the window
+// moves to a monitor of another scale (Wine sends neither message).
+inline void TellDpi(CWnd& top, CWnd& control, int dpi) {
+    CRect rcTop;
+    top.GetWindowRect(&rcTop);
+    top.SendMessage(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rcTop));
+    control.SendMessage(WM_DPICHANGED_AFTERPARENT);
 }
 
 // Dispatches everything posted so far through the library's own pump (pre-translation included).

@@ -1,7 +1,6 @@
 // The property list in real windows: row records, the edit ended or kept by clicks and resizing, the
 // title tip, and the painting of a row.
 #include "ListFixtures.h"
-#include "frame/Dpi.h"
 
 using namespace harness;
 using PropListAndConditionListTest = WindowTest;
@@ -150,10 +149,7 @@ TEST_F(PropListTest, ADpiChangeLaysTheListOutAndBackAgain) {
     const std::vector<int> before = layout();
     const int textHeight = before[0] - Scaled(4);
     for (int dpi : {192, 144, ScreenDpi()}) {
-        CRect rcHost;
-        host.GetWindowRect(&rcHost);
-        host.SendMessage(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rcHost));
-        list.SendMessage(WM_DPICHANGED_AFTERPARENT);
+        TellDpi(host, list, dpi);
         const std::vector<int> now = layout();
         // (row height, the data window's place and size against its cell)
         EXPECT_EQ(now, (std::vector<int>{textHeight + ::MulDiv(4, dpi, 96), before[1], before[2], before[3],
