@@ -7,6 +7,7 @@
 #include "RowLayout.h"
 #include "RowText.h"
 #include "SortKeys.h"
+#include "frame/Accessible.h"
 
 #include <cstring>
 
@@ -47,6 +48,7 @@ ON_MESSAGE(LVM_SETTEXTCOLOR, &CSortListT::OnSetTextColor)
 ON_MESSAGE(LVM_SETTEXTBKCOLOR, &CSortListT::OnSetTextBkColor)
 ON_MESSAGE(LVM_SETBKCOLOR, &CSortListT::OnSetBkColor)
 ON_MESSAGE(WM_GETOBJECT, &CSortListT::OnGetObject)
+ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGED, &CSortListT::OnItemchanged)
 END_MESSAGE_MAP()
 
 // Until the owner sets them, rows are painted in the list view's own default colours.
@@ -268,6 +270,23 @@ template <class TBase> void CSortListT<TBase>::SortByKeys(const std::vector<CSor
 template <class TBase> void CSortListT<TBase>::SortRecorded() {
     if (kIsControl && List().GetItemCount() <= 0) return;
     SortRows();
+    // The rows' order changed under a reader's eyes.
+    listedit::access::RaiseRowEvent(EVENT_OBJECT_REORDER, List().m_hWnd, -1);
+}
+
+// The list view raises its own item events on some systems; RaiseItemEvent raises them where not.
+template <class TBase> BOOL CSortListT<TBase>::OnItemchanged(NMHDR* pNMHDR, LRESULT*) {
+    const auto* pNMLV = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
+    if (!(pNMLV->uChanged & LVIF_STATE)) return FALSE;
+    const UINT nChanged = pNMLV->uNewState ^ pNMLV->uOldState;
+    const HWND hList = List().m_hWnd;
+    if (nChanged & LVIS_SELECTED)
+        listedit::access::RaiseItemEvent((pNMLV->uNewState & LVIS_SELECTED) ? EVENT_OBJECT_SELECTIONADD
+                                                                            : EVENT_OBJECT_SELECTIONREMOVE,
+                                         hList, pNMLV->iItem);
+    if (nChanged & LVIS_STATEIMAGEMASK)
+        listedit::access::RaiseItemEvent(EVENT_OBJECT_STATECHANGE, hList, pNMLV->iItem);
+    return FALSE; // the parent hears it as well
 }
 
 template <class TBase> void CSortListT<TBase>::SortRows() {

@@ -91,7 +91,7 @@ class EventRecorder {
 public:
     EventRecorder() {
         s_events.clear();
-        m_hHook = ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, &Proc,
+        m_hHook = ::SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_VALUECHANGE, nullptr, &Proc,
                                     ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     }
     ~EventRecorder() { ::UnhookWinEvent(m_hHook); }
@@ -311,4 +311,66 @@ TEST_F(WindowTest, EditsOnAFormReadAsTheUserSeesThem) {
     date.SetMaskString(L"[0-9][0-9]/[0-9][0-9]/[0-9][0-9][0-9][0-9]", '_');
     date.SetText(L"05/03/");
     EXPECT_EQ(std::tuple(TextOf(date), Acc(date).Value()), std::tuple(L"05/03/____", L"05/03/"));
+}
+
+namespace {
+
+class SortListAccessTest : public SortListFixture {
+protected:
+    Com com;
+};
+
+} // namespace
+
+// A sortable list's rows in both modes: named by the first column, described by the others with
+// their titles; a million virtual rows answer for any row at once.
+TEST_F(SortListAccessTest, RowsNamedByTheFirstColumnInBothModes) {
+    for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}}) {
+        SCOPED_TRACE(style ? "virtual" : "normal");
+        CSortListCtrlEx list;
+        Make(list, style);
+        for (int c : {0, 1, 2}) {
+            const wchar_t* titles[] = {L"Name", L"Price", L"City"};
+            LVCOLUMNW col{};
+            col.mask = LVCF_TEXT;
+            col.pszText = const_cast<LPWSTR>(titles[c]);
+            list.SetColumn(c, &col);
+        }
+        const int count = style ? 1000000 : 3;
+        std::vector<CSortListCtrlEx::CItemData*> records;
+        for (int i = 0; i < count; ++i)
+            records.push_back(i == count - 1 ? Record({L"Last", L"", L"Rome"})
+                                             : Record({L"Ann", L"12", L"Paris"}));
+        ASSERT_EQ(list.InsertItems(0, records.data(), count), 0);
+        list.SetItemState(count - 1, LVIS_SELECTED, LVIS_SELECTED);
+        list.EnsureVisible(count - 1, FALSE);
+
+        Acc acc(list);
+        ASSERT_TRUE(acc);
+        EXPECT_EQ(std::tuple(acc.Count(), acc.Role()), std::tuple(LONG(count), ROLE_SYSTEM_LIST));
+        EXPECT_EQ(std::tuple(acc.Name(1), acc.Description(1), acc.Role(1), acc.State(1)),
+                  std::tuple(L"Ann", L"Price: 12, City: Paris", ROLE_SYSTEM_LISTITEM, kRowState));
+        EXPECT_EQ(std::tuple(acc.Name(count), acc.Description(count), acc.State(count)),
+                  std::tuple(L"Last", L"City: Rome", kRowState | STATE_SYSTEM_SELECTED));
+        CRect rc = CellRect(list, count - 1, 0);
+        list.ClientToScreen(&rc);
+        EXPECT_EQ(CRect(acc.Location(count)), rc);
+        EXPECT_EQ(acc.HitTest(rc.CenterPoint()), LONG(count));
+        BSTR b = nullptr;
+        EXPECT_EQ(acc->get_accName(Acc::Id(count + 1), &b), E_INVALIDARG);
+    }
+}
+
+// A click on a column's header sorts the rows and tells readers they were reordered.
+TEST_F(SortListAccessTest, HeaderClickRaisesReorder) {
+    CSortListCtrlEx list;
+    Make(list, 0, {L"b", L"a", L"c"});
+    EventRecorder events;
+    HWND header = list.GetHeaderCtrl()->m_hWnd;
+    real::Click(header, {20, 8});
+    EXPECT_EQ(list.GetItemText(0, 0), L"a");
+    const auto reorders = events.Events(EVENT_OBJECT_REORDER);
+    ASSERT_EQ(reorders.size(), 1u);
+    EXPECT_EQ(std::tuple(reorders[0].hWnd, reorders[0].idObject, reorders[0].idChild),
+              std::tuple(list.m_hWnd, LONG(OBJID_CLIENT), LONG(CHILDID_SELF)));
 }

@@ -120,6 +120,8 @@ protected:
     LRESULT OnSetTextBkColor(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetBkColor(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    // Selection and check-box changes told to assistive tools where the list view does not.
+    BOOL OnItemchanged(NMHDR* pNMHDR, LRESULT* pResult);
 
     int m_cxClient;
     BOOL m_bDeleteItemData;
