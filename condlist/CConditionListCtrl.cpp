@@ -13,6 +13,7 @@
 #include "condlist/ConditionParser.h"
 #include "condlist/ConditionText.h"
 #include "edit/NumModel.h"
+#include "frame/Accessible.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -94,13 +95,15 @@ ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CConditionListCtrl::OnDpiChangedAfterPare
 ON_MESSAGE(LVM_SETCOLUMNWIDTH, &CConditionListCtrl::OnColumnChange)
 ON_MESSAGE(LVM_SETCOLUMNW, &CConditionListCtrl::OnColumnChange)
 ON_MESSAGE(LVM_SETCOLUMNA, &CConditionListCtrl::OnColumnChange)
-ON_MESSAGE(WM_GETOBJECT, &CConditionListCtrl::OnGetObject)
 ON_CBN_SELCHANGE(IDC_FIELDLIST, &CConditionListCtrl::OnSelchangeFieldlist)
 ON_COMMAND_RANGE(ID_MENU_DELETE, ID_MENU_CLEAR, &CConditionListCtrl::OnCommandMenu)
+ON_MESSAGE(WM_GETOBJECT, &CConditionListCtrl::OnGetObject)
 END_MESSAGE_MAP()
 
 CConditionListCtrl::CConditionListCtrl()
-    : m_pDataWnd(new CDataWnd), m_labels(CConditionLabels::Chinese()), m_strListSeparator(L"-") {}
+    : m_pDataWnd(new CDataWnd), m_labels(CConditionLabels::Chinese()), m_strListSeparator(L"-") {
+    m_host.SetAccessibleRows(&CConditionListCtrl::MakeAccessibleRows);
+}
 
 CConditionListCtrl::~CConditionListCtrl() {
     // Destroyed while still a condition list, so that OnDestroy releases the field records.
@@ -206,6 +209,8 @@ int CConditionListCtrl::InsertAllColumn() {
         }
         return 0;
     }
+    m_pDataWnd->SetWantTabAndReturn(TRUE); // they move among the editors and commit, in a dialog too
+    NameEditors();
     InsertItem(0, L"");
     return 1;
 }
@@ -318,7 +323,7 @@ int CConditionListCtrl::InsertItemValue() {
     // not looking at, and its pending row still counts.
     if (m_nCurItem == -1 || !HasEditors() || !(m_cbCondition.GetStyle() & WS_VISIBLE)) return 1;
     const CString strValue = m_pDataWnd->GetText();
-    if (strValue.IsEmpty()) return 0;
+    if (strValue.IsEmpty() || DateUnchosen()) return 0;
 
     auto selected = [](const CComboBox& box) {
         CString s;
@@ -336,7 +341,14 @@ int CConditionListCtrl::InsertItemValue() {
     SetItemText(m_nCurItem, 3, strValue);
     SetItemText(m_nCurItem, 4, selected(m_cbRightBracket));
     SetItemText(m_nCurItem, 5, selected(m_cbRelation));
+    listedit::access::RaiseRowEvent(EVENT_OBJECT_VALUECHANGE, m_hWnd, m_nCurItem);
+    listedit::access::RaiseRowEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, m_nCurItem); // it reads its cells
     return 1;
+}
+
+bool CConditionListCtrl::DateUnchosen() {
+    if (m_pDataWnd->GetType() != DWT_DATE || m_pDataWnd->GetModified()) return false;
+    return m_nCurItem == GetItemCount() - 1 || GetItemText(m_nCurItem, ct::kValue).IsEmpty();
 }
 
 void CConditionListCtrl::SetValue() {
@@ -355,6 +367,7 @@ void CConditionListCtrl::SetValue() {
     m_pDataWnd->SetWindowText(GetItemText(m_nCurItem, 3));
     load(m_cbRightBracket, 4);
     load(m_cbRelation, 5);
+    NameEditors();
 }
 
 void CConditionListCtrl::MoveAllChild(int nItem, int bShowAll, int bKeepVisibility) {
@@ -381,6 +394,7 @@ void CConditionListCtrl::OnSelchangeFieldlist() {
     const CFieldItemData& field = RecordOf(m_cbFieldList, nField);
     m_pDataWnd->SetType(static_cast<int>(field.m_nType));
     m_pDataWnd->SetStringArrayBySelectType(field.m_arrValues);
+    NameEditors();
     if (m_nCurItem == GetItemCount() - 1) {
         for (CWnd* pEditor : {static_cast<CWnd*>(&m_cbLeftBracket), static_cast<CWnd*>(&m_cbCondition),
                               static_cast<CWnd*>(m_pDataWnd), static_cast<CWnd*>(&m_cbRelation),
@@ -790,7 +804,11 @@ void CConditionListCtrl::OnLButtonDown(UINT, CPoint point) {
         (bColumn ? EditorsByColumn()[static_cast<size_t>(hit.iSubItem)] : m_pDataWnd)->SetFocus();
         return;
     }
-    m_nCurItem = nCount - 1;
+    OpenEntryRow();
+}
+
+void CConditionListCtrl::OpenEntryRow() {
+    m_nCurItem = GetItemCount() - 1;
     EnsureVisible(m_nCurItem, FALSE);
     MoveAllChild(m_nCurItem, 0, 0);
     m_cbLeftBracket.SetCurSel(0);
@@ -800,6 +818,109 @@ void CConditionListCtrl::OnLButtonDown(UINT, CPoint point) {
     m_pDataWnd->SetText(L"");
     m_cbRelation.SetCurSel(0);
     m_cbRightBracket.SetCurSel(0);
+    NameEditors();
+}
+
+// ---- the keyboard alone and assistive tools -------------------------------------------------------
+
+void CConditionListCtrl::NameEditors() {
+    if (!HasEditors()) return;
+    // Each box says its column's title as the header shows it now (labels may change).
+    const auto title = [](HWND hList, int nColumn) {
+        wchar_t szTitle[128] = {};
+        LVCOLUMNW col{};
+        col.mask = LVCF_TEXT;
+        col.pszText = szTitle;
+        col.cchTextMax = 128;
+        ::SendMessageW(hList, LVM_GETCOLUMNW, static_cast<WPARAM>(nColumn), reinterpret_cast<LPARAM>(&col));
+        return std::wstring(szTitle);
+    };
+    const auto columns = EditorsByColumn();
+    for (size_t nColumn = 0; nColumn < columns.size(); ++nColumn) {
+        if (columns[nColumn] == m_pDataWnd) continue;
+        listedit::access::Overrides overrides;
+        overrides.name = [title, hList = m_hWnd, nColumn]() -> std::optional<std::wstring> {
+            return title(hList, static_cast<int>(nColumn));
+        };
+        // Tab and Enter are the row's while it is edited, in a dialog too.
+        overrides.dlgCode = [](LRESULT lCode, const MSG* pMsg) -> LRESULT {
+            if (pMsg && pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_TAB || pMsg->wParam == VK_RETURN))
+                lCode |= DLGC_WANTMESSAGE;
+            return lCode;
+        };
+        listedit::access::Override(columns[nColumn]->m_hWnd, std::move(overrides));
+    }
+    std::wstring strName = title(m_hWnd, ct::kValue);
+    if (const int nField = m_cbFieldList.GetCurSel(); nField >= 0) {
+        CString strField;
+        m_cbFieldList.GetLBText(nField, strField);
+        strName += L" " + strField.str();
+    }
+    m_pDataWnd->SetAccessibleName(strName.c_str());
+}
+
+int CConditionListCtrl::EditorColumnOf(HWND hWnd) {
+    if (!HasEditors()) return -1;
+    const auto columns = EditorsByColumn();
+    for (size_t nColumn = 0; nColumn < columns.size(); ++nColumn)
+        for (HWND h = hWnd; h && h != m_hWnd; h = ::GetParent(h))
+            if (h == columns[nColumn]->m_hWnd) return static_cast<int>(nColumn);
+    return -1;
+}
+
+void CConditionListCtrl::StepEditor(int nColumn, bool bForward) {
+    const auto columns = EditorsByColumn();
+    const int nCount = static_cast<int>(columns.size());
+    for (int nStep = 1; nStep <= nCount; ++nStep) {
+        const int nNext = ((nColumn + (bForward ? nStep : -nStep)) % nCount + nCount) % nCount;
+        CWnd* pEditor = columns[static_cast<size_t>(nNext)];
+        if (pEditor->GetStyle() & WS_VISIBLE) {
+            pEditor->SetFocus();
+            return;
+        }
+    }
+}
+
+void CConditionListCtrl::CommitAndOpenEntryRow() {
+    if (!InsertItemValue()) {
+        AfxMessageBeep(0);
+        m_pDataWnd->SetFocus();
+        return;
+    }
+    OpenEntryRow();
+    const HWND hHadFocus = ::GetFocus();
+    m_cbFieldList.SetFocus();
+    // The same box on a new row: the system tells no tool, and the row it edits is another.
+    if (hHadFocus == m_cbFieldList.m_hWnd)
+        ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_cbFieldList.m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+}
+
+std::unique_ptr<listedit::access::RowSource> CConditionListCtrl::MakeAccessibleRows(CWnd& owner) {
+    class Rows final : public listedit::access::RowSource {
+    public:
+        explicit Rows(CConditionListCtrl& list) : RowSource(list.m_hWnd), m_list(list) {}
+        listedit::access::AccessibleRow Row(int nRow) const override {
+            CellReader reader(m_hList);
+            std::vector<std::wstring> cells;
+            for (int nCol = 0; nCol < ct::kCellCount; ++nCol) cells.emplace_back(reader.Read(nRow, nCol));
+            listedit::access::AccessibleRow row;
+            row.name = listedit::access::ReadCells(cells);
+            row.selected = (m_list.GetItemState(nRow, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+            row.focused = nRow == FocusedRow();
+            return row;
+        }
+        int FocusedRow() const override {
+            const bool bEditing = m_list.HasEditors() && (m_list.m_cbFieldList.GetStyle() & WS_VISIBLE);
+            const HWND hFocus = ::GetFocus();
+            return listedit::access::FocusedRow(bEditing ? m_list.m_nCurItem : -1,
+                                                hFocus && (hFocus == m_hList || ::IsChild(m_hList, hFocus)),
+                                                hFocus == m_hList, m_list.GetNextItem(-1, LVNI_FOCUSED));
+        }
+
+    private:
+        CConditionListCtrl& m_list;
+    };
+    return std::make_unique<Rows>(static_cast<CConditionListCtrl&>(owner));
 }
 
 BOOL CConditionListCtrl::PreTranslateMessage(MSG* pMsg) {
@@ -811,6 +932,27 @@ BOOL CConditionListCtrl::PreTranslateMessage(MSG* pMsg) {
         m_nCurItem = -1;
         HideAllChild();
         return TRUE;
+    }
+    if (pMsg->message == WM_KEYDOWN && m_bHasFieldList) {
+        const auto vk = pMsg->wParam;
+        // On the list itself: F2 or Enter opens the entry row at its field box.
+        if (pMsg->hwnd == m_hWnd && (vk == VK_F2 || vk == VK_RETURN)) {
+            CommitAndOpenEntryRow();
+            return TRUE;
+        }
+        const int nColumn = m_nCurItem != -1 ? EditorColumnOf(pMsg->hwnd) : -1;
+        if (nColumn != -1 && vk == VK_TAB) {
+            for (CComboBox* pBox : Boxes())
+                if (pBox->SendMessage(CB_GETDROPPEDSTATE)) pBox->SendMessage(CB_SHOWDROPDOWN, FALSE);
+            m_pDataWnd->CloseDropDown();
+            StepEditor(nColumn, ::GetKeyState(VK_SHIFT) >= 0);
+            return TRUE;
+        }
+        // An open list or calendar takes Enter itself.
+        if (nColumn != -1 && vk == VK_RETURN && !AnyDroppedDown()) {
+            CommitAndOpenEntryRow();
+            return TRUE;
+        }
     }
     // Only the boxes themselves, not the edit inside a combo value editor.
     const auto boxes = Boxes();

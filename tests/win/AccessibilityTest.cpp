@@ -133,7 +133,7 @@ private:
 
 constexpr LONG kRowState = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
 
-class PropListAccessTest : public PropListTest {
+class AccessPropListTest : public PropListTest {
 protected:
     Com com;
     // One row of each type, as their editors show them.
@@ -153,7 +153,7 @@ protected:
 
 // Every row is a child of the list's object: its name, value, role, state and place; ids of no
 // row are refused.
-TEST_F(PropListAccessTest, RowsReadAsTheListsChildren) {
+TEST_F(AccessPropListTest, RowsReadAsTheListsChildren) {
     MakeAllTypes();
     Acc acc(list);
     ASSERT_TRUE(acc);
@@ -170,6 +170,7 @@ TEST_F(PropListAccessTest, RowsReadAsTheListsChildren) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.id);
+        list.EnsureVisible(int(r.id) - 1, FALSE);
         EXPECT_EQ(std::tuple(acc.Name(r.id), acc.Value(r.id), acc.Role(r.id), acc.State(r.id)),
                   std::tuple(r.name, r.value, ROLE_SYSTEM_LISTITEM, r.state));
         CRect rc = CellRect(list, int(r.id) - 1, 0);
@@ -193,7 +194,7 @@ TEST_F(PropListAccessTest, RowsReadAsTheListsChildren) {
 
 // The editor that has the focus is named after its row, whatever its type, and its value is what
 // the user sees; the check box is a check button.
-TEST_F(PropListAccessTest, EditorsAreNamedAfterTheirRow) {
+TEST_F(AccessPropListTest, EditorsAreNamedAfterTheirRow) {
     MakeAllTypes();
     const struct {
         int row;
@@ -208,6 +209,7 @@ TEST_F(PropListAccessTest, EditorsAreNamedAfterTheirRow) {
         {7, L"Teal", 0},
     };
     for (const auto& e : editors) {
+        list.EnsureVisible(e.row, FALSE);
         ClickCell(list, e.row, 1);
         SCOPED_TRACE(Value(e.row));
         ASSERT_TRUE(FocusInEditor());
@@ -224,7 +226,7 @@ TEST_F(PropListAccessTest, EditorsAreNamedAfterTheirRow) {
 
 // Through real input, the last focus event leads to an object named after the row now edited, and
 // a committed value raises a value change for its row.
-TEST_F(PropListAccessTest, FocusEventsFollowTheEditedRow) {
+TEST_F(AccessPropListTest, FocusEventsFollowTheEditedRow) {
     Make({{L"n0", DWT_TEXT, L"v0"},
           {L"n1", DWT_TEXT, L"v1"},
           {L"n2", DWT_LIST, L"Red"},
@@ -260,7 +262,7 @@ TEST_F(PropListAccessTest, FocusEventsFollowTheEditedRow) {
 }
 
 // With the list itself focused, F2 and Enter open the editor on the focused row, or on the first.
-TEST_F(PropListAccessTest, F2AndEnterOpenTheEditor) {
+TEST_F(AccessPropListTest, F2AndEnterOpenTheEditor) {
     Make({{L"n0", DWT_TEXT, L"v0"}, {L"n1", DWT_TEXT, L"v1"}, {L"n2", DWT_TEXT, L"v2"}});
     for (UINT key : {UINT(VK_F2), UINT(VK_RETURN)}) {
         SCOPED_TRACE(key);
@@ -278,7 +280,7 @@ TEST_F(PropListAccessTest, F2AndEnterOpenTheEditor) {
 }
 
 // From the first Tab to a committed value with the keyboard alone.
-TEST_F(PropListAccessTest, UsedWithTheKeyboardAlone) {
+TEST_F(AccessPropListTest, UsedWithTheKeyboardAlone) {
     Make({{L"n0", DWT_TEXT, L"v0"}, {L"n1", DWT_TEXT, L"v1"}});
     CEdit before;
     ASSERT_TRUE(
@@ -293,9 +295,11 @@ TEST_F(PropListAccessTest, UsedWithTheKeyboardAlone) {
     EXPECT_EQ(std::tuple(Value(0), Value(1), FocusedName()), std::tuple(L"typed", L"v1", L"n1"));
 }
 
+using AccessEditTest = WindowTest;
+
 // A masked edit's value leaves out its placeholders; a data window on a form is named by the
 // label before it.
-TEST_F(WindowTest, EditsOnAFormReadAsTheUserSeesThem) {
+TEST_F(AccessEditTest, EditsOnAFormReadAsTheUserSeesThem) {
     Com com;
     ASSERT_TRUE(::CreateWindowExW(0, L"STATIC", L"&Due date", WS_CHILD | WS_VISIBLE, 10, 10, 90, 20, host,
                                   nullptr, nullptr, nullptr));
@@ -315,7 +319,7 @@ TEST_F(WindowTest, EditsOnAFormReadAsTheUserSeesThem) {
 
 namespace {
 
-class SortListAccessTest : public SortListFixture {
+class AccessSortListTest : public SortListFixture {
 protected:
     Com com;
 };
@@ -324,7 +328,7 @@ protected:
 
 // A sortable list's rows in both modes: named by the first column, described by the others with
 // their titles; a million virtual rows answer for any row at once.
-TEST_F(SortListAccessTest, RowsNamedByTheFirstColumnInBothModes) {
+TEST_F(AccessSortListTest, RowsNamedByTheFirstColumnInBothModes) {
     for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}}) {
         SCOPED_TRACE(style ? "virtual" : "normal");
         CSortListCtrlEx list;
@@ -362,7 +366,7 @@ TEST_F(SortListAccessTest, RowsNamedByTheFirstColumnInBothModes) {
 }
 
 // A click on a column's header sorts the rows and tells readers they were reordered.
-TEST_F(SortListAccessTest, HeaderClickRaisesReorder) {
+TEST_F(AccessSortListTest, HeaderClickRaisesReorder) {
     CSortListCtrlEx list;
     Make(list, 0, {L"b", L"a", L"c"});
     EventRecorder events;
@@ -373,4 +377,88 @@ TEST_F(SortListAccessTest, HeaderClickRaisesReorder) {
     ASSERT_EQ(reorders.size(), 1u);
     EXPECT_EQ(std::tuple(reorders[0].hWnd, reorders[0].idObject, reorders[0].idChild),
               std::tuple(list.m_hWnd, LONG(OBJID_CLIENT), LONG(CHILDID_SELF)));
+}
+
+namespace {
+
+class AccessCondListTest : public ConditionListTest {
+protected:
+    Com com;
+    void SetUp() override {
+        ConditionListTest::SetUp();
+        list.SetLabels(CConditionLabels::English());
+    }
+    bool FocusIn(UINT nID) { return ::GetFocus() == Editor(nID) || ::IsChild(Editor(nID), ::GetFocus()); }
+};
+
+} // namespace
+
+// Each condition row reads as its condition in the labels shown; the row being edited is focused.
+TEST_F(AccessCondListTest, RowsReadAsTheirConditions) {
+    ASSERT_EQ(list.AddCondition(L"NAME", L"=", L"Smith", L"or", TRUE), 0);
+    ASSERT_EQ(list.AddCondition(L"AGE", L">", L"30", nullptr, FALSE, TRUE), 1);
+    Acc acc(list);
+    ASSERT_TRUE(acc);
+    EXPECT_EQ(std::tuple(acc.Count(), acc.Role()), std::tuple(3L, ROLE_SYSTEM_LIST));
+    EXPECT_EQ(std::tuple(acc.Name(1), acc.Role(1), acc.State(1)),
+              std::tuple(L"( NAME equal (=) Smith or", ROLE_SYSTEM_LISTITEM, kRowState));
+    EXPECT_EQ(acc.Name(2), L"AGE greater (>) 30 )");
+    EXPECT_EQ(acc.Name(3), L""); // the entry row
+    PostClick(1, 3);
+    EXPECT_EQ(acc.State(2), kRowState | STATE_SYSTEM_FOCUSED);
+    CRect rc = CellRect(list, 1, 0);
+    list.ClientToScreen(&rc);
+    EXPECT_EQ(acc.HitTest(rc.CenterPoint()), 2L);
+    EXPECT_EQ(std::tuple(FocusedName(), Acc(Editor(kField)).Name()), std::tuple(L"Value AGE", L"Field"));
+}
+
+// From the first key to a committed condition with the keyboard alone: F2 opens the entry row at
+// its field box, Tab and Shift+Tab go round the row's editors (the field box alone before a field
+// is chosen), Enter commits and opens the next entry row.
+TEST_F(AccessCondListTest, ComposedWithTheKeyboardAlone) {
+    list.SetFocus();
+    real::Key(VK_F2);
+    ASSERT_TRUE(FocusIn(kField));
+    EXPECT_EQ(FocusedName(), L"Field");
+    real::Key(VK_TAB); // no field yet: the only editor shown
+    EXPECT_TRUE(FocusIn(kField));
+    real::Key(VK_DOWN); // NAME
+    ASSERT_TRUE(Shown(kValue));
+    const struct {
+        UINT key;
+        std::initializer_list<UINT> modifiers;
+        UINT editor;
+    } steps[] = {{VK_TAB, {}, kCmp},  {VK_TAB, {}, kValue},       {VK_TAB, {}, kRight}, {VK_TAB, {}, kRel},
+                 {VK_TAB, {}, kLeft}, {VK_TAB, {VK_SHIFT}, kRel}, {VK_TAB, {}, kLeft},  {VK_TAB, {}, kField},
+                 {VK_TAB, {}, kCmp},  {VK_TAB, {}, kValue}};
+    for (const auto& s : steps) {
+        real::Key(s.key, s.modifiers);
+        EXPECT_TRUE(FocusIn(s.editor)) << s.editor;
+    }
+    EXPECT_EQ(FocusedName(), L"Value NAME");
+    real::Type(L"Smith");
+    real::Key(VK_RETURN);
+    EXPECT_EQ(std::tuple(list.GetItemCount(), Cell(0, 1), Cell(0, 3)), std::tuple(2, L"NAME", L"Smith"));
+    EXPECT_TRUE(FocusIn(kField));
+    EXPECT_EQ(list.m_nCurItem, 1);
+    EXPECT_EQ(Sql(), L"NAME = 'Smith'");
+}
+
+// A date field picked and left: today's date is no value, so nothing is committed, with the beep;
+// a date the user changed in the picker is committed.
+TEST_F(AccessCondListTest, ADateNotChosenIsNoValue) {
+    ClickBelowRows();
+    Choose(kField, L"Order Date");
+    {
+        BeepCounter beeps;
+        ClickBelowRows();
+        EXPECT_EQ(std::tuple(list.GetItemCount(), beeps.beeps()), std::tuple(1, std::vector<UINT>{0}));
+    }
+    SYSTEMTIME day{};
+    day.wYear = 2024, day.wMonth = 3, day.wDay = 5;
+    ::SendMessageW(ValueEditor(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&day)); // as picked
+    BeepCounter beeps;
+    ClickBelowRows();
+    EXPECT_EQ(std::tuple(list.GetItemCount(), Cell(0, 3), beeps.count()),
+              std::tuple(2, L"2024-3-5", size_t(0)));
 }

@@ -252,6 +252,21 @@ private:
     bool HasEditors() const;
     bool AnyDroppedDown() const; // a box's list or the value's list or calendar is open
     void FollowRow();
+    // The editors on the entry row, the field box alone shown and all set to their first entries.
+    void OpenEntryRow();
+    // Tells assistive tools what each editor edits: its column's title, the value editor also
+    // its field.
+    void NameEditors();
+    // Which column's editor hWnd is or lies in; -1 for none.
+    int EditorColumnOf(HWND hWnd);
+    // Tab and Shift+Tab: the focus to the next or previous editor shown on the row, wrapping.
+    void StepEditor(int nColumn, bool bForward);
+    // Enter: commits the row as a click elsewhere does, then opens the entry row at its field box.
+    void CommitAndOpenEntryRow();
+    // Assistive tools: each condition row a child of the list's object, named by its cells.
+    static std::unique_ptr<listedit::access::RowSource> MakeAccessibleRows(CWnd& owner);
+    // A date field's value the user has not chosen: a fresh picker's today, on a row that held none.
+    bool DateUnchosen();
     std::array<CWnd*, 6> Editors();         // in the order of their ids
     std::array<CWnd*, 6> EditorsByColumn(); // the editor of each column
     std::array<CComboBox*, 5> Boxes();
