@@ -2,8 +2,9 @@
 # listedit's one entry point:
 #   ./run.sh setup   install what is missing (Debian, as root)
 #   ./run.sh build   build the library, tests, demo and bench (Windows target) and the native units
-#   ./run.sh test    setup, build, run every test (native, Wine, the consumer example, the example
-#                    applications' self-checks, a short fuzz run)
+#   ./run.sh test    setup, build, run every test (native, Wine, the consumer example against the
+#                    package, the example applications' self-checks, a short fuzz run)
+#   ./run.sh package setup, build, make out/listedit-<version>-win64.zip
 #   ./run.sh demo    setup, build, run the demo (on Xvfb: writes out/demo-<page>.png and doc/demo.png)
 #   ./run.sh bench [filter]   setup, build, run the benchmark against the bare Win32 controls
 #                    (medians in a table, out/bench.json, out/bench.md and the chart out/bench.png;
@@ -20,6 +21,8 @@ export WINEDEBUG=-all
 export WINEPREFIX=$BUILD/wineprefix
 export WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# The version is written once, in CMakeLists.txt; the package is named after it.
+VERSION=$(sed -n 's/^project(listedit VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix xvfb cmake ninja-build googletest imagemagick clang libclang-rt-14-dev fonts-wqy-microhei gnuplot-nox ccache libsqlite3-dev)
 
@@ -80,28 +83,51 @@ stop_display() {
   if [ -n "$STARTED_XVFB" ]; then kill "$STARTED_XVFB" 2>/dev/null || true; wait "$STARTED_XVFB" 2>/dev/null || true; fi
 }
 
+# The release package, made by CPack from what the install puts in place, and unpacked into the
+# build tree as a user unpacks it.
+package() {
+  (cd "$BUILD/win" && cpack -B "$BUILD/cpack" >/dev/null)
+  mkdir -p out
+  cp "$BUILD/cpack/listedit-$VERSION-win64.zip" out/
+  echo "wrote out/listedit-$VERSION-win64.zip"
+  rm -rf "$BUILD/unpacked" && mkdir -p "$BUILD/unpacked"
+  (cd "$BUILD/unpacked" && cmake -E tar xf "$ROOT/out/listedit-$VERSION-win64.zip")
+}
+PACKAGE_DIR=$BUILD/unpacked/listedit-$VERSION-win64
+
 consumer_example() {
   # A separate project that uses the library, once through add_subdirectory and once through
-  # find_package after an install.
+  # find_package from the unpacked package; a request for a later major version is refused.
   local tc="$ROOT/cmake/mingw-w64.cmake"
-  cmake -S examples/consumer -B "$BUILD/consumer" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$tc" -DLISTEDIT_DIR="$ROOT" >/dev/null
-  cmake --build "$BUILD/consumer" >/dev/null
-  wine "$BUILD/consumer/consumer.exe"
-  cmake --install "$BUILD/win" --prefix "$BUILD/install" >/dev/null
+  cmake -S examples/consumer -B "$BUILD/consumer" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$tc" -DLISTEDIT_DIR="$ROOT" >/dev/null || return 1
+  cmake --build "$BUILD/consumer" >/dev/null || return 1
+  wine "$BUILD/consumer/consumer.exe" || return 1
   cmake -S examples/consumer -B "$BUILD/consumer-pkg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$tc" \
-    -DLISTEDIT_FROM_PACKAGE=ON -DCMAKE_PREFIX_PATH="$BUILD/install" >/dev/null
-  cmake --build "$BUILD/consumer-pkg" >/dev/null
-  wine "$BUILD/consumer-pkg/consumer.exe"
+    -DLISTEDIT_FROM_PACKAGE=ON -Ulistedit_DIR -DCMAKE_PREFIX_PATH="$PACKAGE_DIR" >/dev/null || return 1
+  cmake --build "$BUILD/consumer-pkg" >/dev/null || return 1
+  wine "$BUILD/consumer-pkg/consumer.exe" || return 1
+  rm -rf "$BUILD/consumer-major"
+  local log
+  if log=$(cmake -S examples/consumer -B "$BUILD/consumer-major" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$tc" \
+    -DLISTEDIT_FROM_PACKAGE=ON -DLISTEDIT_REQUESTED=1.0 -DCMAKE_PREFIX_PATH="$PACKAGE_DIR" 2>&1); then
+    echo "consumer: find_package(listedit 1.0) was accepted by the $VERSION package" >&2
+    return 1
+  fi
+  if ! tr -s ' \n' ' ' <<<"$log" | grep -q "compatible with requested version \"1.0\""; then
+    echo "consumer: find_package(listedit 1.0) failed for another reason:" >&2
+    echo "$log" >&2
+    return 1
+  fi
+  echo "consumer: find_package(listedit 1.0) refused by the $VERSION package"
 }
 
 examples() {
-  # The example applications, built from the installed package as a user builds them, drive
+  # The example applications, built from the unpacked package as a user builds them, drive
   # themselves through real input and check what they read back.
   local tc="$ROOT/cmake/mingw-w64.cmake" status=0
-  cmake --install "$BUILD/win" --prefix "$BUILD/install" >/dev/null
   for ex in dialog frame; do
     cmake -S "examples/$ex" -B "$BUILD/example-$ex" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$tc" \
-      -DCMAKE_PREFIX_PATH="$BUILD/install" >/dev/null
+      -Ulistedit_DIR -DCMAKE_PREFIX_PATH="$PACKAGE_DIR" >/dev/null
     cmake --build "$BUILD/example-$ex" >/dev/null
   done
   # At 96 dots per inch, and again with the display at 200 % (a prefix of its own at 192).
@@ -143,7 +169,7 @@ case "${1:-}" in
   setup) setup ;;
   build) setup; build ;;
   test)
-    setup; build
+    setup; build; package
     trap stop_display EXIT
     start_display
     status=0
@@ -194,6 +220,7 @@ case "${1:-}" in
       cp out/bench.md out/bench.png doc/
       echo "wrote doc/bench.md, doc/bench.png"
     fi ;;
+  package) setup; build; package ;;
   check)
     setup; build
     trap stop_display EXIT
@@ -209,5 +236,5 @@ case "${1:-}" in
     trap stop_display EXIT
     start_display
     soak "${2:-5000}" "${3:-1}" ;;
- *) sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+ *) sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
 esac
