@@ -7,6 +7,9 @@
 #include "TypedKeys.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstddef>
+#include <cstring>
 #include <numeric>
 
 namespace listedit::sortlist::detail {
@@ -33,14 +36,23 @@ inline TextCompare NaturalOrder() {
     }();
     return fn;
 }
-// The body of a member function named by a constant pointer to it (GCC's conversion of a
-// pointer-to-member constant: the function itself, not what an object's table holds for it).
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpmf-conversions"
-template <class Function, auto pmf> Function MemberBody() {
-    return (Function)(pmf);
+// What an object's table of virtual functions holds for the virtual member function pmf names. Both
+// compilers of this platform lay pointers to members out by the Itanium C++ ABI: one plus the
+// entry's offset in the table, and the adjustment of the object's address.
+template <class T, class Pmf> const void* TableEntry(const T* pObject, Pmf pmf) {
+    struct Layout {
+        std::ptrdiff_t ptr, adj;
+    };
+    static_assert(sizeof(Pmf) == sizeof(Layout));
+    Layout layout;
+    std::memcpy(&layout, &pmf, sizeof layout);
+    const char* pThis = reinterpret_cast<const char*>(pObject) + layout.adj;
+    const char* pTable = *reinterpret_cast<const char* const*>(pThis);
+    return *reinterpret_cast<const void* const*>(pTable + layout.ptr - 1);
 }
-#pragma GCC diagnostic pop
+// The table entry of each instantiation's own per-column comparison, taken by its constructor
+// (while an object is built, its table is that class's).
+template <class TList> inline std::atomic<const void*> g_ownTextCompare{nullptr};
 } // namespace listedit::sortlist::detail
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CSortListExT, TBase, TBase)
@@ -52,6 +64,13 @@ ON_MESSAGE(LVM_SETITEMTEXTW, &CSortListExT::OnSetItemText)
 ON_WM_DESTROY()
 ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
+
+template <class TBase> CSortListExT<TBase>::CSortListExT() {
+    using Compare = int (CSortListExT::*)(int, const CString&, const CString&);
+    const Compare compare = &CSortListExT::CompareItems;
+    listedit::sortlist::detail::g_ownTextCompare<CSortListExT>.store(
+        listedit::sortlist::detail::TableEntry(this, compare), std::memory_order_relaxed);
+}
 
 // The window goes while this class's handlers are still reachable, so that virtual mode's records
 // are freed with it.
@@ -272,19 +291,13 @@ template <class TBase> int CSortListExT<TBase>::CompareItems(int, const CString&
     return listedit::sortlist::OrdinalCompare(str1.view(), str2.view());
 }
 
-// Whether the object's per-column comparison is another than this class's: the function the object
-// would call (GCC's bound member function pointer) against this class's own.
+// Whether the object's per-column comparison is another than this class's: the function its table
+// holds against the one this class's table holds.
 template <class TBase> bool CSortListExT<TBase>::HasOwnTextCompare() {
     using Compare = int (CSortListExT::*)(int, const CString&, const CString&);
-    using Function = int (*)(CSortListExT*, int, const CString&, const CString&);
-    const Compare virtualCompare = &CSortListExT::CompareItems;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpmf-conversions"
-    // The bound form resolves through the object's table; the constant names this class's body.
-    return (Function)(this->*virtualCompare) !=
-           listedit::sortlist::detail::MemberBody<Function,
-                                                  static_cast<Compare>(&CSortListExT::CompareItems)>();
-#pragma GCC diagnostic pop
+    const Compare compare = &CSortListExT::CompareItems;
+    return listedit::sortlist::detail::TableEntry(this, compare) !=
+           listedit::sortlist::detail::g_ownTextCompare<CSortListExT>.load(std::memory_order_relaxed);
 }
 
 template <class TBase> void CSortListExT<TBase>::SortRows() {

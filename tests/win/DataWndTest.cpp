@@ -157,7 +157,7 @@ TEST_F(DataWndTest, DatesOutsideTheCalendarAreRefused) {
     };
     for (auto [bad, code] : rows) {
         BOOL result = TRUE;
-        EXPECT_EQ(OleCodeOf([&] { result = dw->SetText(bad); }), code) << bad;
+        EXPECT_EQ(OleCodeOf([&, text = bad] { result = dw->SetText(text); }), code) << bad;
         EXPECT_EQ(std::tuple(result, Text(), dw->GetModified()),
                   std::tuple(BOOL(code != 0), L"2024-3-5", TRUE));
     }
@@ -298,6 +298,7 @@ TEST(DataWndTime, FieldsAreCheckedThenNormalisedByTheCalendar) {
     EXPECT_EQ(CTime(st), CTime(2024, 3, 5, 13, 14, 15));
     EXPECT_EQ(st.wDayOfWeek, 2); // a Tuesday
     for (auto [h, m, s] : {std::tuple{24, 0, 0}, {0, 60, 0}, {0, 0, -1}})
-        EXPECT_EQ(OleCodeOf([&] { CTime(2024, 1, 1, h, m, s); }), E_FAIL) << h << ":" << m << ":" << s;
+        EXPECT_EQ(OleCodeOf([h = h, m = m, s = s] { CTime(2024, 1, 1, h, m, s); }), E_FAIL)
+            << h << ":" << m << ":" << s;
     EXPECT_EQ(CTime(SYSTEMTIME{1601, 1, 0, 1, 0, 0, 0, 0}).GetTime(), 0); // before 1900: the time 0
 }

@@ -10,13 +10,15 @@ namespace {
 // What every wrapper does through its handle map, for a handle h no object owns yet.
 template <class T, class H> void CheckHandleMap(HANDLE hRaw) {
     const auto h = static_cast<H>(hRaw);
-    auto alive = [h, cx = 0, cy = 0]() mutable {
-        if constexpr (std::is_same_v<T, CMenu>)
+    auto alive = [h] {
+        if constexpr (std::is_same_v<T, CMenu>) {
             return ::IsMenu(h) != FALSE;
-        else if constexpr (std::is_same_v<T, CImageList>)
+        } else if constexpr (std::is_same_v<T, CImageList>) {
+            int cx = 0, cy = 0;
             return ImageList_GetIconSize(h, &cx, &cy) != FALSE;
-        else
+        } else {
             return ::GetObjectType(h) != 0;
+        }
     };
     T* pTemp = T::FromHandle(h); // a temporary wrapper (for a GDI object: of the class that fits)
     ASSERT_NE(pTemp, nullptr);

@@ -193,7 +193,7 @@ public:
     // creation; call it yourself after subclassing a list from a dialog template.
     virtual int InsertAllColumn();
 
-    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 

@@ -135,6 +135,8 @@ protected:
     wchar_t m_chDecimalSeparator = L'.';
 
 private:
+    // Not offered: this window is made only through its own Create, which registers its class.
+    using CWnd::Create;
     // Makes the editor (and a combo's edit box) answer assistive tools with this window's name.
     void ExposeEditor();
     // Tells the parent DWN_KILLFOCUS when the focus is outside; false while it is still within.

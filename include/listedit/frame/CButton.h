@@ -6,6 +6,7 @@
 class LISTEDIT_API CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)
 public:
+    using CWnd::Create; // the window-class form stays callable beside this control's own
     virtual BOOL Create(LPCWSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }

@@ -6,6 +6,7 @@
 class LISTEDIT_API CComboBox : public CWnd {
     DECLARE_DYNAMIC(CComboBox)
 public:
+    using CWnd::Create; // the window-class form stays callable beside this control's own
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }

@@ -9,6 +9,7 @@
 class LISTEDIT_API CDateTimeCtrl : public CWnd {
     DECLARE_DYNAMIC(CDateTimeCtrl)
 public:
+    using CWnd::Create; // the window-class form stays callable beside this control's own
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     DWORD GetTime(CTime& timeDest) const;

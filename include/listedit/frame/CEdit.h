@@ -5,6 +5,7 @@
 class LISTEDIT_API CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)
 public:
+    using CWnd::Create; // the window-class form stays callable beside this control's own
     // Creates a standard "EDIT" window with this object attached from its first message.
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 

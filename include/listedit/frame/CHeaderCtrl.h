@@ -10,6 +10,7 @@ class CImageList;
 class LISTEDIT_API CHeaderCtrl : public CWnd {
     DECLARE_DYNAMIC(CHeaderCtrl)
 public:
+    using CWnd::Create; // the window-class form stays callable beside this control's own
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     int GetItemCount() const { return static_cast<int>(SendMessage(HDM_GETITEMCOUNT)); }

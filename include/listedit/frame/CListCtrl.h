@@ -20,6 +20,7 @@ class CImageList;
 class LISTEDIT_API CListCtrl : public CWnd {
     DECLARE_DYNAMIC(CListCtrl)
 public:
+    using CWnd::Create; // the window-class forms stay callable beside this control's own
     using CWnd::CreateEx;
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);

@@ -6,6 +6,7 @@
 class LISTEDIT_API CScrollBar : public CWnd {
     DECLARE_DYNAMIC(CScrollBar)
 public:
+    using CWnd::Create; // the window-class form stays callable beside this control's own
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
     int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }

@@ -6,6 +6,7 @@
 class LISTEDIT_API CSpinButtonCtrl : public CWnd {
     DECLARE_DYNAMIC(CSpinButtonCtrl)
 public:
+    using CWnd::Create; // the window-class form stays callable beside this control's own
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     // The up-down control keeps the upper bound in the low word and the lower one in the high word.

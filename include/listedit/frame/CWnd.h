@@ -56,6 +56,9 @@ protected:
     friend class CWnd;
 };
 
+// The window procedure of every window with a framework object attached.
+LISTEDIT_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+
 class LISTEDIT_API CWnd : public CCmdTarget {
     DECLARE_DYNAMIC(CWnd)
 public:
@@ -300,7 +303,6 @@ protected:
     WNDPROC m_pfnSuper = nullptr; // the procedure the window had before it was attached
 
     friend LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
-    friend LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
     friend struct AfxThreadDispatch;
     friend LRESULT CALLBACK AfxCbtHook(int code, WPARAM wParam, LPARAM lParam);
 
@@ -315,7 +317,6 @@ template <class T> T* AfxFromHandleAs(HWND hWnd) {
         hWnd, T::GetThisClass(), []() -> std::unique_ptr<CWnd> { return std::make_unique<T>(); }));
 }
 
-LISTEDIT_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 // For windows made by other means than CreateEx (dialogs): pWnd is attached to the next window this
 // thread creates, from its first message on. AfxUnhookWindowCreate ends the wait; FALSE when no
 // window was made meanwhile (pWnd is then not attached).

@@ -44,6 +44,8 @@ protected:
     COLORREF m_crTextColor;
 
 private:
+    // Not offered: this window is made only through its own Create, which registers its class.
+    using CWnd::Create;
     // Where the mouse message at `point` (client coordinates of the tip) belongs: the window under
     // it (the parent where that is the tip), its hit-test code and the point on screen.
     struct Target {

@@ -60,7 +60,7 @@ public:
     int GetRecordCount() const;
 
 protected:
-    CSortListExT() = default;
+    CSortListExT();
     ~CSortListExT() override;
 
     // In virtual mode sorts the record container with std::stable_sort by every key, keeping the
