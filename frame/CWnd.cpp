@@ -56,9 +56,14 @@ ThreadState::~ThreadState() {
     ::TlsSetValue(g_stateSlot, nullptr);
 }
 
+// The system's callback, in its calling convention (a lambda's is the C one, which differs on 32-bit).
+void NTAPI FreeThreadState(void* p) {
+    delete static_cast<ThreadState*>(p);
+}
+
 ThreadState& State() {
     if (auto* p = static_cast<ThreadState*>(::TlsGetValue(g_stateSlot))) return *p;
-    static const DWORD cleanup = ::FlsAlloc([](void* p) { delete static_cast<ThreadState*>(p); });
+    static const DWORD cleanup = ::FlsAlloc(&FreeThreadState);
     auto* state = new ThreadState;
     ::TlsSetValue(g_stateSlot, state);
     ::FlsSetValue(cleanup, state);
