@@ -1,10 +1,14 @@
-# Cross toolchain: 64-bit Windows through MinGW-w64 (posix threads), run under Wine.
+# Cross toolchain: Windows through MinGW-w64 (posix threads), run under Wine; 64-bit unless a
+# toolchain file that includes this one names another processor first (LISTEDIT_MINGW_PROCESSOR).
+if(NOT LISTEDIT_MINGW_PROCESSOR)
+  set(LISTEDIT_MINGW_PROCESSOR x86_64)
+endif()
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR ${LISTEDIT_MINGW_PROCESSOR})
+set(CMAKE_C_COMPILER ${LISTEDIT_MINGW_PROCESSOR}-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER ${LISTEDIT_MINGW_PROCESSOR}-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER ${LISTEDIT_MINGW_PROCESSOR}-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${LISTEDIT_MINGW_PROCESSOR}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

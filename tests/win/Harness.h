@@ -3,6 +3,8 @@
 #pragma once
 #include <listedit.h>
 
+#include "frame/Dpi.h" // the system's DPI messages, newer than the headers' Windows version
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,13 +14,6 @@
 #include <utility>
 #include <vector>
 
-// The system's DPI messages, newer than the headers' Windows version.
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-#ifndef WM_DPICHANGED_AFTERPARENT
-#define WM_DPICHANGED_AFTERPARENT 0x02E3
-#endif
 
 namespace harness {
 
