@@ -6,7 +6,10 @@
 #include <listedit/frame/CException.h>
 
 #include <atomic>
+#include <memory>
+#include <mutex>
 #include <new>
+#include <unordered_map>
 
 namespace listedit::access {
 namespace {
@@ -417,32 +420,69 @@ LRESULT Hand(IAccessible* pObject, WPARAM wParam) {
     return lResult;
 }
 
-// The overrides an Override call put on a window, with the procedure it wrapped.
-constexpr UINT_PTR kSubclassId = 0x4C454131; // any value unique to this procedure
-constexpr LPCWSTR kOverridesProp = L"listedit.accessible";
-LRESULT CALLBACK OverrideProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                              DWORD_PTR dwRefData) {
-    auto* pOverrides = reinterpret_cast<Overrides*>(dwRefData);
+// The overrides an Override call put on a window, with the procedure it wrapped. Kept in a table of
+// this process rather than in window properties: a property is read through the window server,
+// and the wrapper is asked about on every message the editor receives.
+struct Wrapped {
+    WNDPROC previous = nullptr;
+    Overrides overrides;
+};
+
+class WrappedTable {
+public:
+    Wrapped* Find(HWND hWnd) {
+        std::lock_guard lock(m_mutex);
+        const auto it = m_windows.find(hWnd);
+        return it == m_windows.end() ? nullptr : it->second.get();
+    }
+    // The entry's address stays valid until Remove: the map holds it by pointer.
+    Wrapped* Add(HWND hWnd, std::unique_ptr<Wrapped> pWrapped) {
+        std::lock_guard lock(m_mutex);
+        return m_windows.insert_or_assign(hWnd, std::move(pWrapped)).first->second.get();
+    }
+    std::unique_ptr<Wrapped> Remove(HWND hWnd) {
+        std::lock_guard lock(m_mutex);
+        const auto node = m_windows.extract(hWnd);
+        return node ? std::move(node.mapped()) : nullptr;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::unordered_map<HWND, std::unique_ptr<Wrapped>> m_windows;
+};
+
+WrappedTable& Table() {
+    static WrappedTable* pTable = new WrappedTable; // outlives every window, even at process exit
+    return *pTable;
+}
+
+LRESULT CALLBACK OverrideProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Wrapped* pWrapped = Table().Find(hWnd);
+    if (!pWrapped) return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    const WNDPROC previous = pWrapped->previous;
+    const Overrides& overrides = pWrapped->overrides;
     if (message == WM_GETOBJECT && AsksForClient(lParam)) {
         LRESULT lResult = 0;
-        if (Guarded([&] { return lResult = AnswerOverridden(hWnd, wParam, lParam, *pOverrides), S_OK; }) ==
+        if (Guarded([&] { return lResult = AnswerOverridden(hWnd, wParam, lParam, overrides), S_OK; }) ==
                 S_OK &&
             lResult)
             return lResult;
     }
-    if (message == WM_GETDLGCODE && pOverrides->dlgCode) {
-        const LRESULT lResult = ::DefSubclassProc(hWnd, message, wParam, lParam);
+    if (message == WM_GETDLGCODE && overrides.dlgCode) {
+        const LRESULT lResult = ::CallWindowProcW(previous, hWnd, message, wParam, lParam);
         LRESULT lMine = lResult;
         Guarded(
-            [&] { return lMine = pOverrides->dlgCode(lResult, reinterpret_cast<const MSG*>(lParam)), S_OK; });
+            [&] { return lMine = overrides.dlgCode(lResult, reinterpret_cast<const MSG*>(lParam)), S_OK; });
         return lMine;
     }
     if (message == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(hWnd, &OverrideProc, kSubclassId);
-        ::RemovePropW(hWnd, kOverridesProp);
-        delete pOverrides;
+        // Unwrapped only where nothing wrapped it again since: a later wrapper keeps calling here.
+        if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &OverrideProc)
+            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        const std::unique_ptr<Wrapped> pGone = Table().Remove(hWnd);
+        return ::CallWindowProcW(previous, hWnd, message, wParam, lParam);
     }
-    return ::DefSubclassProc(hWnd, message, wParam, lParam);
+    return ::CallWindowProcW(previous, hWnd, message, wParam, lParam);
 }
 
 } // namespace
@@ -516,17 +556,18 @@ LRESULT AnswerOverridden(HWND hWnd, WPARAM wParam, LPARAM lParam, const Override
 
 void Override(HWND hWnd, Overrides overrides) {
     if (!::IsWindow(hWnd)) return;
-    // The property marks a window already wrapped: its overrides are replaced, not wrapped twice.
-    if (auto* pOld = static_cast<Overrides*>(::GetPropW(hWnd, kOverridesProp))) {
-        *pOld = std::move(overrides);
+    // A window already wrapped has its overrides replaced, not a second wrapper.
+    if (Wrapped* pOld = Table().Find(hWnd)) {
+        pOld->overrides = std::move(overrides);
         return;
     }
-    auto* pOverrides = new Overrides(std::move(overrides));
-    if (!::SetWindowSubclass(hWnd, &OverrideProc, kSubclassId, reinterpret_cast<DWORD_PTR>(pOverrides))) {
-        delete pOverrides;
-        return;
-    }
-    ::SetPropW(hWnd, kOverridesProp, pOverrides);
+    auto pWrapped = std::make_unique<Wrapped>();
+    pWrapped->overrides = std::move(overrides);
+    Wrapped* pEntry = Table().Add(hWnd, std::move(pWrapped));
+    // Entered first, so that the first message the new procedure receives finds it.
+    pEntry->previous = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OverrideProc)));
+    if (!pEntry->previous) Table().Remove(hWnd);
 }
 
 std::wstring LabelBefore(HWND hWnd) {
