@@ -109,25 +109,15 @@ public:
         return m_pSystem ? m_pSystem->get_accParent(ppdispParent) : E_FAIL;
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* pcountChildren) override {
-        return Guarded([&]() -> HRESULT {
-            if (!pcountChildren) return E_POINTER;
-            *pcountChildren = 0;
-            auto src = m_source();
-            if (!src) return E_FAIL;
-            *pcountChildren = src->RowCount();
-            return S_OK;
-        });
+        if (!pcountChildren) return E_POINTER;
+        *pcountChildren = 0;
+        return OnSource([&](RowSource& src) { return *pcountChildren = src.RowCount(), S_OK; });
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT varChild, IDispatch** ppdispChild) override {
-        return Guarded([&]() -> HRESULT {
-            if (!ppdispChild) return E_POINTER;
-            *ppdispChild = nullptr;
-            auto src = m_source();
-            if (!src) return E_FAIL;
-            const auto row = RowOf(varChild, src->RowCount());
-            if (!row || *row < 0) return E_INVALIDARG;
-            return S_FALSE; // a row is an element of this object, not an object of its own
-        });
+        if (!ppdispChild) return E_POINTER;
+        *ppdispChild = nullptr;
+        // A row is an element of this object, not an object of its own.
+        return OnRow(varChild, [](RowSource&, int nRow) { return nRow < 0 ? E_INVALIDARG : S_FALSE; });
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT varChild, BSTR* pszName) override {
         return RowText(
@@ -149,28 +139,18 @@ public:
             &IAccessible::get_accDescription);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT varChild, VARIANT* pvarRole) override {
-        return Guarded([&]() -> HRESULT {
-            if (!pvarRole) return E_POINTER;
-            ::VariantInit(pvarRole);
-            auto src = m_source();
-            if (!src) return E_FAIL;
-            const auto row = RowOf(varChild, src->RowCount());
-            if (!row) return E_INVALIDARG;
-            *pvarRole = Child(*row < 0 ? src->ListRole() : src->RowRole());
-            return S_OK;
+        if (!pvarRole) return E_POINTER;
+        ::VariantInit(pvarRole);
+        return OnRow(varChild, [&](RowSource& src, int nRow) {
+            return *pvarRole = Child(nRow < 0 ? src.ListRole() : src.RowRole()), S_OK;
         });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT varChild, VARIANT* pvarState) override {
-        return Guarded([&]() -> HRESULT {
-            if (!pvarState) return E_POINTER;
-            ::VariantInit(pvarState);
-            auto src = m_source();
-            if (!src) return E_FAIL;
-            const auto row = RowOf(varChild, src->RowCount());
-            if (!row) return E_INVALIDARG;
-            if (*row < 0) return m_pSystem ? m_pSystem->get_accState(varChild, pvarState) : E_FAIL;
-            *pvarState = Child(static_cast<LONG>(StateOf(src->Row(*row))));
-            return S_OK;
+        if (!pvarState) return E_POINTER;
+        ::VariantInit(pvarState);
+        return OnRow(varChild, [&](RowSource& src, int nRow) -> HRESULT {
+            if (nRow < 0) return m_pSystem ? m_pSystem->get_accState(varChild, pvarState) : E_FAIL;
+            return *pvarState = Child(static_cast<LONG>(StateOf(src.Row(nRow)))), S_OK;
         });
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT varChild, BSTR* pszHelp) override {
@@ -185,73 +165,54 @@ public:
         return SelfOnly(varChild, pszKeyboardShortcut, &IAccessible::get_accKeyboardShortcut);
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* pvarChild) override {
-        return Guarded([&]() -> HRESULT {
-            if (!pvarChild) return E_POINTER;
-            ::VariantInit(pvarChild);
-            auto src = m_source();
-            if (!src) return E_FAIL;
-            if (const int nRow = src->FocusedRow(); nRow >= 0) return *pvarChild = Child(nRow + 1), S_OK;
-            const HWND hFocus = ::GetFocus();
-            if (hFocus == src->Window()) return *pvarChild = Child(CHILDID_SELF), S_OK;
+        if (!pvarChild) return E_POINTER;
+        ::VariantInit(pvarChild);
+        return OnSource([&](RowSource& src) -> HRESULT {
+            if (const int nRow = src.FocusedRow(); nRow >= 0) return *pvarChild = Child(nRow + 1), S_OK;
+            if (::GetFocus() == src.Window()) return *pvarChild = Child(CHILDID_SELF), S_OK;
             return S_FALSE;
         });
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* pvarChildren) override {
-        return Guarded([&]() -> HRESULT {
-            if (!pvarChildren) return E_POINTER;
-            ::VariantInit(pvarChildren);
-            auto src = m_source();
-            if (!src) return E_FAIL;
-            const int nRow = src->FirstSelected();
+        if (!pvarChildren) return E_POINTER;
+        ::VariantInit(pvarChildren);
+        return OnSource([&](RowSource& src) -> HRESULT {
+            const int nRow = src.FirstSelected();
             if (nRow < 0) return S_FALSE;
-            *pvarChildren = Child(nRow + 1);
-            return S_OK;
+            return *pvarChildren = Child(nRow + 1), S_OK;
         });
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) override {
         return SelfOnly(varChild, pszDefaultAction, &IAccessible::get_accDefaultAction);
     }
     HRESULT STDMETHODCALLTYPE accSelect(long flagsSelect, VARIANT varChild) override {
-        return Guarded([&]() -> HRESULT {
-            auto src = m_source();
-            if (!src) return E_FAIL;
-            const auto row = RowOf(varChild, src->RowCount());
-            if (!row) return E_INVALIDARG;
-            if (*row < 0) return m_pSystem ? m_pSystem->accSelect(flagsSelect, varChild) : E_FAIL;
-            src->Select(*row, flagsSelect);
-            return S_OK;
+        return OnRow(varChild, [&](RowSource& src, int nRow) -> HRESULT {
+            if (nRow < 0) return m_pSystem ? m_pSystem->accSelect(flagsSelect, varChild) : E_FAIL;
+            return src.Select(nRow, flagsSelect), S_OK;
         });
     }
     HRESULT STDMETHODCALLTYPE accLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
                                           VARIANT varChild) override {
-        return Guarded([&]() -> HRESULT {
-            if (!pxLeft || !pyTop || !pcxWidth || !pcyHeight) return E_POINTER;
-            *pxLeft = *pyTop = *pcxWidth = *pcyHeight = 0;
-            auto src = m_source();
-            if (!src) return E_FAIL;
-            const auto row = RowOf(varChild, src->RowCount());
-            if (!row) return E_INVALIDARG;
-            if (*row < 0)
+        if (!pxLeft || !pyTop || !pcxWidth || !pcyHeight) return E_POINTER;
+        *pxLeft = *pyTop = *pcxWidth = *pcyHeight = 0;
+        return OnRow(varChild, [&](RowSource& src, int nRow) -> HRESULT {
+            if (nRow < 0)
                 return m_pSystem ? m_pSystem->accLocation(pxLeft, pyTop, pcxWidth, pcyHeight, varChild)
                                  : E_FAIL;
             RECT rc;
-            if (!src->RowRect(*row, rc)) return S_FALSE;
+            if (!src.RowRect(nRow, rc)) return S_FALSE;
             *pxLeft = rc.left, *pyTop = rc.top, *pcxWidth = rc.right - rc.left,
             *pcyHeight = rc.bottom - rc.top;
             return S_OK;
         });
     }
     HRESULT STDMETHODCALLTYPE accNavigate(long navDir, VARIANT varStart, VARIANT* pvarEndUpAt) override {
-        return Guarded([&]() -> HRESULT {
-            if (!pvarEndUpAt) return E_POINTER;
-            ::VariantInit(pvarEndUpAt);
-            auto src = m_source();
-            if (!src) return E_FAIL;
-            const int nCount = src->RowCount();
-            const auto row = RowOf(varStart, nCount);
-            if (!row) return E_INVALIDARG;
+        if (!pvarEndUpAt) return E_POINTER;
+        ::VariantInit(pvarEndUpAt);
+        return OnRow(varStart, [&](RowSource& src, int nRow) -> HRESULT {
+            const int nCount = src.RowCount();
             int nTo = -1;
-            if (*row < 0) {
+            if (nRow < 0) {
                 if (navDir == NAVDIR_FIRSTCHILD)
                     nTo = 0;
                 else if (navDir == NAVDIR_LASTCHILD)
@@ -259,25 +220,22 @@ public:
                 else
                     return m_pSystem ? m_pSystem->accNavigate(navDir, varStart, pvarEndUpAt) : E_FAIL;
             } else if (navDir == NAVDIR_NEXT || navDir == NAVDIR_DOWN) {
-                nTo = *row + 1;
+                nTo = nRow + 1;
             } else if (navDir == NAVDIR_PREVIOUS || navDir == NAVDIR_UP) {
-                nTo = *row - 1;
+                nTo = nRow - 1;
             } else if (navDir == NAVDIR_FIRSTCHILD || navDir == NAVDIR_LASTCHILD) {
                 return E_INVALIDARG; // a row has no children
             }
             if (nTo < 0 || nTo >= nCount) return S_FALSE;
-            *pvarEndUpAt = Child(nTo + 1);
-            return S_OK;
+            return *pvarEndUpAt = Child(nTo + 1), S_OK;
         });
     }
     HRESULT STDMETHODCALLTYPE accHitTest(long xLeft, long yTop, VARIANT* pvarChild) override {
-        return Guarded([&]() -> HRESULT {
-            if (!pvarChild) return E_POINTER;
-            ::VariantInit(pvarChild);
-            auto src = m_source();
-            if (!src) return E_FAIL;
-            const int nRow = src->RowAt(POINT{xLeft, yTop});
-            if (nRow >= 0) return *pvarChild = Child(nRow + 1), S_OK;
+        if (!pvarChild) return E_POINTER;
+        ::VariantInit(pvarChild);
+        return OnSource([&](RowSource& src) -> HRESULT {
+            if (const int nRow = src.RowAt(POINT{xLeft, yTop}); nRow >= 0)
+                return *pvarChild = Child(nRow + 1), S_OK;
             return m_pSystem ? m_pSystem->accHitTest(xLeft, yTop, pvarChild) : S_FALSE;
         });
     }
@@ -287,30 +245,37 @@ public:
     }
 
 private:
+    // The list's rows as they are now, for one call; nothing thrown gets past.
+    template <class F> HRESULT OnSource(F f) {
+        return Guarded([&]() -> HRESULT {
+            const auto src = m_source();
+            return src ? f(*src) : E_FAIL;
+        });
+    }
+    // The same, with the row a child id names (-1 for the list itself); an id of no row is invalid.
+    template <class F> HRESULT OnRow(const VARIANT& varChild, F f) {
+        return OnSource([&](RowSource& src) -> HRESULT {
+            const auto row = RowOf(varChild, src.RowCount());
+            return row ? f(src, *row) : E_INVALIDARG;
+        });
+    }
+
     using SystemText = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
     template <class Pick>
     HRESULT RowText(const VARIANT& varChild, BSTR* pText, Pick pick, SystemText system) {
-        return Guarded([&]() -> HRESULT {
-            if (!pText) return E_POINTER;
-            *pText = nullptr;
-            auto src = m_source();
-            if (!src) return E_FAIL;
-            const auto row = RowOf(varChild, src->RowCount());
-            if (!row) return E_INVALIDARG;
-            if (*row < 0) return m_pSystem ? (m_pSystem->*system)(varChild, pText) : S_FALSE;
-            const auto text = pick(src->Row(*row));
+        if (!pText) return E_POINTER;
+        *pText = nullptr;
+        return OnRow(varChild, [&](RowSource& src, int nRow) -> HRESULT {
+            if (nRow < 0) return m_pSystem ? (m_pSystem->*system)(varChild, pText) : S_FALSE;
+            const auto text = pick(src.Row(nRow));
             return text ? GiveText(*text, pText) : S_FALSE;
         });
     }
     HRESULT SelfOnly(const VARIANT& varChild, BSTR* pText, SystemText system) {
-        return Guarded([&]() -> HRESULT {
-            if (!pText) return E_POINTER;
-            *pText = nullptr;
-            auto src = m_source();
-            if (!src) return E_FAIL;
-            const auto row = RowOf(varChild, src->RowCount());
-            if (!row) return E_INVALIDARG;
-            if (*row < 0 && m_pSystem) return (m_pSystem->*system)(varChild, pText);
+        if (!pText) return E_POINTER;
+        *pText = nullptr;
+        return OnRow(varChild, [&](RowSource&, int nRow) -> HRESULT {
+            if (nRow < 0 && m_pSystem) return (m_pSystem->*system)(varChild, pText);
             return S_FALSE;
         });
     }
