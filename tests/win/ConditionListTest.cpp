@@ -14,7 +14,18 @@ const Cond kDept{L" ", L"DEPT", L"等于(=)", L"IT", L" ", L"与(and)"};
 TEST_F(ConditionListTest, ClicksKeysAndMenuCommandsActOnTheRows) {
     // Cell0 + n: a click on row 0's column n; an editor's id: a key on it (kValue: on the value
     // editor's own edit), the key following; Menu: the command following.
-    enum : UINT { Below = 1, PickName, Smith, Pending, PendingDept, NoFields, Menu, Cell0 };
+    enum : UINT {
+        Below = 1,
+        PickName,
+        PickDate,
+        PickDay,
+        Smith,
+        Pending,
+        PendingDept,
+        NoFields,
+        Menu,
+        Cell0
+    };
     const std::vector<bool> all(6, true), field = {false, true, false, false, false, false}, none(6, false);
     // The steps; then the rows, the current row, the editors shown, the editor with the focus (0: not
     // checked), the beeps, and row 0's comparison afterwards when given.
@@ -24,6 +35,15 @@ TEST_F(ConditionListTest, ClicksKeysAndMenuCommandsActOnTheRows) {
         {"below the rows: the field box alone", {Below}, 1, 0, field, 0, 0, nullptr},
         {"a field picked: every editor", {Below, PickName}, 1, 0, all, 0, 0, nullptr},
         {"empty value: a beep, focus in the value", {Below, PickName, Below}, 1, 0, all, kValue, 1, nullptr},
+        {"today's date, not chosen, is no value", {Below, PickDate, Below}, 1, 0, all, 0, 1, nullptr},
+        {"a date changed in the picker is one",
+         {Below, PickDate, PickDay, Below},
+         2,
+         1,
+         field,
+         0,
+         0,
+         nullptr},
         {"the entry row again: committed, editors stay", {Smith, Cell0 + 2}, 2, 0, all, kCmp, 0, nullptr},
         {"a condition row's value column", {Smith, Below, Cell0 + 3}, 2, 0, all, kValue, 0, nullptr},
         {"right parenthesis column", {Smith, Cell0 + 4}, 2, 0, all, kRight, 0, nullptr},
@@ -48,6 +68,12 @@ TEST_F(ConditionListTest, ClicksKeysAndMenuCommandsActOnTheRows) {
         for (auto step = steps.begin(); step != steps.end(); ++step) {
             if (*step == Below) ClickBelowRows();
             if (*step == PickName) Choose(kField, L"NAME");
+            if (*step == PickDate) Choose(kField, L"Order Date");
+            if (*step == PickDay) { // as picked
+                SYSTEMTIME day{};
+                day.wYear = 2024, day.wMonth = 3, day.wDay = 5;
+                ::SendMessageW(ValueEditor(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&day));
+            }
             if (*step == Smith) Compose({kSmith});
             if (*step == Pending || *step == PendingDept) {
                 Compose({*step == Pending ? kSmith : kDept, kOver30});
@@ -141,11 +167,23 @@ TEST_F(ConditionListTest, RowsArePaintedAsBandsOfTheFontsHeightPlusEight) {
     }
 }
 
-// From the keyboard and mouse through the input queue: a condition composed, committed by a click
-// and read back; with a second one pending in the editors, the text and its parameterized form; a
-// pending row without a value gives none, and no sound. The header's divider dragged without
-// effect, where on a bare list it resizes.
+// From the keyboard and mouse through the input queue: a condition composed with the field box's
+// keys and a typed value, committed by a click and read back; a second one picked with the mouse in
+// the boxes and in the value editor's own list, pending in the editors, then the text and its
+// parameterized form; a pending row without a value gives none, and no sound. The header's divider
+// dragged without effect, where on a bare list it resizes.
 TEST_F(ConditionListTest, RealInputComposesConditionsAndCannotResizeAColumn) {
+    auto pick = [&](HWND box, int index) { // opens the box's list and clicks an entry
+        CRect rc;
+        ::GetClientRect(box, &rc);
+        real::Click(box, {rc.right - 8, rc.bottom / 2});
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof(info);
+        ASSERT_TRUE(::GetComboBoxInfo(box, &info));
+        RECT item{};
+        ::SendMessageW(info.hwndList, LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
+        real::Click(info.hwndList, {item.left + 10, (item.top + item.bottom) / 2});
+    };
     ClickCell(list, 0, 1); // the entry row: the field box alone
     ASSERT_EQ(AllShown(), std::vector<bool>({false, true, false, false, false, false}));
     real::Click(Editor(kField), {10, 5}); // drops the list down
@@ -160,11 +198,14 @@ TEST_F(ConditionListTest, RealInputComposesConditionsAndCannotResizeAColumn) {
     EXPECT_EQ(std::tuple(list.m_pDataWnd->GetText(), EditorTop(kValue)),
               std::tuple(L"Smith", CellRect(list, 0, 0).top));
     Choose(kRel, L"或(or)");
-    Compose({{L" ", L"CITY", L"等于(=)", L"01-North", L")", L"无"}});
-    EXPECT_EQ(Sql(), L"NAME = 'Smith' or CITY = '01'");
+    real::Click(list, {300, CellRect(list, 1, 0).bottom + 40}); // commits, opens the entry row again
+    pick(Editor(kField), 2);                                    // CITY
+    pick(Editor(kCmp), 1);                                      // 不等于(<>)
+    pick(ValueEditor(), 0);                                     // 01-North
+    EXPECT_EQ(Sql(), L"NAME = 'Smith' or CITY <> '01'");
     ASSERT_EQ(list.GetSQLSelectParams(params, values, types), 1);
     EXPECT_EQ(std::tuple(params.str(), values[0] + L" " + values[1], types.GetSize(), list.GetItemCount()),
-              std::tuple(L"NAME = ? or CITY = ?", L"Smith 01", INT_PTR(2), 3));
+              std::tuple(L"NAME = ? or CITY <> ?", L"Smith 01", INT_PTR(2), 3));
 
     list.Clear();
     ClickBelowRows();

@@ -59,6 +59,15 @@ protected:
         for (int c : {0, 1, 2}) list.InsertColumn(c, L"Col", formats[c], 100);
         for (const auto& t : column0) list.InsertItem(list.GetItemCount(), Record({t.c_str(), L"x"}));
     }
+    // Runs f(list, style) on a new list in each mode: normal, then virtual (LVS_OWNERDATA).
+    template <class List = CSortListCtrlEx, class F> void InBothModes(F&& f) {
+        for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}}) {
+            SCOPED_TRACE(style ? "virtual" : "normal");
+            List list;
+            Make(list, style);
+            f(list, style);
+        }
+    }
 };
 
 // A property list with a spin on the row named "Spin" and a browse button on "Browse", as

@@ -37,10 +37,7 @@ TEST_F(VirtualSortListTest, SelectionAndFocusStayOnTheirRecords) {
         {0, true, {L"b 1 x", L"d 1 y", L"a 2 x", L"c 2 y"}},
         {0, true, {L"d 1 y", L"b 1 x", L"c 2 y", L"a 2 x"}},
     };
-    for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}}) {
-        SCOPED_TRACE(style ? "virtual" : "normal");
-        CSortListCtrlEx list;
-        Make(list, style);
+    InBothModes([&](CSortListCtrlEx& list, DWORD) {
         CSortListCtrlEx::CItemData* records[] = {Record({L"d", L"1", L"y"}), Record({L"b", L"1", L"x"}),
                                                  Record({L"a", L"2", L"x"}), Record({L"c", L"2", L"y"})};
         list.InsertItems(0, records, 4);
@@ -56,7 +53,7 @@ TEST_F(VirtualSortListTest, SelectionAndFocusStayOnTheirRecords) {
         }
         list.InsertItem(0, Record({L"e", L"0", L"z"}));
         EXPECT_EQ(Rows(list, LVNI_FOCUSED), Texts{L"c 2 y"});
-    }
+    });
 }
 
 // Texts are read from and written to the records, also past a record's last text; the list view
@@ -119,44 +116,33 @@ protected:
     }
 };
 
-// Typed columns order their texts by type in both modes and with several keys; an override of the
-// per-column comparison still decides the Text columns, and a typed column does not ask it.
+// In both modes the column types set decide the sort, also under several keys (how each type
+// orders is the typed comparison's rule); an override of the per-column comparison still decides
+// the Text columns, and a typed column does not ask it.
 TEST_F(VirtualSortListTest, TypedColumnsAndTheApplicationsComparison) {
-    using Step = std::tuple<std::vector<CSortKey>, Texts>; // the keys, column 0 afterwards
-    const Step steps[] = {
-        {{{1, true}}, {L"b", L"file1", L"file9", L"File9b", L"a", L"file10"}},  // invalid first, in order
-        {{{1, false}}, {L"file10", L"a", L"File9b", L"file9", L"b", L"file1"}}, // descending: last
-        {{{2, true}}, {L"b", L"file1", L"a", L"File9b", L"file9", L"file10"}},  // both forms level
-        {{{2, true}, {1, true}}, {L"b", L"file1", L"a", L"file9", L"File9b", L"file10"}},
-        {{{0, true}}, {L"a", L"b", L"file1", L"file9", L"File9b", L"file10"}}, // natural
-    };
-    for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}}) {
-        SCOPED_TRACE(style ? "virtual" : "normal");
-        CSortListCtrlEx list;
-        Make(list, style);
-        // Column 0 a name, column 1 a number, column 2 a date (both forms, one not a real day).
-        const std::array<std::array<LPCWSTR, 3>, 6> rows{{{L"b", L"x", L"2024-2-30"},
-                                                          {L"file10", L"10", L"1969-10-1"},
-                                                          {L"file9", L"-2", L"1969-07-20 "},
-                                                          {L"File9b", L"1.5", L"1969-7-20"},
-                                                          {L"a", L"9", L"1900-1-1"},
-                                                          {L"file1", L"", L"no"}}};
-        for (const auto& r : rows) list.InsertItem(list.GetItemCount(), Record({r[0], r[1], r[2]}));
+    InBothModes([&](CSortListCtrlEx& list, DWORD) {
+        // Column 0 a name, column 1 a number, column 2 a date (both forms).
+        for (const auto& r : {std::array<LPCWSTR, 3>{L"file10", L"10", L"1969-10-1"},
+                              {L"file9", L"-2", L"1969-07-20"},
+                              {L"File9b", L"x", L"1969-7-20"},
+                              {L"a", L"9", L"1900-1-1"}})
+            list.InsertItem(list.GetItemCount(), Record({r[0], r[1], r[2]}));
         list.SetColumnSortType(0, SortType::Natural);
         list.SetColumnSortType(1, SortType::Number);
         list.SetColumnSortType(2, SortType::Date);
         EXPECT_EQ(list.GetColumnSortType(2), SortType::Date);
-        for (const auto& [keys, order] : steps) {
+        using Step = std::pair<std::vector<CSortKey>, Texts>; // the keys, column 0 afterwards
+        for (const auto& [keys, order] :
+             {Step{{{1, true}}, {L"File9b", L"file9", L"a", L"file10"}},
+              Step{{{2, false}, {0, false}}, {L"file10", L"File9b", L"file9", L"a"}},
+              Step{{{0, true}}, {L"a", L"file9", L"File9b", L"file10"}}}) {
             list.SortByKeys(keys);
             Texts column0;
             for (int i = 0; i < list.GetItemCount(); ++i) column0.push_back(list.GetItemText(i, 0).str());
             EXPECT_EQ(column0, order) << keys.front().nCol << " " << keys.size();
         }
-    }
-    for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}}) {
-        SCOPED_TRACE(style ? "virtual" : "normal");
-        CLengthList list;
-        Make(list, style);
+    });
+    InBothModes<CLengthList>([&](CSortListCtrlEx& list, DWORD) {
         for (LPCWSTR t : {L"ccc", L"a", L"bb", L"dd"}) list.InsertItem(list.GetItemCount(), Record({t, t}));
         list.SetColumnSortType(1, SortType::Text);
         list.SortColumn(0, TRUE); // by length: level texts keep their order
@@ -164,7 +150,7 @@ TEST_F(VirtualSortListTest, TypedColumnsAndTheApplicationsComparison) {
         list.SetColumnSortType(1, SortType::Natural); // typed: the override is not asked
         list.SortColumn(1, FALSE);
         EXPECT_EQ(Rows(list), (Texts{L"dd dd ", L"ccc ccc ", L"bb bb ", L"a a "}));
-    }
+    });
 }
 
 // A filtered virtual list shows the accepted records in sort order, keeps selection and focus on
@@ -241,10 +227,7 @@ TEST_F(VirtualSortListTest, FiltersShowTheAcceptedRecordsAndKeepTheMarks) {
 // Ctrl+A then Ctrl+C by real keys: every row on the clipboard as tab-separated lines in row order,
 // cells quoted where a spreadsheet needs it, the titles first when asked for.
 TEST_F(VirtualSortListTest, SelectAllAndCopyByRealKeys) {
-    for (DWORD style : {DWORD{0}, DWORD{LVS_OWNERDATA}}) {
-        SCOPED_TRACE(style ? "virtual" : "normal");
-        CSortListCtrlEx list;
-        Make(list, style);
+    InBothModes([&](CSortListCtrlEx& list, DWORD) {
         list.InsertItem(0, Record({L"b", L"two\tcells", L"say \"hi\""}));
         list.InsertItem(1, Record({L"a", L"line\r\nbreak"}));
         list.SortColumn(0, TRUE);
@@ -258,5 +241,5 @@ TEST_F(VirtualSortListTest, SelectAllAndCopyByRealKeys) {
         list.SetItemState(0, 0, LVIS_SELECTED);
         real::Key('C', {VK_CONTROL});
         EXPECT_EQ(GetClipboardText(), L"Col\tCol\tCol\r\nb\t\"two\tcells\"\t\"say \"\"hi\"\"\"\r\n");
-    }
+    });
 }
