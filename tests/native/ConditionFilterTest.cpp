@@ -226,27 +226,9 @@ TEST(ConditionFilter, BindsFieldsByName) {
 
 namespace {
 
-std::string Utf8(std::wstring_view text) {
-    std::string out;
-    for (const wchar_t wc : text) {
-        const auto c = static_cast<char32_t>(wc);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | c >> 6);
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | c >> 12);
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | c >> 18);
-            out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
+// The database's text is UTF-16 here, as the library's is (one code unit to a wchar_t).
+std::u16string U16(std::wstring_view text) {
+    return {text.begin(), text.end()};
 }
 
 // Values of every kind a field's type meets, bad ones included; the texts hold the wildcards.
@@ -315,10 +297,10 @@ struct Database {
 
 using Statement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
 
-Statement Prepare(sqlite3* db, const std::string& sql) {
+Statement Prepare(sqlite3* db, const std::wstring& sql) {
     sqlite3_stmt* statement = nullptr;
-    EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr), SQLITE_OK)
-        << sql << ": " << sqlite3_errmsg(db);
+    EXPECT_EQ(sqlite3_prepare16_v2(db, U16(sql).c_str(), -1, &statement, nullptr), SQLITE_OK)
+        << testing::PrintToString(sql) << ": " << sqlite3_errmsg(db);
     return Statement(statement, &sqlite3_finalize);
 }
 
@@ -335,13 +317,13 @@ void BindValue(sqlite3_stmt* statement, int index, std::wstring_view value, int 
             sqlite3_bind_null(statement, index);
     } else if (traits.order == ValueOrder::Date) {
         if (const auto date = datawnd::ReadDate(value))
-            sqlite3_bind_text(statement, index, Utf8(datawnd::FormatIsoDate(*date)).c_str(), -1,
-                              SQLITE_TRANSIENT);
+            sqlite3_bind_text16(statement, index, U16(datawnd::FormatIsoDate(*date)).c_str(), -1,
+                                SQLITE_TRANSIENT);
         else
             sqlite3_bind_null(statement, index);
     } else {
         const std::wstring_view text = traits.listCode ? datawnd::ListCode(value, separator) : value;
-        sqlite3_bind_text(statement, index, Utf8(text).c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text16(statement, index, U16(text).c_str(), -1, SQLITE_TRANSIENT);
     }
 }
 
@@ -353,17 +335,17 @@ TEST(ConditionFilter, SelectsTheRowsSqliteSelects) {
     for (int table = 0; table < 40; ++table) {
         const std::wstring separator = values.Chance(4) ? L"" : L"-";
         Database database;
-        std::string create = "CREATE TABLE t(";
+        std::wstring create = L"CREATE TABLE t(";
         for (std::size_t f = 0; f < kFields.size(); ++f) {
             const auto order = listedit::TraitsOf(kFields[f].type).order;
-            create += (f ? ", \"" : "\"") + Utf8(kFields[f].name) + "\" " +
-                      (order == listedit::ValueOrder::Number ? "REAL" : "TEXT");
+            create += (f ? L", \"" : L"\"") + kFields[f].name + L"\" " +
+                      (order == listedit::ValueOrder::Number ? L"REAL" : L"TEXT");
         }
-        ASSERT_EQ(sqlite3_exec(database.db, (create + ")").c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        ASSERT_EQ(sqlite3_step(Prepare(database.db, create + L")").get()), SQLITE_DONE);
 
         // Records with every field's column, and some cut short (the columns past their end NULL).
         std::vector<std::vector<std::wstring>> records(150);
-        const Statement insert = Prepare(database.db, "INSERT INTO t VALUES (?,?,?,?,?,?,?,?,?,NULL)");
+        const Statement insert = Prepare(database.db, L"INSERT INTO t VALUES (?,?,?,?,?,?,?,?,?,NULL)");
         for (std::vector<std::wstring>& record : records) {
             for (std::size_t f = 0; f < kBoundFields; ++f) record.push_back(values.Of(kFields[f].type));
             if (values.Chance(10)) record.resize(values.Below(kBoundFields));
@@ -391,11 +373,10 @@ TEST(ConditionFilter, SelectsTheRowsSqliteSelects) {
             }
             const ParameterizedCondition sql = BuildParameterizedCondition(
                 condition.terms, condition.fields, {L"\"", L"\""}, ValueOptions{false, separator, false});
-            const std::string select = "SELECT rowid FROM t" +
-                                       (sql.text.empty() ? std::string() : " WHERE " + Utf8(sql.text)) +
-                                       " ORDER BY rowid";
+            const std::wstring select = L"SELECT rowid FROM t" +
+                                        (sql.text.empty() ? L"" : L" WHERE " + sql.text) + L" ORDER BY rowid";
             const Statement query = Prepare(database.db, select);
-            ASSERT_TRUE(query) << select;
+            ASSERT_TRUE(query);
             for (std::size_t v = 0; v < sql.values.size(); ++v)
                 BindValue(query.get(), static_cast<int>(v) + 1, sql.values[v], sql.types[v], separator);
             std::vector<std::size_t> expected;
@@ -406,8 +387,9 @@ TEST(ConditionFilter, SelectsTheRowsSqliteSelects) {
             std::vector<std::size_t> actual;
             for (std::size_t r = 0; r < records.size(); ++r)
                 if (program.Matches(records[r])) actual.push_back(r);
-            ASSERT_EQ(actual, expected) << select << " (separator \"" << Utf8(separator) << "\") values "
-                                        << testing::PrintToString(sql.values);
+            ASSERT_EQ(actual, expected)
+                << testing::PrintToString(select) << " (separator " << testing::PrintToString(separator)
+                << ") values " << testing::PrintToString(sql.values);
             matched += actual.size();
             total += records.size();
         }
