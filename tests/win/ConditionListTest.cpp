@@ -173,17 +173,6 @@ TEST_F(ConditionListTest, RowsArePaintedAsBandsOfTheFontsHeightPlusEight) {
 // parameterized form; a pending row without a value gives none, and no sound. The header's divider
 // dragged without effect, where on a bare list it resizes.
 TEST_F(ConditionListTest, RealInputComposesConditionsAndCannotResizeAColumn) {
-    auto pick = [&](HWND box, int index) { // opens the box's list and clicks an entry
-        CRect rc;
-        ::GetClientRect(box, &rc);
-        real::Click(box, {rc.right - 8, rc.bottom / 2});
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof(info);
-        ASSERT_TRUE(::GetComboBoxInfo(box, &info));
-        RECT item{};
-        ::SendMessageW(info.hwndList, LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
-        real::Click(info.hwndList, {item.left + 10, (item.top + item.bottom) / 2});
-    };
     ClickCell(list, 0, 1); // the entry row: the field box alone
     ASSERT_EQ(AllShown(), std::vector<bool>({false, true, false, false, false, false}));
     real::Click(Editor(kField), {10, 5}); // drops the list down
@@ -199,9 +188,9 @@ TEST_F(ConditionListTest, RealInputComposesConditionsAndCannotResizeAColumn) {
               std::tuple(L"Smith", CellRect(list, 0, 0).top));
     Choose(kRel, L"或(or)");
     real::Click(list, {300, CellRect(list, 1, 0).bottom + 40}); // commits, opens the entry row again
-    pick(Editor(kField), 2);                                    // CITY
-    pick(Editor(kCmp), 1);                                      // 不等于(<>)
-    pick(ValueEditor(), 0);                                     // 01-North
+    real::Pick(Editor(kField), 2);                              // CITY
+    real::Pick(Editor(kCmp), 1);                                // 不等于(<>)
+    real::Pick(ValueEditor(), 0);                               // 01-North
     EXPECT_EQ(Sql(), L"NAME = 'Smith' or CITY <> '01'");
     ASSERT_EQ(list.GetSQLSelectParams(params, values, types), 1);
     EXPECT_EQ(std::tuple(params.str(), values[0] + L" " + values[1], types.GetSize(), list.GetItemCount()),

@@ -377,4 +377,17 @@ void Drag(HWND hWnd, POINT from, POINT to) {
     SendButtons({MouseEvent(MOUSEEVENTF_LEFTUP)}, b);
 }
 
+void Pick(HWND combo, int index) {
+    RECT rc{};
+    ::GetClientRect(combo, &rc);
+    Click(combo, {rc.right - 8, rc.bottom / 2});
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    RECT item{};
+    if (!::GetComboBoxInfo(combo, &info) || ::SendMessageW(info.hwndList, LB_GETITEMRECT, WPARAM(index),
+                                                           reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+        return ADD_FAILURE() << "no entry " << index << " to pick";
+    Click(info.hwndList, {item.left + 10, (item.top + item.bottom) / 2});
+}
+
 } // namespace harness::real

@@ -14,7 +14,6 @@
 #include <utility>
 #include <vector>
 
-
 namespace harness {
 
 // A visible top-level window that parents the controls of one test; it records the WM_NOTIFY and
@@ -166,6 +165,8 @@ void Click(HWND hWnd, POINT pt);
 void DoubleClick(HWND hWnd, POINT pt);
 // Presses the left button at from, moves to `to` in a few steps and releases it there.
 void Drag(HWND hWnd, POINT from, POINT to);
+// Opens a combo box's list with a click on its arrow and clicks the entry at index there.
+void Pick(HWND combo, int index);
 // Where a client point of hWnd is on the screen.
 inline POINT ToScreen(HWND hWnd, POINT pt) {
     return ::ClientToScreen(hWnd, &pt), pt;

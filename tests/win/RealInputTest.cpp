@@ -33,19 +33,7 @@ TEST_F(RealInputTest, DataWindowListOpenedAndPickedWithTheMouse) {
     data->SetStringArrayBySelectType(Fill(colours, {L"Purple"}));
     data->SetStringArrayBySelectType(Fill(colours, {L"Red", L"Green", L"Blue"})); // replaces the entries
     data->SetText(L"Red");
-    HWND combo = data->GetChildDataWnd()->m_hWnd;
-    CRect rc;
-    ::GetClientRect(combo, &rc);
-
-    real::Click(combo, {rc.right - 8, rc.bottom / 2}); // the drop-down arrow
-    ASSERT_TRUE(data->IsDroppedDown());
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof(info);
-    ASSERT_TRUE(::GetComboBoxInfo(combo, &info));
-    RECT item{};
-    ::SendMessageW(info.hwndList, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
-    real::Click(info.hwndList, {item.left + 10, (item.top + item.bottom) / 2});
-
+    real::Pick(data->GetChildDataWnd()->m_hWnd, 2); // opened and picked with the mouse
     EXPECT_EQ(std::tuple(data->IsDroppedDown(), data->GetText(), data->GetModified()),
               std::tuple(FALSE, L"Blue", TRUE)); // the entries as given, in their order
 }
