@@ -825,22 +825,13 @@ void CConditionListCtrl::OpenEntryRow() {
 
 void CConditionListCtrl::NameEditors() {
     if (!HasEditors()) return;
-    // Each box says its column's title as the header shows it now (labels may change).
-    const auto title = [](HWND hList, int nColumn) {
-        wchar_t szTitle[128] = {};
-        LVCOLUMNW col{};
-        col.mask = LVCF_TEXT;
-        col.pszText = szTitle;
-        col.cchTextMax = 128;
-        ::SendMessageW(hList, LVM_GETCOLUMNW, static_cast<WPARAM>(nColumn), reinterpret_cast<LPARAM>(&col));
-        return std::wstring(szTitle);
-    };
     const auto columns = EditorsByColumn();
     for (size_t nColumn = 0; nColumn < columns.size(); ++nColumn) {
         if (columns[nColumn] == m_pDataWnd) continue;
         listedit::access::Overrides overrides;
-        overrides.name = [title, hList = m_hWnd, nColumn]() -> std::optional<std::wstring> {
-            return title(hList, static_cast<int>(nColumn));
+        // Each box says its column's title as the header shows it now (labels may change).
+        overrides.name = [hList = m_hWnd, nColumn]() -> std::optional<std::wstring> {
+            return listedit::access::ColumnTitle(hList, static_cast<int>(nColumn));
         };
         // Tab and Enter are the row's while it is edited, in a dialog too.
         overrides.dlgCode = [](LRESULT lCode, const MSG* pMsg) -> LRESULT {
@@ -850,7 +841,7 @@ void CConditionListCtrl::NameEditors() {
         };
         listedit::access::Override(columns[nColumn]->m_hWnd, std::move(overrides));
     }
-    std::wstring strName = title(m_hWnd, ct::kValue);
+    std::wstring strName = listedit::access::ColumnTitle(m_hWnd, ct::kValue);
     if (const int nField = m_cbFieldList.GetCurSel(); nField >= 0) {
         CString strField;
         m_cbFieldList.GetLBText(nField, strField);

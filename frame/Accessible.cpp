@@ -535,6 +535,16 @@ void Override(HWND hWnd, Overrides overrides) {
     if (!pEntry->previous) Table().Remove(hWnd);
 }
 
+std::wstring ColumnTitle(HWND hList, int nColumn) {
+    wchar_t szTitle[256] = {};
+    LVCOLUMNW col{};
+    col.mask = LVCF_TEXT;
+    col.pszText = szTitle;
+    col.cchTextMax = 256;
+    ::SendMessageW(hList, LVM_GETCOLUMNW, static_cast<WPARAM>(nColumn), reinterpret_cast<LPARAM>(&col));
+    return szTitle;
+}
+
 std::wstring LabelBefore(HWND hWnd) {
     const HWND hLabel = ::GetWindow(hWnd, GW_HWNDPREV);
     if (!hLabel || !(::SendMessageW(hLabel, WM_GETDLGCODE, 0, 0) & DLGC_STATIC)) return {};

@@ -72,6 +72,8 @@ void Override(HWND hWnd, Overrides overrides);
 // The text of the static control just before hWnd in its parent's order ('&' marks removed),
 // which names an edit on a form; empty when there is none.
 std::wstring LabelBefore(HWND hWnd);
+// A list view's column title as its header shows it now, which names the column's editors.
+std::wstring ColumnTitle(HWND hList, int nColumn);
 
 // Raises an event for a row of a list (nRow -1: the list itself).
 void RaiseRowEvent(DWORD event, HWND hList, int nRow);

@@ -141,16 +141,8 @@ class HostRows final : public listedit::access::RowSource {
 public:
     explicit HostRows(const CListHost& host) : RowSource(host.List().m_hWnd), m_host(host) {
         const int nColumns = std::max(host.GetColumnCount(), 1);
-        for (int nCol = 0; nCol < nColumns; ++nCol) {
-            wchar_t szTitle[256] = {};
-            LVCOLUMNW col{};
-            col.mask = LVCF_TEXT;
-            col.pszText = szTitle;
-            col.cchTextMax = 256;
-            ::SendMessageW(m_hList, LVM_GETCOLUMNW, static_cast<WPARAM>(nCol),
-                           reinterpret_cast<LPARAM>(&col));
-            m_titles.emplace_back(szTitle);
-        }
+        for (int nCol = 0; nCol < nColumns; ++nCol)
+            m_titles.push_back(listedit::access::ColumnTitle(m_hList, nCol));
         m_bChecks = (::SendMessageW(m_hList, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES) != 0;
     }
     int RowCount() const override { return m_host.GetRowCount(); }

@@ -7,6 +7,7 @@
 #include <listedit/frame/MessageMap.h>
 
 #include "edit/CXInEditEx.h"
+#include "frame/Accessible.h"
 #include "edit/InEditFit.h"
 #include "edit/PaddedText.h"
 
@@ -153,6 +154,12 @@ CEdit* CXListCtrl::EditSubLabel(int nItem, int nColumn) {
     // A failed creation has already deleted the editor (it owns itself from Create on).
     if (!pEdit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rcEdit, this, kCellEditorId))
         return nullptr;
+    // The editor says which column it edits, as the header shows it while it is open.
+    listedit::access::Overrides overrides;
+    overrides.name = [hList = m_hWnd, nColumn]() -> std::optional<std::wstring> {
+        return listedit::access::ColumnTitle(hList, nColumn);
+    };
+    listedit::access::Override(pEdit->m_hWnd, std::move(overrides));
     return pEdit;
 }
 

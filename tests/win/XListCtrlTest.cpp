@@ -2,9 +2,30 @@
 // real double-click and what it reports, and the drag image taken at a real drag.
 #include "ListFixtures.h"
 
+#include <oleacc.h>
+
 #include <memory>
 
 using namespace harness;
+
+namespace {
+// What an in-process assistive tool reads as a window's name.
+std::wstring AccessibleName(HWND hWnd) {
+    IAccessible* p = nullptr;
+    if (FAILED(::AccessibleObjectFromWindow(hWnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(&p))))
+        return {};
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    p->get_accName(self, &name);
+    std::wstring text = name ? name : L"";
+    ::SysFreeString(name);
+    p->Release();
+    return text;
+}
+} // namespace
 
 class XListTest : public WindowTest {
 protected:
@@ -31,7 +52,8 @@ protected:
         // Columns at 0-100, 100-200, 200-300, 300-450, 450-600; the client area ends before 400.
         ASSERT_TRUE(
             list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, Rect(10, 10, 410, 210), &host, 77));
-        for (int c = 0; c < 5; ++c) list.InsertColumn(c, L"Col", 0, c < 3 ? 100 : 150);
+        for (int c = 0; c < 5; ++c)
+            list.InsertColumn(c, (L"Col " + std::to_wstring(c)).c_str(), 0, c < 3 ? 100 : 150);
         for (int r = 0; r < 30; ++r)
             list.SetItemText(list.InsertItem(r, (L"row " + std::to_wstring(r)).c_str()), 1, L"Paris");
         list.GetClientRect(client);
@@ -94,6 +116,7 @@ TEST_F(XListTest, EditorOpensOverTheCellAndReportsTheOutcome) {
         ASSERT_NE(hEdit, nullptr);
         const std::wstring old = list.GetItemText(item, column).str();
         EXPECT_EQ(TextOf(hEdit), old);
+        EXPECT_EQ(AccessibleName(hEdit), L"Col " + std::to_wstring(column));
         CRect icon, now = Cell(item, column); // scrolled in by now
         list.GetSubItemRect(item, column, LVIR_ICON, icon);
         EXPECT_EQ(RectIn(list, hEdit).TopLeft(), CPoint(image ? icon.right : now.left, now.top));
