@@ -4,7 +4,8 @@
 // an application would write: the list sorts by keys and must beat it); a number column against
 // the same sort comparing by wcstod; a header click in virtual mode against the same rows in normal
 // mode; the quick filter against a loop searching the texts blind to case; and Ctrl+A, Ctrl+C
-// against building the same text directly.
+// against building the same text directly, and each key against what the window system itself
+// costs for it.
 #include "BenchCase.h"
 
 #include <algorithm>
@@ -263,6 +264,43 @@ struct QuickFilterPair {
     }
 };
 
+// A key pressed with Ctrl, as the list's key handler sees it.
+void CtrlKey(CWnd& wnd, UINT vk) {
+    BYTE saved[256], state[256];
+    ::GetKeyboardState(saved), ::GetKeyboardState(state);
+    state[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(state);
+    wnd.SendMessage(WM_KEYDOWN, vk, 1);
+    ::SetKeyboardState(saved);
+}
+
+// The selection goes again in the pump, outside the timing.
+void ClearLater(HWND hList) {
+    static LVITEMW none{};
+    none.stateMask = LVIS_SELECTED;
+    ::PostMessageW(hList, WM_SETREDRAW, FALSE, 0);
+    ::PostMessageW(hList, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    ::PostMessageW(hList, WM_SETREDRAW, TRUE, 0);
+}
+
+// The rows' tab-separated text, each cell quoted where a spreadsheet needs it, built directly.
+void BuildText(const std::vector<Record*>& rows, std::wstring& text) {
+    text.clear();
+    for (const Record* r : rows) {
+        for (int c = 0; c < kColumns; ++c) {
+            const std::wstring_view t = r->m_arrText.GetData()[c].view();
+            if (t.find_first_of(L"\t\r\n\"") == std::wstring_view::npos) {
+                text += t;
+            } else {
+                text += L'"';
+                for (wchar_t ch : t) text.append(ch == L'"' ? 2 : 1, ch);
+                text += L'"';
+            }
+            text += c + 1 < kColumns ? L"\t" : L"\r\n";
+        }
+    }
+}
+
 // Ctrl+A and Ctrl+C on the list, its text put on the clipboard; the baseline builds the same
 // tab-separated text from the records directly.
 struct CopyPair {
@@ -274,35 +312,48 @@ struct CopyPair {
         list->InsertItems(0, rows.data(), n);
     }
     void SelectAllAndCopy() {
-        BYTE saved[256], state[256];
-        ::GetKeyboardState(saved), ::GetKeyboardState(state);
-        state[VK_CONTROL] = 0x80;
-        ::SetKeyboardState(state);
-        list->SendMessage(WM_KEYDOWN, 'A', 1);
-        list->SendMessage(WM_KEYDOWN, 'C', 1);
-        ::SetKeyboardState(saved);
-        // The selection goes again in the pump, outside the timing.
-        static LVITEMW none{};
-        none.stateMask = LVIS_SELECTED;
-        list->PostMessage(WM_SETREDRAW, FALSE);
-        list->PostMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-        list->PostMessage(WM_SETREDRAW, TRUE);
+        CtrlKey(*list, 'A');
+        CtrlKey(*list, 'C');
+        ClearLater(list->m_hWnd);
     }
-    void Build() {
-        text.clear();
-        for (const Record* r : rows) {
-            for (int c = 0; c < kColumns; ++c) {
-                const std::wstring_view t = r->m_arrText.GetData()[c].view();
-                if (t.find_first_of(L"\t\r\n\"") == std::wstring_view::npos) {
-                    text += t;
-                } else {
-                    text += L'"';
-                    for (wchar_t ch : t) text.append(ch == L'"' ? 2 : 1, ch);
-                    text += L'"';
-                }
-                text += c + 1 < kColumns ? L"\t" : L"\r\n";
-            }
-        }
+    void Build() { BuildText(rows, text); }
+};
+
+// The same two keys against what the window system itself costs for them, on the same rows: the
+// bare owner-data list view's select-all (one state change for every row, redrawing off), and the
+// same text put on the clipboard in one block of global memory. The list view walks every row to
+// select all, and the clipboard copies the text out of the process: both are beyond the list's
+// reach, and together they cost more than building the text does.
+struct CopyFloorPair {
+    std::unique_ptr<CSortListCtrlEx> list;
+    BareOwnerData bare;
+    std::wstring text;
+    CopyFloorPair(CWnd& host, int n) : list(VirtualList(host, kLeft)), bare(host, kRight) {
+        const std::vector<Record*> rows(Records(n).begin(), Records(n).begin() + n);
+        list->InsertItems(0, rows.data(), n);
+        bare.Fill(rows);
+    }
+    void SelectAll() { CtrlKey(*list, 'A'); }
+    void SelectAllBare() {
+        LVITEMW all{};
+        all.state = all.stateMask = LVIS_SELECTED;
+        ::SendMessageW(bare.list, WM_SETREDRAW, FALSE, 0);
+        ::SendMessageW(bare.list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&all));
+        ::SendMessageW(bare.list, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(bare.list, nullptr, FALSE);
+    }
+    void Copy() { CtrlKey(*list, 'C'); }
+    void CopyBare() {
+        BuildText(bare.rows, text);
+        HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+        if (!hMem) return;
+        auto* p = static_cast<wchar_t*>(::GlobalLock(hMem));
+        std::copy(text.begin(), text.end(), p)[0] = L'\0';
+        ::GlobalUnlock(hMem);
+        ::OpenClipboard(bare.list);
+        ::EmptyClipboard();
+        if (!::SetClipboardData(CF_UNICODETEXT, hMem)) ::GlobalFree(hMem);
+        ::CloseClipboard();
     }
 };
 
@@ -360,6 +411,20 @@ const bench::Registrar kCases{{
          return bench::Sides{[p] { p->SelectAllAndCopy(); }, [p] { p->Build(); }};
      },
      "the same tab-separated text built from the records directly"},
+    {"CSortListCtrlEx virtual: Ctrl+A, 100,000, against the bare list view", 100000, 1.1,
+     [](CWnd& host, int n) {
+         auto p = std::make_shared<CopyFloorPair>(host, n);
+         return bench::Sides{[p] { p->SelectAll(), ClearLater(p->list->m_hWnd); },
+                             [p] { p->SelectAllBare(), ClearLater(p->bare.list); }};
+     },
+     "a bare owner-data list view of the same rows selecting all with one state change, redrawing off"},
+    {"CSortListCtrlEx virtual: Ctrl+C of 100,000, against the clipboard", 100000, 1.1,
+     [](CWnd& host, int n) {
+         auto p = std::make_shared<CopyFloorPair>(host, n);
+         p->SelectAll();
+         return bench::Sides{[p] { p->Copy(); }, [p] { p->CopyBare(); }};
+     },
+     "the same text built directly, copied into one block of global memory and put on the clipboard"},
     {"CSortListCtrlEx click, 100,000: virtual vs normal", 100000, 0.5,
      [](CWnd& host, int n) {
          auto p = std::make_shared<ModePair>(host, n);

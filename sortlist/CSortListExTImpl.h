@@ -472,31 +472,42 @@ template <class TBase> BOOL CSortListExT<TBase>::CopySelection() const {
     const std::wstring titles = this->CopyTitles();
     const int nColumns = this->CopyColumns();
     // The list view finds each next selected row by a walk from the last, so a partial selection is
-    // walked once.
+    // walked once; a whole one is every row, asked of no one.
     const int nRows = list.GetItemCount();
-    const bool bAll = nRows > 0 && list.GetSelectedCount() == static_cast<UINT>(nRows);
     std::vector<const CItemData*> selected;
-    if (!bAll)
+    if (nRows > 0 && list.GetSelectedCount() == static_cast<UINT>(nRows)) {
+        selected.resize(static_cast<std::size_t>(nRows));
+        for (int i = 0; i < nRows; ++i) selected[static_cast<std::size_t>(i)] = GetItemRecord(i);
+    } else {
         for (int i = list.GetNextItem(-1, LVNI_SELECTED); i != -1; i = list.GetNextItem(i, LVNI_SELECTED))
             selected.push_back(GetItemRecord(i));
+    }
     const auto cells = [&](auto&& f) {
-        const auto row = [&](const CItemData* pData) {
+        for (const CItemData* pData : selected) {
             const int nTexts = pData ? static_cast<int>(pData->m_arrText.GetSize()) : 0;
+            const CString* pTexts = nTexts ? pData->m_arrText.GetData() : nullptr;
             for (int c = 0; c < nColumns; ++c)
-                f(c < nTexts ? pData->m_arrText.GetData()[c].view() : std::wstring_view(), c + 1 == nColumns);
-        };
-        if (bAll)
-            for (int i = 0; i < nRows; ++i) row(GetItemRecord(i));
-        else
-            for (const CItemData* pData : selected) row(pData);
+                f(c < nTexts ? pTexts[c].view() : std::wstring_view(), c + 1 == nColumns);
+        }
     };
-    // The length first, then the text written straight into the clipboard's memory.
-    std::size_t nLength = titles.size();
-    cells([&](std::wstring_view cell, bool bLast) { nLength += model::CellLength(cell) + (bLast ? 2 : 1); });
+    // The length first, then the text written straight into the clipboard's memory; when no cell
+    // needs quotes (the length says so) the cells are copied as they are, not looked through again.
+    std::size_t nLength = titles.size(), nPlain = titles.size();
+    cells([&](std::wstring_view cell, bool bLast) {
+        const std::size_t nSeparator = bLast ? 2 : 1;
+        nLength += model::CellLength(cell) + nSeparator;
+        nPlain += cell.size() + nSeparator;
+    });
+    const bool bQuoted = nLength != nPlain;
     return const_cast<CSortListExT*>(this)->PutOnClipboard(nLength, [&](wchar_t* p) {
         p = std::copy(titles.begin(), titles.end(), p);
-        cells([&](std::wstring_view cell, bool bLast) {
-            p = model::WriteSeparator(model::WriteCell(p, cell), bLast);
-        });
+        if (bQuoted)
+            cells([&](std::wstring_view cell, bool bLast) {
+                p = model::WriteSeparator(model::WriteCell(p, cell), bLast);
+            });
+        else
+            cells([&](std::wstring_view cell, bool bLast) {
+                p = model::WriteSeparator(std::copy(cell.begin(), cell.end(), p), bLast);
+            });
     });
 }

@@ -27,16 +27,29 @@ bool ContainsFolded(std::wstring_view text, std::wstring_view folded) {
     return false;
 }
 
+namespace {
+// What makes a cell quoted: a tab, a line break or a double quote. Tested by a bit mask, as the
+// copy asks it of every character of every selected cell.
+constexpr unsigned long long kQuoted = 1ull << L'\t' | 1ull << L'\n' | 1ull << L'\r' | 1ull << L'"';
+constexpr bool Quoted(wchar_t ch) {
+    return ch < 64 && (kQuoted >> ch & 1u);
+}
+bool NeedsQuotes(std::wstring_view cell) {
+    for (wchar_t ch : cell)
+        if (Quoted(ch)) return true;
+    return false;
+}
+} // namespace
+
 std::size_t CellLength(std::wstring_view cell) {
-    if (cell.find_first_of(L"\t\r\n\"") == std::wstring_view::npos) return cell.size();
+    if (!NeedsQuotes(cell)) return cell.size();
     std::size_t n = cell.size() + 2;
     for (wchar_t ch : cell) n += ch == L'"';
     return n;
 }
 
 wchar_t* WriteCell(wchar_t* out, std::wstring_view cell) {
-    if (cell.find_first_of(L"\t\r\n\"") == std::wstring_view::npos)
-        return std::copy(cell.begin(), cell.end(), out);
+    if (!NeedsQuotes(cell)) return std::copy(cell.begin(), cell.end(), out);
     *out++ = L'"';
     for (wchar_t ch : cell) {
         if (ch == L'"') *out++ = L'"';
@@ -47,7 +60,7 @@ wchar_t* WriteCell(wchar_t* out, std::wstring_view cell) {
 }
 
 void AppendCell(std::wstring& out, std::wstring_view cell) {
-    if (cell.find_first_of(L"\t\r\n\"") == std::wstring_view::npos) {
+    if (!NeedsQuotes(cell)) {
         out += cell;
         return;
     }
