@@ -186,6 +186,10 @@ TEST(SortTyped, QuickFilterMatchAndCopiedCells) {
         {L"a\tb", L"\"a\tb\""},
         {L"two\r\nlines", L"\"two\r\nlines\""},
         {L"x\ny", L"\"x\ny\""},
+        {L"x\ry", L"\"x\ry\""},
+        // Characters whose codes lie 64 or 256 above a quoted one's, and the control characters
+        // beside the tab and the line breaks, are copied as they are.
+        {L"IJMb!#\u0109\u010a\x08\x0b\x0c", L"IJMb!#\u0109\u010a\x08\x0b\x0c"},
         {L"say \"hi\"", L"\"say \"\"hi\"\"\""},
         {L"", L""},
     };
