@@ -7,15 +7,18 @@
 //   - the library's live-object counts are exactly those of the baseline at every return to the
 //     first page (nothing being edited, the clipboard emptied);
 //   - the thread's windows are at most kWindowSlack more, the private bytes at most
-//     kPrivateSlack more, than at the baseline;
+//     kPrivateSlack more, the bytes in use in the C run-time's heap (all that new and malloc hand
+//     the library and the demo) at most kHeapSlack more, than at the baseline;
 //   - the demo finishes the work of the input it was sent within kDrainMs (otherwise it hangs),
 //     and then answers a message within a second.
 #include "Soak.h"
 #include "Screenshot.h"
 #include "Screenshot.h"
 
+#include <malloc.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <random>
@@ -27,6 +30,7 @@ namespace {
 
 constexpr long kWindowSlack = 8;
 constexpr long long kPrivateSlack = 16ll << 20;
+constexpr long long kHeapSlack = 2ll << 20; // what new and malloc hold may grow by this much at most
 constexpr DWORD kDrainMs = 30000;
 constexpr int kRound = 500;     // events between checks
 constexpr DWORD kTakenMs = 400; // the longest wait for an event the demo may never see
@@ -353,6 +357,15 @@ private:
               m_event, now.page, now.exceptions, now.windows, now.windows - m_base.windows,
               static_cast<double>(now.privateBytes) / (1 << 20),
               static_cast<double>(now.privateBytes - m_base.privateBytes) / (1 << 20));
+        const auto mb = [](long long bytes) { return static_cast<double>(bytes) / (1 << 20); };
+        Print("  run-time heap: %lld blocks (%+lld), %.2f MB (%+.3f MB); system heaps: %lld blocks (%+lld), "
+              "%.2f MB (%+.3f MB); free in the heaps %+.3f MB; committed %.1f MB (%+.2f MB); GDI objects "
+              "%ld (%+ld), USER objects %ld (%+ld)\n",
+              now.heapBlocks, now.heapBlocks - m_base.heapBlocks, mb(now.heapBytes),
+              mb(now.heapBytes - m_base.heapBytes), now.otherBlocks, now.otherBlocks - m_base.otherBlocks,
+              mb(now.otherBytes), mb(now.otherBytes - m_base.otherBytes), mb(now.heapFree - m_base.heapFree),
+              mb(now.committed), mb(now.committed - m_base.committed), now.gdiObjects,
+              now.gdiObjects - m_base.gdiObjects, now.userObjects, now.userObjects - m_base.userObjects);
         if (now.exceptions != 0) return Fail("an exception reached the application object");
         static const char* const kKinds[] = {
             "self-deleting windows", "data windows",    "row records", "field records",
@@ -367,6 +380,8 @@ private:
         if (now.windows > m_base.windows + kWindowSlack) return Fail("the windows grew beyond the bound");
         if (now.privateBytes > m_base.privateBytes + kPrivateSlack)
             return Fail("memory grew beyond the bound");
+        if (now.heapBytes > m_base.heapBytes + kHeapSlack)
+            return Fail("the run-time heap grew beyond the bound");
         return true;
     }
 
@@ -383,8 +398,12 @@ private:
             Send(std::move(keys));
         }
         if (!Home(m_base)) return false;
-        Print("after the first round: windows %ld, private bytes %.1f MB\n", m_base.windows,
-              static_cast<double>(m_base.privateBytes) / (1 << 20));
+        Print("after the first round: windows %ld, private bytes %.1f MB, run-time heap %lld blocks "
+              "(%.2f MB), system heaps %lld blocks (%.2f MB), committed %.1f MB\n",
+              m_base.windows, static_cast<double>(m_base.privateBytes) / (1 << 20), m_base.heapBlocks,
+              static_cast<double>(m_base.heapBytes) / (1 << 20), m_base.otherBlocks,
+              static_cast<double>(m_base.otherBytes) / (1 << 20),
+              static_cast<double>(m_base.committed) / (1 << 20));
         for (m_event = 1; m_event <= m_options.events; ++m_event) {
             RandomEvent();
             if ((m_event % kRound == 0 || m_event == m_options.events) && !Check()) return false;
@@ -403,6 +422,36 @@ private:
 
 } // namespace
 
+// What the heaps hold: the blocks in use in the C run-time's heap (what new and malloc give the
+// library and the demo) and in the system's heaps, the free space inside them, and the private
+// memory committed in all: to tell the library's or the application's growth from the heaps' own
+// and the system's.
+void CountMemory(SoakSnapshot& snapshot) {
+    std::vector<HANDLE> heaps(64);
+    DWORD n = ::GetProcessHeaps(DWORD(heaps.size()), heaps.data());
+    if (n > heaps.size()) heaps.resize(n), n = ::GetProcessHeaps(n, heaps.data());
+    heaps.resize(std::min<size_t>(n, heaps.size()));
+    const auto crt = reinterpret_cast<HANDLE>(_get_heap_handle());
+    snapshot.heapBlocks = snapshot.heapBytes = snapshot.otherBlocks = snapshot.otherBytes = 0;
+    snapshot.heapFree = snapshot.committed = 0;
+    for (HANDLE heap : heaps) {
+        if (!::HeapLock(heap)) continue;
+        long long& blocks = heap == crt ? snapshot.heapBlocks : snapshot.otherBlocks;
+        long long& bytes = heap == crt ? snapshot.heapBytes : snapshot.otherBytes;
+        PROCESS_HEAP_ENTRY entry{};
+        while (::HeapWalk(heap, &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                ++blocks, bytes += entry.cbData;
+            else if (!(entry.wFlags & (PROCESS_HEAP_REGION | PROCESS_HEAP_UNCOMMITTED_RANGE)))
+                snapshot.heapFree += entry.cbData;
+        ::HeapUnlock(heap);
+    }
+    MEMORY_BASIC_INFORMATION mbi{};
+    for (const char* p = nullptr; ::VirtualQuery(p, &mbi, sizeof(mbi)) == sizeof(mbi);
+         p = static_cast<const char*>(mbi.BaseAddress) + mbi.RegionSize)
+        if (mbi.State == MEM_COMMIT && mbi.Type == MEM_PRIVATE) snapshot.committed += mbi.RegionSize;
+}
+
 void SoakTakeSnapshot(SoakSnapshot& snapshot, int page, long exceptions) {
     for (size_t k = 0; k < snapshot.live.size(); ++k)
         snapshot.live[k] = AfxGetLiveCount(static_cast<AfxLive>(k));
@@ -410,6 +459,9 @@ void SoakTakeSnapshot(SoakSnapshot& snapshot, int page, long exceptions) {
     snapshot.page = page;
     snapshot.windows = 0;
     ::EnumThreadWindows(::GetCurrentThreadId(), &CountTop, reinterpret_cast<LPARAM>(&snapshot.windows));
+    CountMemory(snapshot);
+    snapshot.gdiObjects = long(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));
+    snapshot.userObjects = long(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS));
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof(memory);
     // Wine leaves the private bytes 0; the committed bytes (pagefile usage) then stand for them.

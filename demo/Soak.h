@@ -14,11 +14,17 @@
 
 // What the UI thread reports of itself at a check.
 struct SoakSnapshot {
-    std::array<long, AFX_LIVE_KINDS> live{}; // AfxGetLiveCount of each kind
-    long exceptions = 0;                     // exceptions that reached the application object
-    long windows = 0;                        // the thread's windows, children included
-    long long privateBytes = 0;              // the process's private bytes
-    int page = -1;                           // the page shown
+    std::array<long, AFX_LIVE_KINDS> live{};   // AfxGetLiveCount of each kind
+    long exceptions = 0;                       // exceptions that reached the application object
+    long windows = 0;                          // the thread's windows, children included
+    long long privateBytes = 0;                // the process's private bytes
+    long long heapBlocks = 0, heapBytes = 0;   // blocks in use in the C run-time's heap (what new and
+                                               // malloc hand the library and the demo), their bytes
+    long long otherBlocks = 0, otherBytes = 0; // the same in the process's other heaps (the system's)
+    long long heapFree = 0;                    // free bytes inside all the heaps
+    long long committed = 0;                   // private memory committed, by a walk of the address space
+    long gdiObjects = 0, userObjects = 0;      // the process's GDI and USER objects (Wine counts neither: 0)
+    int page = -1;                             // the page shown
 };
 
 // Sent to the demo window with a SoakSnapshot* in lParam; answered on the UI thread.
