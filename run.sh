@@ -6,7 +6,8 @@
 #                    consumer example against the package, the example applications' self-checks,
 #                    a short fuzz run)
 #   ./run.sh package setup, build, make out/listedit-<version>-win64.zip and -win32.zip
-#   ./run.sh demo    setup, build, run the demo (on Xvfb: writes out/demo-<page>.png and doc/demo.png)
+#   ./run.sh demo    setup, build, run the demo (on Xvfb: writes out/demo-<page>.png and doc/demo.png,
+#                    and out/demo-192-<page>.png with the display at 200 %)
 #   ./run.sh bench [filter]   setup, build, run the benchmark against the bare Win32 controls
 #                    (medians in a table, out/bench.json, out/bench.md and the chart out/bench.png;
 #                    a whole run also updates doc/bench.md and doc/bench.png; a filter picks cases)
@@ -181,6 +182,30 @@ examples() {
   return $status
 }
 
+# The demo's pictures: one per page (out/demo-<prefix><page>.png) and the pages' further ones, with
+# the demo run by the command after $1; at 96 dots per inch all pages together make doc/demo.png.
+demo_shots() {
+  local prefix=$1 shots="$BUILD/demo-shots$1" page shot pngs=()
+  shift
+  rm -rf "$shots" && mkdir -p "$shots"
+  "$@" "$BUILD/win/bin/listedit_demo.exe" --screenshots "$(winepath -w "$shots")"
+  while read -r page; do
+    page=${page%$'\r'}
+    convert "$shots/demo-$page.bmp" "out/demo-$prefix$page.png"
+    pngs+=("out/demo-$prefix$page.png")
+    echo "wrote out/demo-$prefix$page.png"
+  done <"$shots/pages.txt"
+  while read -r shot; do # further pictures of a page, not in the overview
+    shot=${shot%$'\r'}
+    convert "$shots/demo-$shot.bmp" "out/demo-$prefix$shot.png"
+    echo "wrote out/demo-$prefix$shot.png"
+  done <"$shots/extra.txt"
+  if [ -z "$prefix" ]; then
+    montage "${pngs[@]}" -resize 70% -tile 2x -geometry +6+6 -background white -depth 8 -define png:exclude-chunk=date,time doc/demo.png
+    echo "wrote doc/demo.png"
+  fi
+}
+
 # The demo under a soak of $1 events from seed $2; its report is printed and kept in out/.
 soak() {
   mkdir -p out
@@ -232,24 +257,10 @@ case "${1:-}" in
     trap stop_display EXIT
     start_display
     if [ -n "$STARTED_XVFB" ]; then
-      # One picture per page, and all pages together for the README (doc/demo.png).
-      shots="$BUILD/demo-shots"
-      rm -rf "$shots" && mkdir -p "$shots" out doc
-      wine "$BUILD/win/bin/listedit_demo.exe" --screenshots "$(winepath -w "$shots")"
-      pngs=()
-      while read -r page; do
-        page=${page%$'\r'}
-        convert "$shots/demo-$page.bmp" "out/demo-$page.png"
-        pngs+=("out/demo-$page.png")
-        echo "wrote out/demo-$page.png"
-      done <"$shots/pages.txt"
-      while read -r shot; do # further pictures of a page, not in the overview
-        shot=${shot%$'\r'}
-        convert "$shots/demo-$shot.bmp" "out/demo-$shot.png"
-        echo "wrote out/demo-$shot.png"
-      done <"$shots/extra.txt"
-      montage "${pngs[@]}" -resize 70% -tile 2x -geometry +6+6 -background white -depth 8 -define png:exclude-chunk=date,time doc/demo.png
-      echo "wrote doc/demo.png"
+      mkdir -p out doc
+      demo_shots "" wine
+      # The same pages with the display at 200 % (a prefix of its own at 192 dots per inch).
+      demo_shots 192- sh tests/win/at-dpi.sh 192
     else
       wine "$BUILD/win/bin/listedit_demo.exe"
     fi ;;
@@ -282,5 +293,5 @@ case "${1:-}" in
     trap stop_display EXIT
     start_display
     soak "${2:-5000}" "${3:-1}" ;;
-  *) sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+  *) sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
 esac

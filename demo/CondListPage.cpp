@@ -32,8 +32,7 @@ protected:
 
     int Fill(int y) override {
         m_pList = Add<CConditionListCtrl>();
-        m_pList->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, RECT{8, y, 600, y + 200}, this,
-                        kListId);
+        m_pList->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, Box(8, y, 600, 160), this, kListId);
         // The labels are Chinese: a font of that character set (Windows has its own; under Wine the
         // font mapper picks the one setup installs).
         static CFont chinese; // as long as the process: the list may outlive any one panel member
@@ -45,6 +44,7 @@ protected:
             chinese.CreateFontIndirect(&lf);
         }
         m_pList->SetFont(chinese);
+        NarrowColumns(*m_pList, {52, 130, 120, 120, 52, 64});
 
         for (LPCWSTR s : {L"01-North", L"02-South", L"03-East"}) m_cities.Add(s);
         for (LPCWSTR s : {L"Sales", L"IT", L"HR"}) m_depts.Add(s);
@@ -77,36 +77,36 @@ protected:
         CRect rcList;
         m_pList->GetWindowRect(&rcList);
         ScreenToClient(&rcList);
-        y = rcList.bottom + 8;
+        y = rcList.bottom + Px(8);
         auto* refresh = Add<CButton>();
-        refresh->Create(L"Read the condition", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, RECT{8, y, 160, y + 24},
+        refresh->Create(L"Read the condition", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, Box(8, y, 160, 24),
                         this, kRefreshId);
         refresh->SetFont(Font());
         for (const auto& [nID, text, left] :
              {std::tuple{kSaveId, L"Save", 168}, std::tuple{kRestoreId, L"Restore", 248},
               std::tuple{kChineseId, L"Chinese", 360}, std::tuple{kEnglishId, L"English", 440}}) {
             auto* button = Add<CButton>();
-            button->Create(text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, RECT{left, y, left + 72, y + 24},
-                           this, nID);
+            button->Create(text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, Box(left, y, left + 72, 24), this,
+                           nID);
             button->SetFont(Font());
         }
-        AddLabel(L"GetSQLSelectString: the values spliced into the text",
-                 RECT{8, y + 32, Width() - 8, y + 50});
-        m_pSql = AddLabel(L"", RECT{16, y + 52, Width() - 8, y + 88});
+        // Each text below its heading, with room for the lines it wraps to.
+        AddLabel(L"GetSQLSelectString: the values spliced into the text", Box(8, y + Px(32), kRight, 18));
+        m_pSql = AddLabel(L"", Box(16, y + Px(50), kRight, 32));
         AddLabel(L"GetSQLSelectParams: placeholders, and the values to bind with their type codes",
-                 RECT{8, y + 96, Width() - 8, y + 114});
-        m_pParams = AddLabel(L"", RECT{16, y + 116, Width() - 8, y + 170});
+                 Box(8, y + Px(84), kRight, 18));
+        m_pParams = AddLabel(L"", Box(16, y + Px(102), kRight, 46));
         AddLabel(L"Save: GetSQLSelectString stored; Restore: SetSQLSelectString sets it back as rows",
-                 RECT{8, y + 178, Width() - 8, y + 196});
-        m_pSaved = AddLabel(L"(nothing saved yet)", RECT{16, y + 198, Width() - 8, y + 234});
+                 Box(8, y + Px(150), kRight, 18));
+        m_pSaved = AddLabel(L"(nothing saved yet)", Box(16, y + Px(168), kRight, 32));
         Refresh();
 
         // The editors open on the second row, as after a click on its value.
         CRect rcCell;
         m_pList->GetSubItemRect(1, 3, LVIR_BOUNDS, rcCell);
         m_pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
-                             MAKELPARAM(rcCell.left + 10, (rcCell.top + rcCell.bottom) / 2));
-        return y + 236;
+                             MAKELPARAM(rcCell.left + Px(10), (rcCell.top + rcCell.bottom) / 2));
+        return y + Px(202);
     }
 
     void Refresh() {

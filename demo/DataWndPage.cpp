@@ -30,31 +30,31 @@ protected:
         CDataWnd* text = AddRow(L"1 DWT_TEXT, right button", DWT_TEXT, L"Hello, world", y);
         text->SetRightButton(L"...");
         text->GetRightButton()->SetFont(Font());
-        AddRow(L"2 DWT_NUMBER", DWT_NUMBER, L"1234.5", y += 30);
-        CDataWnd* integer = AddRow(L"3 DWT_INTEGER, spin 0..100", DWT_INTEGER, L"42", y += 30);
+        AddRow(L"2 DWT_NUMBER", DWT_NUMBER, L"1234.5", y += Px(30));
+        CDataWnd* integer = AddRow(L"3 DWT_INTEGER, spin 0..100", DWT_INTEGER, L"42", y += Px(30));
         integer->SetIntEditSpin(0, 100);
-        AddRow(L"4 DWT_DATE", DWT_DATE, L"2024-03-05", y += 30);
-        AddRow(L"5 DWT_NUMBER2", DWT_NUMBER2, L"-0.25", y += 30);
-        AddRow(L"6 DWT_LIST", DWT_LIST, L"Green", y += 30, &colours);
-        AddRow(L"7 DWT_CHECK", DWT_CHECK, L"1", y += 30);
-        AddRow(L"8 DWT_COMBO", DWT_COMBO, L"Tokyo", y += 30, &cities);
+        AddRow(L"4 DWT_DATE", DWT_DATE, L"2024-03-05", y += Px(30));
+        AddRow(L"5 DWT_NUMBER2", DWT_NUMBER2, L"-0.25", y += Px(30));
+        AddRow(L"6 DWT_LIST", DWT_LIST, L"Green", y += Px(30), &colours);
+        AddRow(L"7 DWT_CHECK", DWT_CHECK, L"1", y += Px(30));
+        AddRow(L"8 DWT_COMBO", DWT_COMBO, L"Tokyo", y += Px(30), &cities);
 
-        m_pClicks = AddLabel(L"Right button: not clicked yet", RECT{8, y + 34, Width() - 8, y + 54});
+        m_pClicks = AddLabel(L"Right button: not clicked yet", Box(8, y + Px(34), kRight, 20));
         Refresh();
         SetTimer(kRefreshTimer);
-        return y + 56;
+        return y + Px(56);
     }
 
     CDataWnd* AddRow(LPCWSTR caption, int type, LPCWSTR initial, int y,
                      const CStringArray* choices = nullptr) {
-        AddLabel(caption, RECT{8, y + 3, 210, y + 23});
+        AddLabel(caption, Box(8, y + Px(3), 170, 20));
         auto* data = new CDataWnd;
         UINT id = kFirstId + static_cast<UINT>(m_rows.size());
-        data->Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, RECT{216, y, 436, y + 24}, this, id);
+        data->Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, Box(176, y, 396, 24), this, id);
         data->SetType(type); // the editor asks the panel for its font (WM_GETFONT below)
         if (choices) data->SetStringArrayBySelectType(*choices);
         data->SetText(initial);
-        m_rows.push_back({data, AddLabel(L"", RECT{452, y + 3, Width() - 8, y + 23})});
+        m_rows.push_back({data, AddLabel(L"", Box(410, y + Px(3), kRight, 20))});
         return data;
     }
 

@@ -17,6 +17,7 @@
 #include "Screenshot.h"
 #include "Soak.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -45,13 +46,18 @@ public:
             if (!section->CreatePanel(this, 0, y, rc.right - rc.left)) return FALSE;
             y += section->Height();
         }
+        m_overflow = y - (rc.bottom - rc.top);
         return TRUE;
     }
+
+    // How many pixels the sections run past the page's bottom (none when they fit).
+    int Overflow() const { return std::max(m_overflow, 0); }
 
     const std::vector<std::unique_ptr<CDemoPanel>>& Sections() const { return m_sections; }
 
 private:
     std::vector<std::unique_ptr<CDemoPanel>> m_sections;
+    int m_overflow = 0;
 };
 
 class CDemoWnd : public CWnd {
@@ -62,16 +68,27 @@ public:
         LPCWSTR cls = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW),
                                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
         const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-        RECT frame{0, 0, kPageWidth + 4 * kMargin, kPageHeight + 4 * kMargin + 24};
+        const int nDpi = DemoScreenDpi();
+        const int margin = DemoScale(kMargin, nDpi);
+        RECT frame{0, 0, DemoScale(kPageWidth, nDpi) + 4 * margin,
+                   DemoScale(kPageHeight + 24, nDpi) + 4 * margin};
         ::AdjustWindowRectEx(&frame, style, FALSE, 0);
-        if (!CreateEx(0, cls, L"listedit demo", style, 20, 20, frame.right - frame.left,
-                      frame.bottom - frame.top, nullptr, nullptr))
+        // No larger than the screen leaves for windows: at 200 % the pages are laid out to fit it.
+        RECT work{0, 0, 1280, 1024};
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        const int cxWork = work.right - work.left, cyWork = work.bottom - work.top;
+        const int cx = std::min(static_cast<int>(frame.right - frame.left), cxWork);
+        const int cy = std::min(static_cast<int>(frame.bottom - frame.top), cyWork);
+        if (!CreateEx(0, cls, L"listedit demo", style, work.left + std::min(20, cxWork - cx),
+                      work.top + std::min(20, cyWork - cy), cx, cy, nullptr, nullptr))
             return FALSE;
         CRect client;
         GetClientRect(&client);
-        client.DeflateRect(kMargin, kMargin);
-        if (!m_tab.Create(WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, client,
-                          this, kTabId))
+        client.DeflateRect(margin, margin);
+        // Tabs that do not fit one row wrap to another rather than scroll out of sight.
+        if (!m_tab.Create(WC_TABCONTROLW, L"",
+                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_MULTILINE, client, this,
+                          kTabId))
             return FALSE;
         m_tab.SetFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
         for (size_t i = 0; i < m_pages.size(); ++i) {
@@ -123,6 +140,11 @@ public:
             return SaveWindowBitmap(m_hWnd, (dir + L"\\demo-" + name + L".bmp").c_str());
         };
         for (size_t i = 0; i < m_pages.size(); ++i) {
+            if (const int over = m_pageWnds[i]->Overflow()) {
+                std::fwprintf(stderr, L"demo: the page %ls runs %d pixels past the window\n", m_pages[i].name,
+                              over);
+                return false;
+            }
             ShowPage(i);
             std::vector<CDemoPanel::Shot> shots;
             for (const auto& section : m_pageWnds[i]->Sections())

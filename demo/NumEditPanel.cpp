@@ -19,24 +19,24 @@ protected:
     int Fill(int y) override {
         constexpr double kMax = 1.7976931348623157e308;
         AddRow(L"Full range, 2 digits", 2, kMax, -kMax, L"-1234.567", y);
-        AddRow(L"[0, 100], 2 digits (no sign)", 2, 100, 0, L"42.5", y += 32);
-        AddRow(L"Full range, 0 digits", 0, kMax, -kMax, L"2.6", y += 32);
-        AddRow(L"Decimal comma, 2 digits", 2, kMax, -kMax, L"-1234,5", y += 32, L',');
+        AddRow(L"[0, 100], 2 digits (no sign)", 2, 100, 0, L"42.5", y += Px(32));
+        AddRow(L"Full range, 0 digits", 0, kMax, -kMax, L"2.6", y += Px(32));
+        AddRow(L"Decimal comma, 2 digits", 2, kMax, -kMax, L"-1234,5", y += Px(32), L',');
         Refresh();
-        return y + 24;
+        return y + Px(24);
     }
 
     void AddRow(LPCWSTR caption, int digits, double dMax, double dMin, LPCWSTR initial, int y,
                 wchar_t separator = L'.') {
-        AddLabel(caption, RECT{8, y + 3, 210, y + 23});
+        AddLabel(caption, Box(8, y + Px(3), 172, 20));
         auto* edit = Add<CNumEdit>(digits);
-        edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
-                     RECT{216, y, 376, y + 24}, this, 1000 + static_cast<UINT>(m_rows.size()));
+        edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, Box(176, y, 336, 24),
+                     this, 1000 + static_cast<UINT>(m_rows.size()));
         edit->SetFont(Font());
         edit->SetRange(dMax, dMin);
         edit->SetDecimalSeparator(separator);
         edit->SetWindowText(initial);
-        m_rows.push_back({edit, AddLabel(L"", RECT{392, y + 3, Width() - 8, y + 23})});
+        m_rows.push_back({edit, AddLabel(L"", Box(350, y + Px(3), kRight, 20))});
     }
 
     void Refresh() {

@@ -89,20 +89,17 @@ protected:
             values.Add(const_cast<CStringArray*>(r.choices ? r.choices : singles.back().get()));
         }
         m_list = Add<CBrowsePropertyList>();
-        m_list->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, RECT{8, y, 488, y + 9 * 22}, this, 1);
+        m_list->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, Box(8, y, 340, 9 * 22), this, 1);
         m_list->InsertItem(names, types, values);
         m_list->SetBoldShow(1, TRUE);
         m_list->SetBoldShow(3, TRUE);
         m_list->SetShowSelection(TRUE);
 
-        const int x = 504;
-        AddLabel(L"Click a value to edit it. Tab, Enter and", RECT{x, y, Width() - 8, y + 18});
-        AddLabel(L"Ctrl+Down go to the next row, Ctrl+Up to the", RECT{x, y + 18, Width() - 8, y + 36});
-        AddLabel(L"previous one. The first row has a browse", RECT{x, y + 36, Width() - 8, y + 54});
-        AddLabel(L"button; rest the mouse on the last name.", RECT{x, y + 54, Width() - 8, y + 72});
-        m_list->m_pStatus =
-            AddLabel(L"Browse button: not clicked yet", RECT{x, y + 84, Width() - 8, y + 102});
-        return y + 9 * 22 + 8;
+        AddLabel(L"Click a value to edit it. Tab, Enter and Ctrl+Down go to the next row, Ctrl+Up to the "
+                 L"previous one. The first row has a browse button; rest the mouse on the last name.",
+                 Box(352, y, kRight, 84));
+        m_list->m_pStatus = AddLabel(L"Browse button: not clicked yet", Box(352, y + Px(92), kRight, 36));
+        return y + Px(9 * 22 + 8);
     }
 
     // The page's picture shows the first row being edited, with its button; a second one the tip

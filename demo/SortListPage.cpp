@@ -42,23 +42,24 @@ public:
         : m_title(title), m_rows(rows), m_sortColumn(sortColumn), m_ascending(ascending) {}
 
 protected:
+    static constexpr int kHeight = 150; // two lists on a page
     LPCWSTR Title() const override { return m_title; }
 
     int Fill(int y) override {
         auto* list = Add<List>();
         const DWORD style =
             WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS;
-        list->Create(style, RECT{8, y, Width() - 8, y + 220}, this, 100);
+        list->Create(style, Box(8, y, kRight, kHeight), this, 100);
         list->SetFont(Font());
         list->SetExtendedStyle(LVS_EX_FULLROWSELECT);
-        list->InsertColumn(0, L"Name", LVCFMT_LEFT, 200);
-        list->InsertColumn(1, L"Size", LVCFMT_RIGHT, 120);
-        list->InsertColumn(2, L"Type", LVCFMT_LEFT, 120);
+        list->InsertColumn(0, L"Name", LVCFMT_LEFT, Px(200));
+        list->InsertColumn(1, L"Size", LVCFMT_RIGHT, Px(120));
+        list->InsertColumn(2, L"Type", LVCFMT_LEFT, Px(120));
         FillRows(*list, m_rows);
         // As a click on the header does: the first click sorts ascending, the next reverses.
         list->SortColumn(m_sortColumn, m_ascending);
         list->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        return y + 220;
+        return y + Px(kHeight);
     }
 
 private:

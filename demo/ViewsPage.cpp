@@ -5,7 +5,7 @@
 namespace {
 
 // A frame inside the panel (captioned and sizable like a top-level one) whose view is made by name.
-CView* OpenFrame(CWnd* pParent, LPCWSTR lpszTitle, LPCWSTR lpszViewClass, const CRect& rc) {
+CView* OpenFrame(CWnd* pParent, LPCWSTR lpszTitle, LPCWSTR lpszViewClass, const RECT& rc) {
     CCreateContext context;
     context.m_pNewViewClass = CRuntimeClass::FromName(lpszViewClass);
     auto* pFrame = new CFrameWnd; // deletes itself with its window, which goes with the panel
@@ -21,7 +21,7 @@ protected:
 
     int Fill(int y) override {
         m_pView = static_cast<CPropertyListView*>(
-            OpenFrame(this, L"Properties", L"CPropertyListView", CRect(8, y, Width() - 8, y + 200)));
+            OpenFrame(this, L"Properties", L"CPropertyListView", Box(8, y, kRight, 150)));
         if (!m_pView) return y;
         m_pView->SetFont(Font());
         m_pView->InsertItem(L"Name", DWT_TEXT, L"Alice Martin");
@@ -34,7 +34,7 @@ protected:
         m_pView->InsertItem(L"Height (m)", DWT_NUMBER, L"1.72");
         m_pView->InsertItem(L"Member", DWT_CHECK, L"1");
         m_pView->ChangeColumnWidth();
-        return y + 200;
+        return y + Px(150);
     }
 
     std::vector<Shot> Shots() override {
@@ -61,14 +61,14 @@ protected:
 
     int Fill(int y) override {
         auto* pView = static_cast<CSortListViewEx*>(
-            OpenFrame(this, L"Files", L"CSortListViewEx", CRect(8, y, Width() - 8, y + 230)));
+            OpenFrame(this, L"Files", L"CSortListViewEx", Box(8, y, kRight, 150)));
         if (!pView) return y;
         CXListCtrl& list = pView->GetListCtrl();
         list.SetFont(Font());
         list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-        list.InsertColumn(0, L"Name", LVCFMT_LEFT, 220);
-        list.InsertColumn(1, L"Size", LVCFMT_RIGHT, 100);
-        list.InsertColumn(2, L"Type", LVCFMT_LEFT, 120);
+        list.InsertColumn(0, L"Name", LVCFMT_LEFT, Px(220));
+        list.InsertColumn(1, L"Size", LVCFMT_RIGHT, Px(100));
+        list.InsertColumn(2, L"Type", LVCFMT_LEFT, Px(120));
         const wchar_t* const kRows[][3] = {{L"report.txt", L"1200", L"Text"},
                                            {L"budget.xls", L"800", L"Sheet"},
                                            {L"notes.md", L"35", L"Text"},
@@ -80,7 +80,7 @@ protected:
             pView->InsertItem(list.GetItemCount(), pRow);
         }
         pView->SortColumn(1, TRUE);
-        return y + 230;
+        return y + Px(150);
     }
 };
 

@@ -133,17 +133,18 @@ protected:
     }
 
     int Fill(int y) override {
-        AddLabel(L"Quick filter:", RECT{8, y + 3, 88, y + 21});
+        AddLabel(L"Quick filter:", Box(8, y + Px(3), 88, 18));
         auto* filter = Add<CFilterEdit>();
-        filter->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
-                       RECT{92, y, 300, y + 22}, this, 101);
+        filter->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, Box(92, y, 260, 22),
+                       this, 101);
         filter->SetFont(Font());
-        CWnd* status = AddLabel(L"", RECT{312, y + 3, Width() - 8, y + 21});
-        y += 28;
+        // Two lines: the count and the time, then the hint.
+        CWnd* status = AddLabel(L"", Box(272, y, kRight, 32));
+        y += Px(36);
 
         // The condition list over the same four columns, in English words.
         m_pQuery = Add<CConditionListCtrl>();
-        m_pQuery->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, RECT{8, y, 628, y + 112}, this, 102);
+        m_pQuery->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, Box(8, y, 600, 100), this, 102);
         m_pQuery->SetFont(Font());
         m_pQuery->SetLabels(CConditionLabels::English());
         for (LPCWSTR s : kDepartments) m_departments.Add(s);
@@ -154,29 +155,31 @@ protected:
         m_pQuery->AddCondition(L"Amount", L">", L"50000", L"and");
         m_pQuery->AddCondition(L"City", L"=", L"Osaka", L"and");
         m_pQuery->AddCondition(L"Name", L"Like", L"a%");
-        for (const auto& [nID, text, top] :
-             {std::tuple{kApplyId, L"Filter by the condition", 0}, std::tuple{kShowAllId, L"Show all", 30}}) {
+        NarrowColumns(*m_pQuery, {40, 110, 130, 110, 40, 60});
+        y += Px(106);
+        for (const auto& [nID, text, left] : {std::tuple{kApplyId, L"Filter by the condition", 8},
+                                              std::tuple{kShowAllId, L"Show all", 176}}) {
             auto* button = Add<CButton>();
             button->Create(text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                           RECT{640, y + top, 800, y + top + 24}, this, nID);
+                           Box(left, y, left + 160, 24), this, nID);
             button->SetFont(Font());
         }
         for (const auto& [field, column] :
              {std::pair{L"Department", 0}, {L"Name", 1}, {L"City", 2}, {L"Amount", 3}})
             m_filter.Bind(field, column);
-        y += 120;
+        y += Px(32);
 
         auto* list = m_pList = Add<CTimedSortList>();
         const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_OWNERDATA |
                             LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS;
-        list->Create(style, RECT{8, y, Width() - 8, y + 374}, this, 100);
+        list->Create(style, Box(8, y, kRight, 190), this, 100);
         list->SetFont(Font());
         list->SetExtendedStyle(LVS_EX_FULLROWSELECT);
         list->EnableMultipleSort(TRUE);
-        list->InsertColumn(0, L"Department", LVCFMT_LEFT, 200);
-        list->InsertColumn(1, L"Name", LVCFMT_LEFT, 240);
-        list->InsertColumn(2, L"City", LVCFMT_LEFT, 160);
-        list->InsertColumn(3, L"Amount", LVCFMT_RIGHT, 120);
+        list->InsertColumn(0, L"Department", LVCFMT_LEFT, Px(150));
+        list->InsertColumn(1, L"Name", LVCFMT_LEFT, Px(160));
+        list->InsertColumn(2, L"City", LVCFMT_LEFT, Px(120));
+        list->InsertColumn(3, L"Amount", LVCFMT_RIGHT, Px(100));
         list->SetColumnSortType(3, SortType::Number);
         const std::vector<CSortListCtrlEx::CItemData*> rows = MakeRows(kRows);
         list->InsertItems(0, rows.data(), kRows);
@@ -186,7 +189,7 @@ protected:
         list->SortByKeys({{0, true}, {1, true}});
         list->ConditionFilter(*m_pQuery, m_filter);
         list->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        return y + 374;
+        return y + Px(190);
     }
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {

@@ -25,16 +25,16 @@ protected:
     int Fill(int y) override {
         m_pList = Add<CXListCtrl>();
         m_pList->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS,
-                        RECT{8, y, Width() - 8, y + 260}, this, kListId);
+                        Box(8, y, kRight, 260), this, kListId);
         m_pList->SetFont(Font());
         m_pList->SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
         struct Column {
             LPCWSTR heading;
             int width;
         } const columns[] = {
-            {L"Name", 130}, {L"City", 40}, {L"Country", 110}, {L"Phone", 130}, {L"Notes", 300}};
+            {L"Name", 128}, {L"City", 40}, {L"Country", 98}, {L"Phone", 115}, {L"Notes", 170}};
         for (int c = 0; c < 5; ++c)
-            m_pList->InsertColumn(c, columns[c].heading, LVCFMT_LEFT, columns[c].width);
+            m_pList->InsertColumn(c, columns[c].heading, LVCFMT_LEFT, Px(columns[c].width));
         const LPCWSTR rows[][5] = {
             {L"Ada Lovelace", L"London", L"United Kingdom", L"+44 20 7946 0018", L"first programmer"},
             {L"Grace Hopper", L"Arlington", L"United States", L"+1 703 555 0142", L"compilers"},
@@ -51,8 +51,8 @@ protected:
             for (int c = 1; c < 5; ++c) m_pList->SetItemText(r, c, rows[r][c]);
         }
         m_pList->AutoSizeColumn(1, TRUE); // "City" was too narrow for its names
-        m_pLastEdit = AddLabel(L"No edit yet.", RECT{8, y + 268, Width() - 8, y + 288});
-        return y + 290;
+        m_pLastEdit = AddLabel(L"No edit yet.", Box(8, y + Px(268), kRight, 20));
+        return y + Px(290);
     }
 
     void OnDblClk(NMHDR* pNMHDR, LRESULT* pResult) {
