@@ -9,6 +9,8 @@
 #include "SortKeys.h"
 #include "frame/Accessible.h"
 
+#include <uxtheme.h>
+
 #include <cstring>
 
 namespace listedit::sortlist::detail {
@@ -79,8 +81,12 @@ template <class TBase> void CSortListT<TBase>::AttachHeader() {
     if (m_ctlHeader.m_hWnd) return;
     const CListCtrl& list = List();
     if (!list.m_hWnd) return;
-    if (HWND hHeader = reinterpret_cast<HWND>(list.SendMessage(LVM_GETHEADER)))
+    if (HWND hHeader = reinterpret_cast<HWND>(list.SendMessage(LVM_GETHEADER))) {
         m_ctlHeader.SubclassWindow(hHeader);
+        // The items this control paints itself are filled with the button face: the system paints
+        // the others in the same classic style, so that an item once sorted looks like the rest.
+        ::SetWindowTheme(hHeader, L" ", L" ");
+    }
 }
 
 template <class TBase> void CSortListT<TBase>::TakeListLook() {

@@ -57,6 +57,13 @@ TEST_F(SortListTest, HeaderClicksSortAndReverse) {
         EXPECT_TRUE(OwnerDrawn(list, column));
     }
     EXPECT_FALSE(ParentSaw(LVN_COLUMNCLICK));
+    // Column 0, sorted no longer, has the face of column 2, never sorted and painted by the system.
+    CRect header;
+    list.GetHeaderCtrl()->GetClientRect(header);
+    MemoryDC dc(header.Width(), header.Height());
+    list.GetHeaderCtrl()->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)),
+                                      PRF_CLIENT);
+    EXPECT_EQ(dc.At(88, header.Height() / 2), dc.At(288, header.Height() / 2));
     list.DeleteAllItems();
     ClickHeader(list, 2);
     EXPECT_EQ(std::pair(list.GetSortedColumn(), OwnerDrawn(list, 2)), std::pair(2, true));
