@@ -18,12 +18,6 @@ CConditionLabels German() {
     return labels;
 }
 
-std::vector<std::wstring> Strings(const CStringArray& array) {
-    std::vector<std::wstring> strings;
-    for (INT_PTR i = 0; i < array.GetSize(); ++i) strings.push_back(array[i].str());
-    return strings;
-}
-
 } // namespace
 
 class ConditionLabelsTest : public ConditionListTest {

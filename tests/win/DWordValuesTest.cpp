@@ -16,12 +16,6 @@ struct FieldList : CConditionListCtrl {
     using CConditionListCtrl::m_cbFieldList;
 };
 
-std::vector<std::wstring> Strings(const CStringArray& arr) {
-    std::vector<std::wstring> strings;
-    for (INT_PTR i = 0; i < arr.GetSize(); ++i) strings.emplace_back(arr[i].view());
-    return strings;
-}
-
 TEST_F(WindowTest, DWordArrayEntriesCarryValueLists) {
     CStringArray colours, sizes;
     colours.Add(L"red"), colours.Add(L"green"), sizes.Add(L"S");

@@ -47,22 +47,6 @@ protected:
 };
 
 // Each code builds its editor, and nothing else, as child 101; what SetText takes in is read back
-
-// Both number types show and read the separator given, through every rebuild of the editor; a text
-// written with '.' is shown with it.
-TEST_F(DataWndTest, NumbersTakeTheSeparatorGiven) {
-    dw->SetType(DWT_NUMBER);
-    dw->SetDecimalSeparator(L',');
-    for (int type : {DWT_NUMBER, DWT_TEXT, DWT_NUMBER2}) {
-        dw->SetType(type);
-        dw->SetText(L"2.25");
-        EXPECT_EQ(std::pair(TextOf(Editor()), Text()),
-                  type == DWT_TEXT ? std::pair(std::wstring(L"2.25"), std::wstring(L"2.25"))
-                                   : std::pair(std::wstring(L"2,25"), std::wstring(L"2,25")));
-    }
-    EXPECT_TRUE(RaisesInvalidArg([&] { dw->SetDecimalSeparator(L'-'); }));
-    EXPECT_EQ(dw->GetDecimalSeparator(), L',');
-}
 // as the value and answers WM_GETTEXT. A fresh editor's value and one just set are unmodified.
 TEST_F(DataWndTest, EachTypeCodeBuildsItsEditorAndReadsItsValue) {
     WNDCLASSW wc{}; // registered once, in the library's module
@@ -115,6 +99,21 @@ TEST_F(DataWndTest, EachTypeCodeBuildsItsEditorAndReadsItsValue) {
     }
 }
 
+// Both number types show and read the separator given, through every rebuild of the editor; a text
+// written with '.' is shown with it.
+TEST_F(DataWndTest, NumbersTakeTheSeparatorGiven) {
+    dw->SetType(DWT_NUMBER);
+    dw->SetDecimalSeparator(L',');
+    for (int type : {DWT_NUMBER, DWT_TEXT, DWT_NUMBER2}) {
+        dw->SetType(type);
+        dw->SetText(L"2.25");
+        EXPECT_EQ(std::pair(TextOf(Editor()), Text()),
+                  type == DWT_TEXT ? std::pair(std::wstring(L"2.25"), std::wstring(L"2.25"))
+                                   : std::pair(std::wstring(L"2,25"), std::wstring(L"2,25")));
+    }
+    EXPECT_TRUE(RaisesInvalidArg([&] { dw->SetDecimalSeparator(L'-'); }));
+    EXPECT_EQ(dw->GetDecimalSeparator(), L',');
+}
 TEST_F(DataWndTest, EditorTakesTheFocusAndTheParentsFont) {
     dw->SetFocus();
     EXPECT_EQ(::GetFocus(), Editor());

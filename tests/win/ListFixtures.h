@@ -41,6 +41,13 @@ inline CStringArray& Fill(CStringArray& arr, std::initializer_list<LPCWSTR> text
 
 using Texts = std::vector<std::wstring>;
 
+// An array's strings, to compare as a whole.
+inline Texts Strings(const CStringArray& array) {
+    Texts strings;
+    for (INT_PTR i = 0; i < array.GetSize(); ++i) strings.push_back(array[i].str());
+    return strings;
+}
+
 // A record of the sortable lists holding the texts given.
 template <class T = CSortListCtrlEx::CItemData> T* Record(std::initializer_list<LPCWSTR> texts) {
     auto* p = new T;

@@ -32,11 +32,9 @@ TEST(Version, TheDllsResourceGivesTheHeadersVersion) {
     const auto& fixed = *static_cast<const VS_FIXEDFILEINFO*>(pValue);
     const DWORD ms = MAKELONG(LISTEDIT_VERSION_MINOR, LISTEDIT_VERSION_MAJOR);
     const DWORD ls = MAKELONG(0, LISTEDIT_VERSION_PATCH);
-    EXPECT_EQ(fixed.dwFileVersionMS, ms);
-    EXPECT_EQ(fixed.dwFileVersionLS, ls);
-    EXPECT_EQ(fixed.dwProductVersionMS, ms);
-    EXPECT_EQ(fixed.dwProductVersionLS, ls);
-    EXPECT_EQ(fixed.dwFileType, DWORD(VFT_DLL));
+    EXPECT_EQ(std::tuple(fixed.dwFileVersionMS, fixed.dwFileVersionLS, fixed.dwProductVersionMS,
+                         fixed.dwProductVersionLS, fixed.dwFileType),
+              std::tuple(ms, ls, ms, ls, DWORD(VFT_DLL)));
 
     const std::wstring version = Widened(LISTEDIT_VERSION_STRING);
     const struct {
