@@ -47,14 +47,14 @@ protected:
 
     CDataWnd* AddRow(LPCWSTR caption, int type, LPCWSTR initial, int y,
                      const CStringArray* choices = nullptr) {
-        AddLabel(caption, Box(8, y + Px(3), 170, 20));
+        AddLabel(caption, Box(8, y + Px(3), 190, 20));
         auto* data = new CDataWnd;
         UINT id = kFirstId + static_cast<UINT>(m_rows.size());
-        data->Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, Box(176, y, 396, 24), this, id);
+        data->Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, Box(196, y, 416, 24), this, id);
         data->SetType(type); // the editor asks the panel for its font (WM_GETFONT below)
         if (choices) data->SetStringArrayBySelectType(*choices);
         data->SetText(initial);
-        m_rows.push_back({data, AddLabel(L"", Box(410, y + Px(3), kRight, 20))});
+        m_rows.push_back({data, AddLabel(L"", Box(430, y + Px(3), kRight, 20))});
         return data;
     }
 
