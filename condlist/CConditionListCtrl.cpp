@@ -751,7 +751,7 @@ void CConditionListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
                            ILD_TRANSPARENT | (lvi.state & LVIS_OVERLAYMASK) | (bHighlight ? ILD_BLEND50 : 0));
     }
 
-    rcLabel.left += nMargin / 2 - 1;
+    rcLabel.left += nMargin / 2 - m_host.Scale(1);
     rcLabel.right -= nMargin;
     pDC->DrawText(strLabel, -1, rcLabel, DT_LEFT | kDrawTextFlags);
 

@@ -664,6 +664,16 @@ template <class TBase> void CPropertyListT<TBase>::DrawItem(LPDRAWITEMSTRUCT lpD
         }
     }
 
+    // The grid's lines are a pixel wide at 96 dots per inch: above it, a pen as wide as that pixel
+    // in the colour of the pen the list draws with.
+    const int nGridWidth = m_host.Scale(1);
+    CPen grid;
+    CPen* pOldPen = nullptr;
+    if (nGridWidth > 1) {
+        LOGPEN lp{};
+        ::GetObjectW(::GetCurrentObject(pDC->GetSafeHdc(), OBJ_PEN), sizeof lp, &lp);
+        if (grid.CreatePen(PS_SOLID, nGridWidth, lp.lopnColor)) pOldPen = pDC->SelectObject(&grid);
+    }
     const int xGrid = rcItem.left + nNameWidth;
     pDC->MoveTo(rcItem.left, rcItem.top);
     pDC->LineTo(rcItem.right, rcItem.top);
@@ -671,6 +681,7 @@ template <class TBase> void CPropertyListT<TBase>::DrawItem(LPDRAWITEMSTRUCT lpD
     pDC->LineTo(rcItem.right, rcItem.bottom);
     pDC->MoveTo(xGrid, rcItem.top);
     pDC->LineTo(xGrid, rcItem.bottom);
+    if (pOldPen) pDC->SelectObject(pOldPen);
 
     const int nSpace = pDC->GetTextExtent(L" ", 1).cx;
     const bool bBold = IsBoldShow(nItem) != FALSE;

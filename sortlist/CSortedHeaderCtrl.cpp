@@ -3,6 +3,7 @@
 #include <listedit/sortlist/CSortedHeaderCtrl.h>
 
 #include "HeaderGeometry.h"
+#include "frame/Dpi.h"
 
 #include <algorithm>
 
@@ -76,6 +77,8 @@ void CSortedHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     pDC->FillRect(&rcItem, &face);
 
     const int o = pDC->GetTextExtent(L" ", 1).cx;
+    // What is not measured in spaces is in pixels at 96 dots per inch: the pen, the pressed offset.
+    const int px = AfxScaleLength(1, m_hWnd);
 
     wchar_t szTitle[256] = {};
     HDITEMW hdi{};
@@ -97,14 +100,15 @@ void CSortedHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     }
 
     const model::Rect item{rcItem.left, rcItem.top, rcItem.right, rcItem.bottom};
-    const model::Rect title = model::TitleRect(item, o, lpDrawItemStruct->itemState == ODS_SELECTED, bSorted);
+    const model::Rect title =
+        model::TitleRect(item, o, lpDrawItemStruct->itemState == ODS_SELECTED, bSorted, px);
     CRect rcText(title.left, title.top, title.right, title.bottom);
     // The title lies on the button face: only its glyphs are drawn.
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     if (nRank) {
         wchar_t szRank[12];
         const int nLen = ::wsprintfW(szRank, L"%d", nRank);
-        const model::Rect rank = model::RankRect(item, o, pDC->GetTextExtent(szRank, nLen).cx);
+        const model::Rect rank = model::RankRect(item, o, pDC->GetTextExtent(szRank, nLen).cx, px);
         CRect rcRank(rank.left, rank.top, rank.right, rank.bottom);
         pDC->DrawText(szRank, nLen, &rcRank, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_RIGHT);
         rcText.right = model::TitleBesideRank(title, rank, o).right;
@@ -113,11 +117,11 @@ void CSortedHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     pDC->SetBkMode(nOldMode);
 
     if (!bSorted) return;
-    CPen light(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-    CPen dark(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
+    CPen light(PS_SOLID, px, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    CPen dark(PS_SOLID, px, ::GetSysColor(COLOR_BTNSHADOW));
     CPen* pOldPen = pDC->SelectObject(&light);
     model::Pen current = model::Pen::Light;
-    for (const model::Stroke& s : model::TriangleStrokes(item, o, bAsc)) {
+    for (const model::Stroke& s : model::TriangleStrokes(item, o, bAsc, px)) {
         if (s.pen != current) {
             pDC->SelectObject(s.pen == model::Pen::Light ? &light : &dark);
             current = s.pen;

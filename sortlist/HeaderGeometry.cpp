@@ -11,12 +11,12 @@ Align TitleAlign(unsigned format) {
     return Align::Left;
 }
 
-Rect TitleRect(const Rect& item, int space, bool pressed, bool sorted) {
+Rect TitleRect(const Rect& item, int space, bool pressed, bool sorted, int px) {
     Rect r = item;
     if (pressed) {
-        r.left += 1;
-        r.top += 2;
-        r.right += 1;
+        r.left += px;
+        r.top += 2 * px;
+        r.right += px;
     }
     if (sorted) r.right -= 3 * space;
     r.left += space;
@@ -24,8 +24,8 @@ Rect TitleRect(const Rect& item, int space, bool pressed, bool sorted) {
     return r;
 }
 
-Rect RankRect(const Rect& item, int space, int width) {
-    const int right = item.right - 5 * space / 2 - 3;
+Rect RankRect(const Rect& item, int space, int width, int px) {
+    const int right = item.right - 5 * space / 2 - 3 * px;
     return {right - width, item.top, right, item.bottom};
 }
 
@@ -35,22 +35,22 @@ Rect TitleBesideRank(const Rect& title, const Rect& rank, int space) {
     return r;
 }
 
-std::vector<Stroke> TriangleStrokes(const Rect& item, int o, bool ascending) {
+std::vector<Stroke> TriangleStrokes(const Rect& item, int o, bool ascending, int px) {
     const int R = item.right, B = item.bottom;
     const int o3h = 3 * o / 2, o5h = 5 * o / 2;
     using enum Pen;
     using enum Op;
     if (ascending) {
         return {
-            {Light, MoveTo, {R - 2 * o, o - 1}},   {Light, LineTo, {R - o3h, B - o}},
-            {Light, LineTo, {R - o5h - 2, B - o}}, {Dark, MoveTo, {R - o5h - 1, B - o - 1}},
-            {Dark, LineTo, {R - 2 * o, o - 2}},
+            {Light, MoveTo, {R - 2 * o, o - px}},       {Light, LineTo, {R - o3h, B - o}},
+            {Light, LineTo, {R - o5h - 2 * px, B - o}}, {Dark, MoveTo, {R - o5h - px, B - o - px}},
+            {Dark, LineTo, {R - 2 * o, o - 2 * px}},
         };
     }
     return {
-        {Light, MoveTo, {R - o3h, o - 1}},       {Light, LineTo, {R - 2 * o - 1, B - o + 1}},
-        {Light, MoveTo, {R - 2 * o - 1, B - o}}, {Dark, LineTo, {R - o5h - 1, o - 1}},
-        {Dark, LineTo, {R - o3h, o - 1}},
+        {Light, MoveTo, {R - o3h, o - px}},       {Light, LineTo, {R - 2 * o - px, B - o + px}},
+        {Light, MoveTo, {R - 2 * o - px, B - o}}, {Dark, LineTo, {R - o5h - px, o - px}},
+        {Dark, LineTo, {R - o3h, o - px}},
     };
 }
 

@@ -1,5 +1,8 @@
 // Window-free geometry of a sorted header item: where its title goes and the strokes of the
-// embossed sort triangle. Everything is measured in the width of one space of the header's font.
+// embossed sort triangle. Everything is measured in the width of one space of the header's font,
+// except the few single pixels (the pressed offset, the gap before a rank, the triangle's pen and
+// the ends of its strokes), which are `px` pixels each: a pixel at 96 dots per inch, at the
+// header's DPI (1 at 96, 2 at 192).
 #pragma once
 #include "ModelGeometry.h"
 
@@ -17,11 +20,11 @@ Align TitleAlign(unsigned format);
 // The title's rectangle in a header item: shifted by the pressed offset (1 right, 2 down) while the
 // item is pressed, narrowed by 3 spaces on the sorted column to keep the triangle clear, then
 // inset by one space on each side.
-Rect TitleRect(const Rect& item, int space, bool pressed, bool sorted);
+Rect TitleRect(const Rect& item, int space, bool pressed, bool sorted, int px = 1);
 
 // Where the rank of a key (a text `width` pixels wide) goes when a list is sorted by several keys:
 // just left of the triangle, as high as the item.
-Rect RankRect(const Rect& item, int space, int width);
+Rect RankRect(const Rect& item, int space, int width, int px = 1);
 // The title's rectangle beside a rank: it ends a space before the rank, so that the title never
 // runs into the rank, whichever way it is aligned.
 Rect TitleBesideRank(const Rect& title, const Rect& rank, int space);
@@ -40,6 +43,6 @@ struct Stroke {
 // The triangle at the right end of the (unpressed) item: pointing up when ascending, down when
 // descending, lit on the right-hand slope and shadowed on the left. Its top is measured from the
 // top of the header window, its bottom from the item's bottom edge.
-std::vector<Stroke> TriangleStrokes(const Rect& item, int space, bool ascending);
+std::vector<Stroke> TriangleStrokes(const Rect& item, int space, bool ascending, int px = 1);
 
 } // namespace listedit::sortlist

@@ -12,16 +12,18 @@
 using namespace listedit::sortlist;
 
 TEST(SortHeaderGeometry, TitleRectAndAlignment) {
-    // The item, the space, pressed, sorted: one space each side and three more for a triangle; pressed moves
-    // 1 right and 2 down; too narrow an item gives an empty rectangle, drawn as nothing.
-    const std::tuple<Rect, int, bool, bool, Rect> rows[] = {
-        {{0, 0, 100, 20}, 4, false, true, {4, 0, 84, 20}},
-        {{0, 0, 100, 20}, 4, false, false, {4, 0, 96, 20}},
-        {{0, 0, 100, 20}, 4, true, true, {5, 2, 85, 20}},
-        {{50, 0, 120, 18}, 3, true, false, {54, 2, 118, 18}},
-        {{0, 0, 10, 20}, 4, false, true, {4, 0, -6, 20}}};
-    for (const auto& [item, space, pressed, sorted, title] : rows)
-        EXPECT_EQ(TitleRect(item, space, pressed, sorted), title) << item.left << " " << space;
+    // The item, the space, pressed, sorted, the pixel: one space each side and three more for a triangle;
+    // pressed moves 1 pixel right and 2 down (at 192 dots per inch, 2 and 4); too narrow an item gives an
+    // empty rectangle, drawn as nothing.
+    const std::tuple<Rect, int, bool, bool, int, Rect> rows[] = {
+        {{0, 0, 100, 20}, 4, false, true, 1, {4, 0, 84, 20}},
+        {{0, 0, 100, 20}, 4, false, false, 1, {4, 0, 96, 20}},
+        {{0, 0, 100, 20}, 4, true, true, 1, {5, 2, 85, 20}},
+        {{50, 0, 120, 18}, 3, true, false, 1, {54, 2, 118, 18}},
+        {{0, 0, 10, 20}, 4, false, true, 1, {4, 0, -6, 20}},
+        {{0, 0, 200, 40}, 8, true, true, 2, {10, 4, 170, 40}}};
+    for (const auto& [item, space, pressed, sorted, px, title] : rows)
+        EXPECT_EQ(TitleRect(item, space, pressed, sorted, px), title) << item.left << " " << space;
     // Centre is tested before right; the owner-draw bit is not alignment.
     using enum Align;
     EXPECT_EQ(std::tuple(TitleAlign(0), TitleAlign(kFormatRight), TitleAlign(kFormatCenter),
@@ -52,13 +54,16 @@ TEST(SortHeaderGeometry, TriangleStrokes) {
                  std::to_string(s.pt.x) + "," + std::to_string(s.pt.y);
         return t;
     };
-    const std::tuple<Rect, int, bool, const char*> rows[] = {
-        {{0, 0, 100, 20}, 4, true, " Lm92,3 Ll94,16 Ll88,16 Dm89,15 Dl92,2"},
-        {{0, 0, 100, 20}, 4, false, " Lm94,3 Ll91,17 Lm91,16 Dl89,3 Dl94,3"},
-        {{100, 5, 200, 25}, 5, true, " Lm190,4 Ll193,20 Ll186,20 Dm187,19 Dl190,3"},
+    // At 192 dots per inch (a font twice as wide, pixels of 2) the triangle is the one at 96 doubled.
+    const std::tuple<Rect, int, bool, int, const char*> rows[] = {
+        {{0, 0, 100, 20}, 4, true, 1, " Lm92,3 Ll94,16 Ll88,16 Dm89,15 Dl92,2"},
+        {{0, 0, 100, 20}, 4, false, 1, " Lm94,3 Ll91,17 Lm91,16 Dl89,3 Dl94,3"},
+        {{100, 5, 200, 25}, 5, true, 1, " Lm190,4 Ll193,20 Ll186,20 Dm187,19 Dl190,3"},
+        {{0, 0, 200, 40}, 8, true, 2, " Lm184,6 Ll188,32 Ll176,32 Dm178,30 Dl184,4"},
+        {{0, 0, 200, 40}, 8, false, 2, " Lm188,6 Ll182,34 Lm182,32 Dl178,6 Dl188,6"},
     };
-    for (const auto& [item, space, ascending, strokes] : rows)
-        EXPECT_EQ(text(TriangleStrokes(item, space, ascending)), strokes) << space << ascending;
+    for (const auto& [item, space, ascending, px, strokes] : rows)
+        EXPECT_EQ(text(TriangleStrokes(item, space, ascending, px)), strokes) << space << ascending;
 }
 
 TEST(SortRowLayout, SelectionIconAndCells) {

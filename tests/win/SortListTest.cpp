@@ -100,12 +100,15 @@ TEST_F(SortListTest, RowDataIsDeletedExactlyOnceWhenTheFlagIsSet) {
 }
 
 // The painting's geometry is checked window-free; here, that it reaches the pixels. Header items
-// 100 pixels wide, a space of 4 pixels: the title keeps left of 84 (85 pressed), a key's rank ends
-// at 87, its triangle starts at 88. Then a row as the list view asks for it.
+// 100 pixels wide, a space of 4 pixels, at 96 dots per inch: the title keeps left of 84 (85
+// pressed), a key's rank ends at 87, its triangle starts at 88; at 192 the triangle's pen is 2
+// pixels. Then a row as the list view asks for it.
 TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
     CSortListCtrlEx list;
     Make(list, LVS_OWNERDRAWFIXED);
     CSortedHeaderCtrl& header = *list.GetHeaderCtrl();
+    auto tellDpi = [&](int dpi) { ::SendMessageW(host.m_hWnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0); };
+    tellDpi(96);
     MemoryDC dc(100, 20);
     ScopedFont font(dc, FontWithSpace(4));
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE), light = ::GetSysColor(COLOR_BTNHIGHLIGHT),
@@ -141,6 +144,15 @@ TEST_F(SortListTest, PaintsHeaderItemsAndRows) {
         const bool ranked = paint(column, L"", HDF_LEFT, keys, 0).right > 0;
         EXPECT_EQ(std::pair(dc.At(at.x, at.y), ranked), std::pair(colour, rank)) << column << keys.size();
     }
+    // The lit base of the ascending triangle, across x = 91: one pixel thick at 96, two at 192.
+    for (const auto& [dpi, thickness] : {std::pair{96, 1}, std::pair{192, 2}}) {
+        tellDpi(dpi);
+        paint(0, L"", HDF_LEFT, {{0, true}}, 0);
+        int lit = 0;
+        for (int y = 12; y < 20; ++y) lit += dc.At(91, y) == light;
+        EXPECT_EQ(lit, thickness) << dpi;
+    }
+    tellDpi(ScreenDpi());
 
     // The selected row of the focused list: the band from the label on, the focus rectangle round it,
     // column 1's text two spaces inside its cell's right edge.
