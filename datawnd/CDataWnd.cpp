@@ -44,6 +44,14 @@ template <class T> T* EditorAs(CWnd* pWnd, const CRuntimeClass* pClass) {
 }
 #define EDITOR_AS(T) EditorAs<T>(m_pChildDataWnd.get(), RUNTIME_CLASS(T))
 
+// The date a picker editor shows; none when the editor is no picker or shows no date.
+std::optional<SYSTEMTIME> PickedDate(CWnd* pEditor) {
+    SYSTEMTIME st{};
+    auto* pPicker = EditorAs<CDateTimeCtrl>(pEditor, RUNTIME_CLASS(CDateTimeCtrl));
+    if (!pPicker || pPicker->GetTime(&st) != GDT_VALID) return std::nullopt;
+    return st;
+}
+
 using listedit::TraitsOf;
 using Editor = listedit::ValueEditor;
 
@@ -233,11 +241,10 @@ CString CDataWnd::GetAccessibleValue() const {
         if (auto* pMask = EDITOR_AS(CMaskEditEx)) return pMask->GetTextWithoutPrompts();
         return pEditor->GetWindowText();
     case Editor::Date: {
-        SYSTEMTIME st{};
-        auto* pPicker = EDITOR_AS(CDateTimeCtrl);
-        if (!pPicker || pPicker->GetTime(&st) != GDT_VALID) return {};
+        const auto st = PickedDate(pEditor);
+        if (!st) return {};
         wchar_t szDate[128] = {};
-        if (!::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &st, nullptr, szDate, 128))
+        if (!::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &*st, nullptr, szDate, 128))
             return GetText();
         return szDate;
     }
@@ -352,10 +359,9 @@ CString CDataWnd::GetText() const {
         if (auto* pEdit = EDITOR_AS(CNumEdit)) return pEdit->GetValueString();
         return pEditor->GetWindowText();
     case Editor::Date: {
-        SYSTEMTIME st{};
-        auto* pPicker = EDITOR_AS(CDateTimeCtrl);
-        if (!pPicker || pPicker->GetTime(&st) != GDT_VALID) return {};
-        return CString(listedit::datawnd::FormatDateText({st.wYear, st.wMonth, st.wDay}));
+        const auto st = PickedDate(pEditor);
+        if (!st) return {};
+        return CString(listedit::datawnd::FormatDateText({st->wYear, st->wMonth, st->wDay}));
     }
     case Editor::List: {
         CString text;

@@ -24,6 +24,9 @@ template <class F> HRESULT Guarded(F f) noexcept {
     return E_FAIL;
 }
 
+// One of IAccessible's text getters, for handing a call on to the system's object.
+using SystemText = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+
 HRESULT GiveText(const std::wstring& text, BSTR* pText) {
     *pText = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     return *pText ? S_OK : E_OUTOFMEMORY;
@@ -260,7 +263,6 @@ private:
         });
     }
 
-    using SystemText = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
     template <class Pick>
     HRESULT RowText(const VARIANT& varChild, BSTR* pText, Pick pick, SystemText system) {
         if (!pText) return E_POINTER;
@@ -350,7 +352,6 @@ public:
     }
 
 private:
-    using SystemText = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
     HRESULT Text(const VARIANT& v, BSTR* p, const std::function<std::optional<std::wstring>()>& mine,
                  SystemText system) {
         if (!p) return E_POINTER;
@@ -426,7 +427,7 @@ LRESULT CALLBACK OverrideProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
     if (!pWrapped) return ::DefWindowProcW(hWnd, message, wParam, lParam);
     const WNDPROC previous = pWrapped->previous;
     const Overrides& overrides = pWrapped->overrides;
-    if (message == WM_GETOBJECT && AsksForClient(lParam)) {
+    if (message == WM_GETOBJECT) { // answered for the client area only, else left to the editor
         LRESULT lResult = 0;
         if (Guarded([&] { return lResult = AnswerOverridden(hWnd, wParam, lParam, overrides), S_OK; }) ==
                 S_OK &&

@@ -7,9 +7,9 @@
 #include <listedit/frame/MessageMap.h>
 
 #include "edit/CXInEditEx.h"
-#include "frame/Accessible.h"
 #include "edit/InEditFit.h"
 #include "edit/PaddedText.h"
+#include "frame/Accessible.h"
 
 #include <algorithm>
 #include <memory>
