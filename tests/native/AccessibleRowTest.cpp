@@ -29,7 +29,7 @@ TEST(AccessibleRow, ReadCellsSkipsBlankOnes) {
 TEST(AccessibleRow, FocusedRowAndState) {
     const std::tuple<int, bool, bool, int, int> cases[] = {
         {2, true, false, 5, 2}, {2, false, false, 5, -1},  {-1, true, true, 5, 5},
-        {2, true, true, 5, 2},  {-1, false, false, 5, -1},
+        {2, true, true, 5, 2},  {-1, false, false, 5, -1}, {0, true, true, 5, 0}, // the first row edited
     };
     for (const auto& [edited, within, listFocused, listRow, row] : cases)
         EXPECT_EQ(FocusedRow(edited, within, listFocused, listRow), row) << edited << within << listFocused;
