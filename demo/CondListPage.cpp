@@ -44,7 +44,10 @@ protected:
             chinese.CreateFontIndirect(&lf);
         }
         m_pList->SetFont(chinese);
-        NarrowColumns(*m_pList, {52, 130, 120, 120, 52, 64});
+        // The value column holds the date picker of a date row, whose long date ("Wednesday,
+        // September 30, 2026" at its widest) needs 190 in this font; the field names and the brackets
+        // need less than the list's own widths, and the six keep within a page at 200 %.
+        NarrowColumns(*m_pList, {48, 100, 120, 190, 48, 62});
 
         for (LPCWSTR s : {L"01-North", L"02-South", L"03-East"}) m_cities.Add(s);
         for (LPCWSTR s : {L"Sales", L"IT", L"HR"}) m_depts.Add(s);
@@ -101,12 +104,16 @@ protected:
         m_pSaved = AddLabel(L"(nothing saved yet)", Box(16, y + Px(168), kRight, 32));
         Refresh();
 
-        // The editors open on the second row, as after a click on its value.
+        ClickValue(1); // the editors open on the second row
+        return y + Px(202);
+    }
+
+    // Begins editing nRow as a click on its value does.
+    void ClickValue(int nRow) {
         CRect rcCell;
-        m_pList->GetSubItemRect(1, 3, LVIR_BOUNDS, rcCell);
+        m_pList->GetSubItemRect(nRow, 3, LVIR_BOUNDS, rcCell);
         m_pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
                              MAKELPARAM(rcCell.left + Px(10), (rcCell.top + rcCell.bottom) / 2));
-        return y + Px(202);
     }
 
     void Refresh() {
@@ -150,12 +157,13 @@ protected:
         Refresh();
     }
 
-    // The page as it opens, in the list's Chinese words, and again in English (demo-condlist-english).
+    // The page as it opens, in the list's Chinese words; the date row being edited, its picker showing
+    // the whole long date (demo-condlist-date); and the list in English (demo-condlist-english).
     std::vector<Shot> Shots() override {
-        return {{L"english", [this] {
-                     m_pList->SetLabels(CConditionLabels::English());
-                     Refresh();
-                 }}};
+        return {{L"date", [this] { ClickValue(2); }}, {L"english", [this] {
+                                                           m_pList->SetLabels(CConditionLabels::English());
+                                                           Refresh();
+                                                       }}};
     }
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
