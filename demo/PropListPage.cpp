@@ -95,9 +95,12 @@ protected:
         m_list->SetBoldShow(3, TRUE);
         m_list->SetShowSelection(TRUE);
 
-        AddLabel(L"Click a value to edit it. Tab, Enter and Ctrl+Down go to the next row, Ctrl+Up to the "
-                 L"previous one. The first row has a browse button; rest the mouse on the last name.",
-                 Box(352, y, kRight, 84));
+        // Wine's word break may end a line before a '+' (between a letter and a plus sign); a word
+        // joiner there keeps each key combination on one line.
+        AddLabel(
+            L"Click a value to edit it. Tab, Enter and Ctrl\u2060+Down go to the next row, Ctrl\u2060+Up to "
+            L"the previous one. The first row has a browse button; rest the mouse on the last name.",
+            Box(352, y, kRight, 84));
         m_list->m_pStatus = AddLabel(L"Browse button: not clicked yet", Box(352, y + Px(92), kRight, 36));
         return y + Px(9 * 22 + 8);
     }
