@@ -417,11 +417,13 @@ template <class TBase> void CSortListExT<TBase>::OnDestroy() {
     TBase::OnDestroy();
     ReleaseRecords(0, m_arrRecords.size());
     m_nVirtualMode = -1;
+    m_bAllSelected = false;
 }
 
 template <class TBase> void CSortListExT<TBase>::OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult) {
     *pResult = 0;
     LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(pNMHDR)->item;
+    if ((item.mask & LVIF_STATE) && m_bAllSelected) item.state |= item.stateMask & LVIS_SELECTED;
     if (!(item.mask & LVIF_TEXT)) return;
     const auto* pData =
         IsVirtualMode() ? GetItemRecord(item.iItem) : reinterpret_cast<const CItemData*>(item.lParam);
@@ -458,11 +460,94 @@ template <class TBase> void CSortListExT<TBase>::OnOdfinditem(NMHDR* pNMHDR, LRE
 }
 
 template <class TBase> void CSortListExT<TBase>::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    if (!this->IsCtrlKey(nChar, 'C')) {
+    if (this->IsCtrlKey(nChar, 'C')) {
+        CopySelection();
+    } else if (this->IsCtrlKey(nChar, 'A') && IsVirtualMode()) {
+        SelectAllRows();
+    } else {
         TBase::OnKeyDown(nChar, nRepCnt, nFlags);
+    }
+}
+
+// The list view selects all by a walk over every row; the list keeps "every row" itself instead and
+// tells the parent as the list view would (one change for item -1).
+template <class TBase> void CSortListExT<TBase>::SelectAllRows() {
+    CListCtrl& list = this->List();
+    if (m_bAllSelected || (list.GetStyle() & LVS_SINGLESEL)) return;
+    const UINT nMask = list.GetCallbackMask();
+    if (nMask & LVIS_SELECTED) { // the application keeps the selection: the list view asks it
+        list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
         return;
     }
-    CopySelection();
+    list.SetCallbackMask(nMask | LVIS_SELECTED);
+    m_bAllSelected = true;
+    list.Invalidate(FALSE);
+    NMLISTVIEW nm{};
+    nm.hdr = {list.m_hWnd, static_cast<UINT_PTR>(list.GetDlgCtrlID()), LVN_ITEMCHANGED};
+    nm.iItem = -1;
+    nm.uNewState = LVIS_SELECTED;
+    nm.uChanged = LVIF_STATE;
+    if (CWnd* pParent = list.GetParent())
+        pParent->SendMessage(WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
+}
+
+template <class TBase>
+bool CSortListExT<TBase>::NeedsListSelection(UINT message, WPARAM wParam, LPARAM lParam) const {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_STYLECHANGING:
+    case LVM_SETITEMCOUNT:
+    case LVM_DELETEITEM:
+    case LVM_DELETEALLITEMS:
+    case LVM_INSERTITEMW:
+    case LVM_INSERTITEMA:
+    case LVM_SETCALLBACKMASK:
+    case LVM_GETCALLBACKMASK:
+        return true;
+    case WM_KEYDOWN: // the modifiers alone change nothing; Ctrl+A and Ctrl+C read the list's own
+        return wParam != VK_SHIFT && wParam != VK_CONTROL && wParam != VK_MENU &&
+               !this->IsCtrlKey(static_cast<UINT>(wParam), 'A') &&
+               !this->IsCtrlKey(static_cast<UINT>(wParam), 'C');
+    case WM_CHAR: // typing finds and selects a row; the control characters of Ctrl+A and Ctrl+C do not
+        return wParam >= L' ';
+    case LVM_SETITEMSTATE:
+    case LVM_SETITEMW:
+    case LVM_SETITEMA: {
+        // LVITEMA starts as LVITEMW does: the mask and the state mask are at the same places.
+        const auto* pItem = reinterpret_cast<const LVITEMW*>(lParam);
+        const bool bState = pItem && (message == LVM_SETITEMSTATE || (pItem->mask & LVIF_STATE));
+        return bState && (pItem->stateMask & LVIS_SELECTED);
+    }
+    default:
+        return false;
+    }
+}
+
+template <class TBase> void CSortListExT<TBase>::HandOverSelection() {
+    CListCtrl& list = this->List();
+    m_bAllSelected = false;
+    list.SetCallbackMask(list.GetCallbackMask() & ~LVIS_SELECTED);
+    this->m_bItemChangesHeard = false;
+    // The list view repaints each row it selects unless redrawing is off; the rows show selected
+    // already. Redrawing stays off when the application had turned it off.
+    const bool bRedraw = m_bRedraw;
+    if (bRedraw) list.SetRedraw(FALSE);
+    list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    if (bRedraw) list.SetRedraw(TRUE);
+    this->m_bItemChangesHeard = true;
+}
+
+template <class TBase> LRESULT CSortListExT<TBase>::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETREDRAW) m_bRedraw = wParam != 0;
+    if (m_bAllSelected) [[unlikely]] {
+        if (message == LVM_GETSELECTEDCOUNT) return static_cast<LRESULT>(m_rows.RowCount());
+        if (NeedsListSelection(message, wParam, lParam)) HandOverSelection();
+    }
+    return TBase::WindowProc(message, wParam, lParam);
 }
 
 // The selected rows' texts from their records, as many cells per row as the list has columns.

@@ -282,6 +282,7 @@ template <class TBase> void CSortListT<TBase>::SortRecorded() {
 
 // The list view raises its own item events on some systems; RaiseItemEvent raises them where not.
 template <class TBase> BOOL CSortListT<TBase>::OnItemchanged(NMHDR* pNMHDR, LRESULT*) {
+    if (!m_bItemChangesHeard) return TRUE;
     const auto* pNMLV = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
     if (!(pNMLV->uChanged & LVIF_STATE)) return FALSE;
     const UINT nChanged = pNMLV->uNewState ^ pNMLV->uOldState;

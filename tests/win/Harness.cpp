@@ -27,6 +27,7 @@ LRESULT HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // Record only what got past the child's reflection.
     LRESULT r = 0;
     if (OnWndMsg(message, wParam, lParam, &r)) return r;
+    if (message == WM_NOTIFY && onHeard) onHeard(*nm);
     notifications.push_back(
         message == WM_NOTIFY
             ? Notification{message, wParam, nm->idFrom, nm->hwndFrom, nm->code}

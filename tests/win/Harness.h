@@ -33,6 +33,8 @@ public:
     // Called with every WM_NOTIFY that reaches the host, before it is recorded (its pointers are
     // valid only during the call).
     std::function<void(const NMHDR&)> onNotify;
+    // Called with every WM_NOTIFY the host's own handlers hear: what the child's reflection left.
+    std::function<void(const NMHDR&)> onHeard;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -243,3 +243,71 @@ TEST_F(VirtualSortListTest, SelectAllAndCopyByRealKeys) {
         EXPECT_EQ(GetClipboardText(), L"Col\tCol\tCol\r\nb\t\"two\tcells\"\t\"say \"\"hi\"\"\"\r\n");
     });
 }
+
+// The rows stay selected after Ctrl+A through what follows until something changes the selection:
+// every way in that reads or changes it sees every row selected, in both modes; in virtual mode the
+// parent hears one change, of item -1.
+TEST_F(VirtualSortListTest, SelectAllHoldsUntilTheSelectionChanges) {
+    using Step = std::tuple<const char*, std::function<void(CSortListCtrlEx&)>, Texts>; // then selected
+    auto rowY = [](CSortListCtrlEx& list, int n) { return CellRect(list, n, 0).CenterPoint().y; };
+    auto click = [&](CSortListCtrlEx& list, int n, WPARAM keys) {
+        const LPARAM pt = MAKELPARAM(30, rowY(list, n));
+        list.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON | keys, pt), list.PostMessage(WM_LBUTTONUP, keys, pt);
+        Pump();
+    };
+    const Step steps[] = {
+        {"nothing", [](CSortListCtrlEx&) {}, {L"a x ", L"b x ", L"c x ", L"d x "}},
+        {"sorted", [](CSortListCtrlEx& l) { l.SortColumn(0, FALSE); }, {L"d x ", L"c x ", L"b x ", L"a x "}},
+        {"clicked", [&](CSortListCtrlEx& l) { click(l, 1, 0); }, {L"b x "}},
+        {"Ctrl+clicked", [&](CSortListCtrlEx& l) { click(l, 1, MK_CONTROL); }, {L"a x ", L"c x ", L"d x "}},
+        {"Down", [](CSortListCtrlEx& l) { PressKey(l.m_hWnd, VK_DOWN); }, {L"b x "}},
+        {"one deselected",
+         [](CSortListCtrlEx& l) { l.SetItemState(2, 0, LVIS_SELECTED); },
+         {L"a x ", L"b x ", L"d x "}},
+        {"focus moved",
+         [](CSortListCtrlEx& l) { l.SetItemState(3, LVIS_FOCUSED, LVIS_FOCUSED); },
+         {L"a x ", L"b x ", L"c x ", L"d x "}},
+        {"one added",
+         [](CSortListCtrlEx& l) {
+             l.InsertItem(4, Record({L"e", L"x"}));
+         },
+         {L"a x ", L"b x ", L"c x ", L"d x "}},
+        {"one inserted",
+         [](CSortListCtrlEx& l) {
+             l.InsertItem(0, Record({L"e", L"x"}));
+         },
+         {L"a x ", L"b x ", L"c x ", L"d x "}},
+        {"one deleted", [](CSortListCtrlEx& l) { l.DeleteItem(0); }, {L"b x ", L"c x ", L"d x "}},
+        {"filtered and shown again",
+         [](CSortListCtrlEx& l) { l.SetQuickFilter(L"b") && l.SetQuickFilter(L""); },
+         {L"b x "}},
+    };
+    InBothModes([&](CSortListCtrlEx& list, DWORD style) {
+        int allSelected = 0; // the parent's changes of item -1 to selected
+        host.onHeard = [&](const NMHDR& hdr) {
+            const auto& nm = reinterpret_cast<const NMLISTVIEW&>(hdr);
+            allSelected += hdr.code == LVN_ITEMCHANGED && nm.iItem == -1 && (nm.uNewState & LVIS_SELECTED);
+        };
+        for (const auto& [what, step, selected] : steps) {
+            SCOPED_TRACE(what);
+            if (!style && std::string_view(what).starts_with("filtered")) continue;
+            list.DeleteAllItems();
+            for (LPCWSTR t : {L"a", L"b", L"c", L"d"})
+                list.InsertItem(list.GetItemCount(), Record({t, L"x"}));
+            list.SetItemState(0, LVIS_FOCUSED, LVIS_FOCUSED);
+            allSelected = 0;
+            {
+                KeysDown ctrl({VK_CONTROL});
+                PressKey(list.m_hWnd, 'A');
+            }
+            EXPECT_EQ(list.GetSelectedCount(), 4u);
+            step(list);
+            EXPECT_EQ(Rows(list, LVNI_SELECTED), selected);
+            EXPECT_EQ(list.GetSelectedCount(), selected.size());
+            EXPECT_EQ(list.GetItemState(list.GetNextItem(-1, LVNI_SELECTED), LVIS_SELECTED),
+                      UINT{LVIS_SELECTED});
+            EXPECT_EQ(allSelected, style ? 1 : 0);
+        }
+        host.onHeard = nullptr;
+    });
+}

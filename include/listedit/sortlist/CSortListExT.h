@@ -90,8 +90,14 @@ protected:
     LRESULT OnDeleteAllItems(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetItemText(WPARAM wParam, LPARAM lParam);
     void OnDestroy();
-    // Ctrl+C copies the selected rows from their records (Ctrl+A as the base handles it).
+    // Ctrl+C copies the selected rows from their records. Ctrl+A in virtual mode selects every row
+    // in the list's own keeping (see WindowProc); in normal mode the base handles it.
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // While every row is selected by Ctrl+A in virtual mode, the list answers the selected count
+    // itself and the list view paints the selection it asks the list for (its callback mask). The
+    // list view is given every row's selection, in one walk, only when a message could read or
+    // change its own: a click, a key, a state or count change.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -116,6 +122,12 @@ private:
     void ApplyFilter();
     // Puts the selected rows' texts on the clipboard, from their records.
     BOOL CopySelection() const;
+    // Ctrl+A in virtual mode: every row selected at once, in the list's keeping.
+    void SelectAllRows();
+    // Whether a message to the list view needs the selection in its own keeping.
+    bool NeedsListSelection(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // Gives the list view the selection the list keeps (every row), telling no one again.
+    void HandOverSelection();
 
     std::vector<CItemData*> m_arrRecords; // virtual mode: every record, in sort order
     listedit::sortlist::RowView m_rows;   // virtual mode: the records that show
@@ -123,4 +135,6 @@ private:
     std::wstring m_strQuickFolded; // the quick filter's text, as FoldText gives it
     int m_nQuickCol = -1;
     mutable int m_nVirtualMode = -1; // the window's LVS_OWNERDATA, once read; -1 before
+    bool m_bAllSelected = false;     // every row selected in the list's keeping, not the list view's
+    bool m_bRedraw = true;           // the last WM_SETREDRAW the list was sent
 };

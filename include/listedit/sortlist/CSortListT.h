@@ -122,6 +122,9 @@ protected:
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     // Selection and check-box changes told to assistive tools where the list view does not.
     BOOL OnItemchanged(NMHDR* pNMHDR, LRESULT* pResult);
+    // While set, the list view's item changes are neither raised nor heard by the parent: the list
+    // is handing the list view a selection the parent has been told of already.
+    bool m_bItemChangesHeard = true;
 
     int m_cxClient;
     BOOL m_bDeleteItemData;
