@@ -575,7 +575,7 @@ template <class TBase> BOOL CSortListExT<TBase>::CopySelection() const {
                 f(c < nTexts ? pTexts[c].view() : std::wstring_view(), c + 1 == nColumns);
         }
     };
-    // The length first, then the text written straight into the clipboard's memory; when no cell
+    // The length first, then the text written straight into the list's kept copy; when no cell
     // needs quotes (the length says so) the cells are copied as they are, not looked through again.
     std::size_t nLength = titles.size(), nPlain = titles.size();
     cells([&](std::wstring_view cell, bool bLast) {

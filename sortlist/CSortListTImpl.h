@@ -12,6 +12,7 @@
 #include <uxtheme.h>
 
 #include <cstring>
+#include <cwchar>
 
 namespace listedit::sortlist::detail {
 inline Rect ToModel(const RECT& r) {
@@ -51,6 +52,9 @@ ON_MESSAGE(LVM_SETTEXTBKCOLOR, &CSortListT::OnSetTextBkColor)
 ON_MESSAGE(LVM_SETBKCOLOR, &CSortListT::OnSetBkColor)
 ON_MESSAGE(WM_GETOBJECT, &CSortListT::OnGetObject)
 ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGED, &CSortListT::OnItemchanged)
+ON_MESSAGE(WM_RENDERFORMAT, &CSortListT::OnRenderFormat)
+ON_MESSAGE(WM_RENDERALLFORMATS, &CSortListT::OnRenderAllFormats)
+ON_MESSAGE(WM_DESTROYCLIPBOARD, &CSortListT::OnDestroyClipboard)
 END_MESSAGE_MAP()
 
 // Until the owner sets them, rows are painted in the list view's own default colours.
@@ -198,31 +202,92 @@ template <class TBase> std::wstring CSortListT<TBase>::CopyTitles() const {
 }
 
 template <class TBase> BOOL CSortListT<TBase>::PutOnClipboard(std::wstring_view text) {
-    return PutOnClipboard(text.size(),
-                          [text](wchar_t* p) { std::memcpy(p, text.data(), text.size() * sizeof(wchar_t)); });
+    return PutOnClipboard(text.size(), [text](wchar_t* p) { std::wmemmove(p, text.data(), text.size()); });
 }
 
+namespace listedit::sortlist::detail {
+// Closes the clipboard this thread opened, on every way out.
+struct OpenedClipboard {
+    OpenedClipboard(const OpenedClipboard&) = delete;
+    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+    explicit OpenedClipboard(HWND hOwner) : bOpen(::OpenClipboard(hOwner) != FALSE) {}
+    ~OpenedClipboard() {
+        if (bOpen) ::CloseClipboard();
+    }
+    bool bOpen;
+};
+// A kept text with room for more than this many characters is given back when the clipboard lets
+// it go, rather than held for the next copy.
+inline constexpr std::size_t kKeptCopyChars = 64 * 1024;
+} // namespace listedit::sortlist::detail
+
+// A long text costs the clipboard a copy out of the process, so the text is only claimed here and
+// handed over when a paste asks for it. The clipboard is opened before the text is written: while
+// it is open, no program can ask an earlier claim of this list for the text being rewritten.
 template <class TBase>
 BOOL CSortListT<TBase>::PutOnClipboard(std::size_t nLength, const std::function<void(wchar_t*)>& write) {
-    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, (nLength + 1) * sizeof(wchar_t));
-    if (!hMem) return FALSE;
-    auto* p = static_cast<wchar_t*>(::GlobalLock(hMem));
-    if (!p) {
-        ::GlobalFree(hMem);
-        return FALSE;
+    HWND hWnd = List().m_hWnd;
+    const listedit::sortlist::detail::OpenedClipboard clipboard(hWnd);
+    if (!clipboard.bOpen) return FALSE;
+    try {
+        m_strCopied.resize(nLength);
+        write(m_strCopied.data());
+    } catch (...) {
+        // A claim of this list not yet handed over would hand over a half-written text.
+        if (m_bCopyPending) ::EmptyClipboard();
+        throw;
     }
-    write(p);
-    p[nLength] = L'\0';
-    ::GlobalUnlock(hMem);
-    if (!::OpenClipboard(List().m_hWnd)) {
-        ::GlobalFree(hMem);
-        return FALSE;
-    }
+    // Emptying tells the previous owner its claim is over; when that is this list, the text it
+    // would let go is the one just written.
+    m_bRenewing = true;
     ::EmptyClipboard();
-    const bool bDone = ::SetClipboardData(CF_UNICODETEXT, hMem) != nullptr;
-    ::CloseClipboard();
-    if (!bDone) ::GlobalFree(hMem);
-    return bDone;
+    m_bRenewing = false;
+    ::SetClipboardData(CF_UNICODETEXT, nullptr); // no handle to tell success by
+    m_bCopyPending = ::GetClipboardOwner() == hWnd && ::IsClipboardFormatAvailable(CF_UNICODETEXT);
+    return m_bCopyPending;
+}
+
+template <class TBase> void CSortListT<TBase>::RenderCopied() {
+    if (!m_bCopyPending) return;
+    const std::size_t nBytes = (m_strCopied.size() + 1) * sizeof(wchar_t);
+    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, nBytes);
+    if (!hMem) return;
+    if (auto* p = static_cast<wchar_t*>(::GlobalLock(hMem))) {
+        std::memcpy(p, m_strCopied.c_str(), nBytes);
+        ::GlobalUnlock(hMem);
+        if (::SetClipboardData(CF_UNICODETEXT, hMem)) {
+            // The clipboard holds the text now and will not ask again; the room stays for the next copy.
+            m_bCopyPending = false;
+            m_strCopied.clear();
+            return;
+        }
+    }
+    ::GlobalFree(hMem);
+}
+
+// The program asking has the clipboard open.
+template <class TBase> LRESULT CSortListT<TBase>::OnRenderFormat(WPARAM wParam, LPARAM) {
+    if (wParam == CF_UNICODETEXT) RenderCopied();
+    return 0;
+}
+
+// The list's window is being destroyed while its claim stands (the window system asks from
+// DestroyWindow): the text is left on the clipboard, unless another program has taken it meanwhile.
+template <class TBase> LRESULT CSortListT<TBase>::OnRenderAllFormats(WPARAM, LPARAM) {
+    HWND hWnd = List().m_hWnd;
+    const listedit::sortlist::detail::OpenedClipboard clipboard(hWnd);
+    if (clipboard.bOpen && ::GetClipboardOwner() == hWnd) RenderCopied();
+    return 0;
+}
+
+template <class TBase> LRESULT CSortListT<TBase>::OnDestroyClipboard(WPARAM, LPARAM) {
+    if (m_bRenewing) return 0;
+    m_bCopyPending = false;
+    if (m_strCopied.capacity() > listedit::sortlist::detail::kKeptCopyChars)
+        std::wstring().swap(m_strCopied);
+    else
+        m_strCopied.clear();
+    return 0;
 }
 
 template <class TBase> void CSortListT<TBase>::SetDeleteItemData(BOOL bDelete) {

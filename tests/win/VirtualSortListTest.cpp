@@ -311,3 +311,42 @@ TEST_F(VirtualSortListTest, SelectAllHoldsUntilTheSelectionChanges) {
         host.onHeard = nullptr;
     });
 }
+
+// A paste gets the text as it was at Ctrl+C, whatever becomes of the rows or of the list afterwards,
+// until a later copy or another program replaces it.
+TEST_F(VirtualSortListTest, PasteGetsTheTextOfTheCopy) {
+    const auto copy = [](CSortListCtrlEx& list) {
+        KeysDown ctrl({VK_CONTROL});
+        list.SendMessage(WM_KEYDOWN, 'C');
+    };
+    struct Case {
+        const char* what;
+        std::function<void(CSortListCtrlEx&)> then; // after the copy
+        std::wstring pasted;
+    };
+    const Case cases[] = {
+        {"a row changed", [](CSortListCtrlEx& list) { list.SetItemText(0, 0, L"changed"); }, L"a\t1\t\r\n"},
+        {"the list destroyed", [](CSortListCtrlEx& list) { list.DestroyWindow(); }, L"a\t1\t\r\n"},
+        {"pasted, then the list destroyed",
+         [](CSortListCtrlEx& list) { GetClipboardText(), list.DestroyWindow(); }, L"a\t1\t\r\n"},
+        {"copied again",
+         [&](CSortListCtrlEx& list) {
+             list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+             copy(list);
+         },
+         L"a\t1\t\r\nb\t2\t\r\n"},
+        {"emptied by another program",
+         [](CSortListCtrlEx&) { ::OpenClipboard(nullptr) && ::EmptyClipboard() && ::CloseClipboard(); }, L""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        InBothModes([&](CSortListCtrlEx& list, DWORD) {
+            list.InsertItem(0, Record({L"a", L"1"}));
+            list.InsertItem(1, Record({L"b", L"2"}));
+            list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+            copy(list);
+            c.then(list);
+            EXPECT_EQ(GetClipboardText(), c.pasted);
+        });
+    }
+}

@@ -101,10 +101,13 @@ protected:
     std::wstring CopyTitles() const;
     // How many cells a copied row has: the list's columns, at least one.
     int CopyColumns() const;
-    // Puts the text on the clipboard as CF_UNICODETEXT; FALSE when the clipboard refused.
+    // Puts the text on the clipboard as CF_UNICODETEXT; FALSE when the clipboard refused. The list
+    // keeps the text and claims the format as the clipboard's owner; the text is handed over only
+    // when some program asks for it, or when the list goes, and stays the one copied whatever
+    // happens to the rows afterwards.
     BOOL PutOnClipboard(std::wstring_view text);
-    // The same for a text of nLength characters that write puts straight into the clipboard's
-    // memory, so that a long text is written once and not copied.
+    // The same for a text of nLength characters that write puts straight into the kept text (room
+    // for nLength, reused from copy to copy), so that a long text is written once.
     BOOL PutOnClipboard(std::size_t nLength, const std::function<void(wchar_t*)>& write);
     // Whether a key-down is Ctrl with the key, and no Alt.
     static bool IsCtrlKey(UINT nChar, UINT vk);
@@ -125,6 +128,11 @@ protected:
     // While set, the list view's item changes are neither raised nor heard by the parent: the list
     // is handing the list view a selection the parent has been told of already.
     bool m_bItemChangesHeard = true;
+    // The clipboard's owner's part: hand the kept text over when asked (WM_RENDERFORMAT), when the
+    // list goes (WM_RENDERALLFORMATS), and let it go when the claim is over (WM_DESTROYCLIPBOARD).
+    LRESULT OnRenderFormat(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRenderAllFormats(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDestroyClipboard(WPARAM wParam, LPARAM lParam);
 
     int m_cxClient;
     BOOL m_bDeleteItemData;
@@ -144,6 +152,11 @@ private:
     std::exception_ptr m_sortError; // the first exception a comparison threw during one sort
     BOOL m_bMultipleSort = FALSE;
     BOOL m_bCopyTitles = FALSE;
+    // Puts the kept text on the clipboard, which the caller has open.
+    void RenderCopied();
+    std::wstring m_strCopied;    // the text of the last copy, until the clipboard takes it or lets it go
+    bool m_bCopyPending = false; // the clipboard holds this list's claim, not yet handed over
+    bool m_bRenewing = false;    // this list is emptying the clipboard to claim it again
     // Last, so that it destroys the window while everything else is still here.
     CListHost m_host{*this};
 };
