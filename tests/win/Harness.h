@@ -1,9 +1,12 @@
 // Shared fixtures of the window tests: a host window, the pump, a message recorder, the keyboard
-// state for Shift and Ctrl, the beep counter, the real clipboard, and real keyboard and mouse input.
+// state for Shift and Ctrl, the beep counter, the real clipboard, real keyboard and mouse input, and
+// accessible objects as an assistive tool reads them.
 #pragma once
 #include <listedit.h>
 
 #include "frame/Dpi.h" // the system's DPI messages, newer than the headers' Windows version
+
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -197,6 +200,77 @@ private:
     HGDIOBJ m_hOld;
     const DWORD* m_bits = nullptr;
     int m_cx, m_cy;
+};
+
+// COM for the objects' marshalling, as an application that serves assistive tools sets it up.
+struct Com {
+    Com() { ::CoInitialize(nullptr); }
+    ~Com() { ::CoUninitialize(); }
+};
+
+// An accessible object, released on destruction.
+class Acc {
+public:
+    explicit Acc(HWND hWnd, LONG idObject = OBJID_CLIENT) {
+        ::AccessibleObjectFromWindow(hWnd, static_cast<DWORD>(idObject), __uuidof(IAccessible),
+                                     reinterpret_cast<void**>(&m_p));
+    }
+    explicit Acc(IAccessible* p) : m_p(p) {}
+    ~Acc() {
+        if (m_p) m_p->Release();
+    }
+    Acc(const Acc&) = delete;
+    Acc& operator=(const Acc&) = delete;
+    explicit operator bool() const { return m_p != nullptr; }
+    IAccessible* operator->() const { return m_p; }
+
+    static VARIANT Id(LONG id) {
+        VARIANT v;
+        ::VariantInit(&v);
+        v.vt = VT_I4;
+        v.lVal = id;
+        return v;
+    }
+    std::wstring Name(LONG id = CHILDID_SELF) const { return Text(&IAccessible::get_accName, id); }
+    std::wstring Value(LONG id = CHILDID_SELF) const { return Text(&IAccessible::get_accValue, id); }
+    std::wstring Description(LONG id = CHILDID_SELF) const {
+        return Text(&IAccessible::get_accDescription, id);
+    }
+    LONG Role(LONG id = CHILDID_SELF) const { return Int(&IAccessible::get_accRole, id); }
+    LONG State(LONG id = CHILDID_SELF) const { return Int(&IAccessible::get_accState, id); }
+    LONG Count() const {
+        LONG n = -1;
+        return m_p->get_accChildCount(&n), n;
+    }
+    RECT Location(LONG id) const {
+        long x = 0, y = 0, cx = 0, cy = 0;
+        m_p->accLocation(&x, &y, &cx, &cy, Id(id));
+        return RECT{x, y, x + cx, y + cy};
+    }
+    LONG HitTest(POINT pt) const {
+        VARIANT v;
+        ::VariantInit(&v);
+        m_p->accHitTest(pt.x, pt.y, &v);
+        return v.vt == VT_I4 ? v.lVal : -1;
+    }
+
+private:
+    using TextFn = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+    using IntFn = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, VARIANT*);
+    std::wstring Text(TextFn fn, LONG id) const {
+        BSTR b = nullptr;
+        if (FAILED((m_p->*fn)(Id(id), &b)) || !b) return L"<none>";
+        std::wstring s(b, ::SysStringLen(b));
+        ::SysFreeString(b);
+        return s;
+    }
+    LONG Int(IntFn fn, LONG id) const {
+        VARIANT v;
+        ::VariantInit(&v);
+        if (FAILED((m_p->*fn)(Id(id), &v)) || v.vt != VT_I4) return -1;
+        return v.lVal;
+    }
+    IAccessible* m_p = nullptr;
 };
 
 // A font (kept for the whole run) whose space is px pixels wide; null when none is found.

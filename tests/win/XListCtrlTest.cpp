@@ -2,30 +2,9 @@
 // real double-click and what it reports, and the drag image taken at a real drag.
 #include "ListFixtures.h"
 
-#include <oleacc.h>
-
 #include <memory>
 
 using namespace harness;
-
-namespace {
-// What an in-process assistive tool reads as a window's name.
-std::wstring AccessibleName(HWND hWnd) {
-    IAccessible* p = nullptr;
-    if (FAILED(::AccessibleObjectFromWindow(hWnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&p))))
-        return {};
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    p->get_accName(self, &name);
-    std::wstring text = name ? name : L"";
-    ::SysFreeString(name);
-    p->Release();
-    return text;
-}
-} // namespace
 
 class XListTest : public WindowTest {
 protected:
@@ -116,7 +95,7 @@ TEST_F(XListTest, EditorOpensOverTheCellAndReportsTheOutcome) {
         ASSERT_NE(hEdit, nullptr);
         const std::wstring old = list.GetItemText(item, column).str();
         EXPECT_EQ(TextOf(hEdit), old);
-        EXPECT_EQ(AccessibleName(hEdit), L"Col " + std::to_wstring(column));
+        EXPECT_EQ(Acc(hEdit).Name(), L"Col " + std::to_wstring(column));
         CRect icon, now = Cell(item, column); // scrolled in by now
         list.GetSubItemRect(item, column, LVIR_ICON, icon);
         EXPECT_EQ(RectIn(list, hEdit).TopLeft(), CPoint(image ? icon.right : now.left, now.top));
