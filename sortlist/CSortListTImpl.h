@@ -227,6 +227,7 @@ inline constexpr std::size_t kKeptCopyChars = 64 * 1024;
 template <class TBase>
 BOOL CSortListT<TBase>::PutOnClipboard(std::size_t nLength, const std::function<void(wchar_t*)>& write) {
     HWND hWnd = List().m_hWnd;
+    if (!hWnd) return FALSE; // a claim needs an owner to ask for the text
     const listedit::sortlist::detail::OpenedClipboard clipboard(hWnd);
     if (!clipboard.bOpen) return FALSE;
     try {

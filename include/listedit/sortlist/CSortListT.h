@@ -52,7 +52,9 @@ public:
     // rows on the clipboard as text (CF_UNICODETEXT): one line per row in row order, its cells
     // separated by tabs, each line ending in CRLF; a cell holding a tab, a line break or a double
     // quote is put in double quotes with its double quotes doubled, as spreadsheets read it. With
-    // copy titles on (off by default) the column titles come first, as one more line.
+    // copy titles on (off by default) the column titles come first, as one more line. The text is
+    // fixed at Ctrl+C and handed to the clipboard when it is pasted (or when the list is destroyed
+    // first), so a long copy costs no more than building its text.
     void EnableCopyTitles(BOOL bEnable);
     BOOL IsCopyTitlesEnabled() const;
 
