@@ -2,6 +2,7 @@
 #pragma once
 #include <listedit/sortlist/CSortListExT.h>
 
+#include "HeldSelection.h"
 #include "RowText.h"
 #include "SortKeys.h"
 #include "TypedKeys.h"
@@ -479,58 +480,142 @@ template <class TBase> void CSortListExT<TBase>::SelectAllRows() {
         list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
         return;
     }
+    // The list view's own selection goes, unheard (every row is about to be selected), so that
+    // when the list view later deselects "all" itself no row of it is left behind.
+    this->m_bItemChangesHeard = false;
+    UINT nOwn = list.GetSelectedCount();
+    for (int i = -1; nOwn-- > 0 && (i = list.GetNextItem(i, LVNI_SELECTED)) != -1;)
+        list.SetItemState(i, 0, LVIS_SELECTED);
+    this->m_bItemChangesHeard = true;
     list.SetCallbackMask(nMask | LVIS_SELECTED);
     m_bAllSelected = true;
     list.Invalidate(FALSE);
+    NotifyEveryRow(LVIS_SELECTED, 0);
+}
+
+template <class TBase> void CSortListExT<TBase>::NotifyEveryRow(UINT nNewState, UINT nOldState) {
+    CListCtrl& list = this->List();
     NMLISTVIEW nm{};
     nm.hdr = {list.m_hWnd, static_cast<UINT_PTR>(list.GetDlgCtrlID()), LVN_ITEMCHANGED};
     nm.iItem = -1;
-    nm.uNewState = LVIS_SELECTED;
+    nm.uNewState = nNewState;
+    nm.uOldState = nOldState;
     nm.uChanged = LVIF_STATE;
     if (CWnd* pParent = list.GetParent())
         pParent->SendMessage(WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
 }
 
 template <class TBase>
-bool CSortListExT<TBase>::NeedsListSelection(UINT message, WPARAM wParam, LPARAM lParam) const {
+listedit::sortlist::HeldStep CSortListExT<TBase>::HeldStepFor(UINT message, WPARAM wParam, LPARAM lParam) {
+    namespace model = listedit::sortlist;
+    using model::HeldStep, model::ListInput;
+    CListCtrl& list = this->List();
+    model::InputFacts facts;
     switch (message) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN: {
+        LVHITTESTINFO hit{
+            {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}, 0, -1, 0, 0};
+        const int nRow = static_cast<int>(list.SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        facts.input = message == WM_LBUTTONDOWN ? ListInput::LeftDown
+                      : message == WM_LBUTTONUP ? ListInput::LeftUp
+                                                : ListInput::RightDown;
+        facts.bCtrl = (wParam & MK_CONTROL) != 0;
+        facts.bShift = (wParam & MK_SHIFT) != 0;
+        facts.bOnRow = nRow >= 0;
+        facts.bOnCheckBox = facts.bOnRow && (hit.flags & LVHT_ONITEMSTATEICON) &&
+                            (list.GetExtendedStyle() & LVS_EX_CHECKBOXES);
+        facts.bOnPressed = facts.bOnRow && nRow == m_nHeldPress;
+        const HeldStep step = model::StepFor(facts);
+        // A plain press on a row leaves every row selected until its release there.
+        if (message != WM_RBUTTONDOWN)
+            m_nHeldPress = message == WM_LBUTTONDOWN && step == HeldStep::Keep && facts.bOnRow &&
+                                   !facts.bOnCheckBox && !facts.bCtrl && !facts.bShift
+                               ? nRow
+                               : -1;
+        return step;
+    }
+    case WM_KEYDOWN: {
+        // Where the list view's own keys take the focus, asked of the list view as it asks itself.
+        const int nFocus = list.GetNextItem(-1, LVNI_FOCUSED);
+        const int nCount = list.GetItemCount();
+        int nTo = -1;
+        switch (wParam) {
+        case VK_HOME:
+            nTo = nCount > 0 ? 0 : -1;
+            break;
+        case VK_END:
+            nTo = nCount - 1;
+            break;
+        case VK_UP:
+            nTo = list.GetNextItem(nFocus, LVNI_ABOVE);
+            break;
+        case VK_DOWN:
+            nTo = list.GetNextItem(nFocus, LVNI_BELOW);
+            break;
+        case VK_LEFT:
+            nTo = list.GetNextItem(nFocus, LVNI_TOLEFT);
+            break;
+        case VK_RIGHT:
+            nTo = list.GetNextItem(nFocus, LVNI_TORIGHT);
+            break;
+        case VK_SPACE:
+            nTo = nFocus, facts.bSpace = true;
+            break;
+        case VK_PRIOR:
+        case VK_NEXT:
+            facts.input = ListInput::Page;
+            break;
+        default:
+            return HeldStep::Keep;
+        }
+        if (facts.input != ListInput::Page) facts.input = ListInput::Move;
+        facts.bCtrl = ::GetKeyState(VK_CONTROL) < 0;
+        facts.bShift = ::GetKeyState(VK_SHIFT) < 0;
+        facts.bMoves = nTo != -1 && (nTo != nFocus || facts.bSpace);
+        return model::StepFor(facts);
+    }
+    case WM_CHAR: // the control characters of Ctrl+A and Ctrl+C find nothing
+        facts.input = wParam >= L' ' ? ListInput::Typed : ListInput::Other;
+        return model::StepFor(facts);
+    case LVM_SETITEMSTATE:
+    case LVM_SETITEMW:
+    case LVM_SETITEMA: {
+        // LVITEMA starts as LVITEMW does: the mask and the states are at the same places.
+        const auto* pItem = reinterpret_cast<const LVITEMW*>(lParam);
+        if (!pItem || (message != LVM_SETITEMSTATE && !(pItem->mask & LVIF_STATE)) ||
+            !(pItem->stateMask & LVIS_SELECTED))
+            return HeldStep::Keep;
+        const bool bEveryRowOff = message == LVM_SETITEMSTATE && static_cast<int>(wParam) == -1 &&
+                                  pItem->stateMask == LVIS_SELECTED && !(pItem->state & LVIS_SELECTED);
+        return bEveryRowOff ? HeldStep::Clear : HeldStep::HandOver;
+    }
+    case LVM_DELETEALLITEMS:
+        return HeldStep::Clear;
     case WM_STYLECHANGING:
     case LVM_SETITEMCOUNT:
     case LVM_DELETEITEM:
-    case LVM_DELETEALLITEMS:
     case LVM_INSERTITEMW:
     case LVM_INSERTITEMA:
     case LVM_SETCALLBACKMASK:
     case LVM_GETCALLBACKMASK:
-        return true;
-    case WM_KEYDOWN: // the modifiers alone change nothing; Ctrl+A and Ctrl+C read the list's own
-        return wParam != VK_SHIFT && wParam != VK_CONTROL && wParam != VK_MENU &&
-               !this->IsCtrlKey(static_cast<UINT>(wParam), 'A') &&
-               !this->IsCtrlKey(static_cast<UINT>(wParam), 'C');
-    case WM_CHAR: // typing finds and selects a row; the control characters of Ctrl+A and Ctrl+C do not
-        return wParam >= L' ';
-    case LVM_SETITEMSTATE:
-    case LVM_SETITEMW:
-    case LVM_SETITEMA: {
-        // LVITEMA starts as LVITEMW does: the mask and the state mask are at the same places.
-        const auto* pItem = reinterpret_cast<const LVITEMW*>(lParam);
-        const bool bState = pItem && (message == LVM_SETITEMSTATE || (pItem->mask & LVIF_STATE));
-        return bState && (pItem->stateMask & LVIS_SELECTED);
-    }
+        return HeldStep::HandOver;
     default:
-        return false;
+        return HeldStep::Keep;
     }
 }
 
-template <class TBase> void CSortListExT<TBase>::HandOverSelection() {
+template <class TBase> void CSortListExT<TBase>::LetGoOfSelection(bool bEveryRow) {
     CListCtrl& list = this->List();
     m_bAllSelected = false;
+    m_nHeldPress = -1;
     list.SetCallbackMask(list.GetCallbackMask() & ~LVIS_SELECTED);
+    if (!bEveryRow) {
+        list.Invalidate(FALSE);
+        NotifyEveryRow(0, LVIS_SELECTED);
+        return;
+    }
     this->m_bItemChangesHeard = false;
     // The list view repaints each row it selects unless redrawing is off; the rows show selected
     // already. Redrawing stays off when the application had turned it off.
@@ -542,10 +627,12 @@ template <class TBase> void CSortListExT<TBase>::HandOverSelection() {
 }
 
 template <class TBase> LRESULT CSortListExT<TBase>::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    using listedit::sortlist::HeldStep;
     if (message == WM_SETREDRAW) m_bRedraw = wParam != 0;
     if (m_bAllSelected) [[unlikely]] {
         if (message == LVM_GETSELECTEDCOUNT) return static_cast<LRESULT>(m_rows.RowCount());
-        if (NeedsListSelection(message, wParam, lParam)) HandOverSelection();
+        if (const HeldStep step = HeldStepFor(message, wParam, lParam); step != HeldStep::Keep)
+            LetGoOfSelection(step == HeldStep::HandOver);
     }
     return TBase::WindowProc(message, wParam, lParam);
 }

@@ -1,4 +1,5 @@
 #include "sortlist/HeaderGeometry.h"
+#include "sortlist/HeldSelection.h"
 #include "sortlist/RowLayout.h"
 #include "sortlist/SortKeys.h"
 
@@ -188,4 +189,39 @@ TEST(SortKeys, RowsOfFindsEachRecordAfterASort) {
     EXPECT_EQ(RowsOf<int>(rows, std::vector<int*>{}), std::vector<int>{});
     EXPECT_EQ(RowsOf<int>(rows, std::vector<int*>{&b, &c, &a, nullptr, &d, &d}),
               (std::vector<int>{3, 0, 1, -1, 2, 2}));
+}
+
+// What the list view's handling of a click or a key does to every row selected by the list.
+TEST(SortHeldSelection, StepOfEachInput) {
+    using enum ListInput;
+    using enum HeldStep;
+    struct Row {
+        InputFacts facts;
+        HeldStep step;
+    };
+    const Row rows[] = {
+        {{LeftDown, false, false, true}, Keep},             // a plain press on a row waits for its release
+        {{LeftDown, true, false, true}, HandOver},          // Ctrl toggles one row
+        {{LeftDown, true, true, true}, HandOver},           // Ctrl+Shift adds a range
+        {{LeftDown, false, true, true}, Clear},             // Shift selects a range alone
+        {{LeftDown, false, true, true, true}, Keep},        // a check box selects nothing
+        {{LeftDown, false, false, false}, Clear},           // off the rows
+        {{LeftDown, true, false, false}, Keep},             // off the rows with Ctrl
+        {{LeftDown, false, true, false}, Keep},             // or Shift
+        {{LeftUp, false, false, true, false, true}, Clear}, // released on the row pressed
+        {{LeftUp, false, false, true}, Keep},               // elsewhere
+        {{RightDown, false, false, true}, Keep},
+        {{RightDown, true, true, false}, Clear},
+        {{Move, false, false, true, false, false, true}, Clear},
+        {{Move, false, true, true, false, false, true}, Clear},
+        {{Move, true, true, true, false, false, true}, Clear},           // Ctrl+Shift: a range
+        {{Move, true, false, true, false, false, true}, Keep},           // Ctrl moves the focus alone
+        {{Move, true, false, true, false, false, true, true}, HandOver}, // Ctrl+Space toggles
+        {{Move, false, false, true, false, false, true, true}, Clear},   // Space selects the row alone
+        {{Move, false, false, true, false, false, false}, Keep},         // no row to go to
+        {{Page}, HandOver},
+        {{Typed}, HandOver},
+        {{Other, true, true, true, false, true, true, true}, Keep},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(StepFor(rows[i].facts), rows[i].step) << i;
 }

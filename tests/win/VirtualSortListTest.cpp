@@ -244,69 +244,101 @@ TEST_F(VirtualSortListTest, SelectAllAndCopyByRealKeys) {
     });
 }
 
-// The rows stay selected after Ctrl+A through what follows until something changes the selection:
-// every way in that reads or changes it sees every row selected, in both modes; in virtual mode the
-// parent hears one change, of item -1.
+// After Ctrl+A every row stays selected until a click, a key or a call changes the selection, and
+// then it changes as the list view changes it, in both modes. In virtual mode the parent hears one
+// change of item -1 to selected, and one to deselected wherever every row is deselected first (by
+// the list, or by the list view once it holds the selection again).
 TEST_F(VirtualSortListTest, SelectAllHoldsUntilTheSelectionChanges) {
-    using Step = std::tuple<const char*, std::function<void(CSortListCtrlEx&)>, Texts>; // then selected
-    auto rowY = [](CSortListCtrlEx& list, int n) { return CellRect(list, n, 0).CenterPoint().y; };
-    auto click = [&](CSortListCtrlEx& list, int n, WPARAM keys) {
-        const LPARAM pt = MAKELPARAM(30, rowY(list, n));
-        list.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON | keys, pt), list.PostMessage(WM_LBUTTONUP, keys, pt);
+    using List = CSortListCtrlEx;
+    using Step = std::tuple<const char*, std::function<void(List&)>, std::wstring, int>;
+    auto post = [](List& l, UINT down, UINT up, int row, WPARAM keys) {
+        const CRect last = CellRect(l, 3, 0);
+        const LPARAM pt = MAKELPARAM(30, row < 0 ? last.bottom + 20 : CellRect(l, row, 0).CenterPoint().y);
+        l.PostMessage(down, keys | (down == WM_LBUTTONDOWN ? MK_LBUTTON : MK_RBUTTON), pt);
+        l.PostMessage(up, keys, pt);
         Pump();
     };
+    auto click = [&](int row, WPARAM keys = 0) {
+        return [=, &post](List& l) { post(l, WM_LBUTTONDOWN, WM_LBUTTONUP, row, keys); };
+    };
+    auto rightClick = [&](int row) {
+        return [=, &post](List& l) { post(l, WM_RBUTTONDOWN, WM_RBUTTONUP, row, 0); };
+    };
+    auto key = [](UINT vk, int modifier = 0) {
+        return [=](List& l) {
+            KeysDown held({modifier});
+            PressKey(l.m_hWnd, vk);
+        };
+    };
     const Step steps[] = {
-        {"nothing", [](CSortListCtrlEx&) {}, {L"a x ", L"b x ", L"c x ", L"d x "}},
-        {"sorted", [](CSortListCtrlEx& l) { l.SortColumn(0, FALSE); }, {L"d x ", L"c x ", L"b x ", L"a x "}},
-        {"clicked", [&](CSortListCtrlEx& l) { click(l, 1, 0); }, {L"b x "}},
-        {"Ctrl+clicked", [&](CSortListCtrlEx& l) { click(l, 1, MK_CONTROL); }, {L"a x ", L"c x ", L"d x "}},
-        {"Down", [](CSortListCtrlEx& l) { PressKey(l.m_hWnd, VK_DOWN); }, {L"b x "}},
-        {"one deselected",
-         [](CSortListCtrlEx& l) { l.SetItemState(2, 0, LVIS_SELECTED); },
-         {L"a x ", L"b x ", L"d x "}},
-        {"focus moved",
-         [](CSortListCtrlEx& l) { l.SetItemState(3, LVIS_FOCUSED, LVIS_FOCUSED); },
-         {L"a x ", L"b x ", L"c x ", L"d x "}},
+        // what is done, the rows selected afterwards, heard every row deselected
+        {"nothing", [](List&) {}, L"abcd", 0},
+        {"sorted", [](List& l) { l.SortColumn(0, FALSE); }, L"dcba", 0},
+        {"clicked", click(1), L"b", 1},
+        {"Ctrl+clicked", click(1, MK_CONTROL), L"acd", 0},
+        {"Shift+clicked", click(2, MK_SHIFT), L"abc", 1},
+        {"clicked off the rows", click(-1), L"", 1},
+        {"right-clicked", rightClick(2), L"abcd", 0},
+        {"right-clicked off the rows", rightClick(-1), L"", 1},
+        {"Down", key(VK_DOWN), L"b", 1},
+        {"Ctrl+Down", key(VK_DOWN, VK_CONTROL), L"abcd", 0},
+        {"Shift+Down", key(VK_DOWN, VK_SHIFT), L"ab", 1},
+        {"Up at the top", key(VK_UP), L"abcd", 0},
+        {"Space", key(VK_SPACE), L"a", 1},
+        {"Ctrl+Space", key(VK_SPACE, VK_CONTROL), L"bcd", 0},
+        {"Page Down", key(VK_NEXT), L"d", 1},
+        {"typed", [](List& l) { TypeChars(l.m_hWnd, L"c"); }, L"c", 1},
+        {"one deselected", [](List& l) { l.SetItemState(2, 0, LVIS_SELECTED); }, L"abd", 0},
+        {"all deselected", [](List& l) { l.SetItemState(-1, 0, LVIS_SELECTED); }, L"", 1},
+        {"focus moved", [](List& l) { l.SetItemState(3, LVIS_FOCUSED, LVIS_FOCUSED); }, L"abcd", 0},
         {"one added",
-         [](CSortListCtrlEx& l) {
+         [](List& l) {
              l.InsertItem(4, Record({L"e", L"x"}));
          },
-         {L"a x ", L"b x ", L"c x ", L"d x "}},
+         L"abcd", 0},
         {"one inserted",
-         [](CSortListCtrlEx& l) {
+         [](List& l) {
              l.InsertItem(0, Record({L"e", L"x"}));
          },
-         {L"a x ", L"b x ", L"c x ", L"d x "}},
-        {"one deleted", [](CSortListCtrlEx& l) { l.DeleteItem(0); }, {L"b x ", L"c x ", L"d x "}},
-        {"filtered and shown again",
-         [](CSortListCtrlEx& l) { l.SetQuickFilter(L"b") && l.SetQuickFilter(L""); },
-         {L"b x "}},
+         L"abcd", 0},
+        {"one deleted", [](List& l) { l.DeleteItem(0); }, L"bcd", 0},
+        {"all deleted",
+         [](List& l) {
+             l.DeleteAllItems(), l.InsertItem(0, Record({L"e", L"x"}));
+         },
+         L"", 1},
+        {"filtered and shown again", [](List& l) { l.SetQuickFilter(L"b") && l.SetQuickFilter(L""); }, L"b",
+         2},
     };
-    InBothModes([&](CSortListCtrlEx& list, DWORD style) {
-        int allSelected = 0; // the parent's changes of item -1 to selected
+    InBothModes([&](List& list, DWORD style) {
+        int heard[2] = {}; // the parent's changes of item -1: to deselected, to selected
         host.onHeard = [&](const NMHDR& hdr) {
             const auto& nm = reinterpret_cast<const NMLISTVIEW&>(hdr);
-            allSelected += hdr.code == LVN_ITEMCHANGED && nm.iItem == -1 && (nm.uNewState & LVIS_SELECTED);
+            if (hdr.code == LVN_ITEMCHANGED && nm.iItem == -1) ++heard[(nm.uNewState & LVIS_SELECTED) != 0];
         };
-        for (const auto& [what, step, selected] : steps) {
+        for (const auto& [what, step, selected, everyRowOff] : steps) {
             SCOPED_TRACE(what);
             if (!style && std::string_view(what).starts_with("filtered")) continue;
             list.DeleteAllItems();
             for (LPCWSTR t : {L"a", L"b", L"c", L"d"})
                 list.InsertItem(list.GetItemCount(), Record({t, L"x"}));
+            list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED); // the list view's own, before
             list.SetItemState(0, LVIS_FOCUSED, LVIS_FOCUSED);
-            allSelected = 0;
+            list.SetSelectionMark(0);
+            heard[0] = heard[1] = 0;
             {
                 KeysDown ctrl({VK_CONTROL});
                 PressKey(list.m_hWnd, 'A');
             }
             EXPECT_EQ(list.GetSelectedCount(), 4u);
             step(list);
-            EXPECT_EQ(Rows(list, LVNI_SELECTED), selected);
+            std::wstring rows;
+            for (const std::wstring& row : Rows(list, LVNI_SELECTED)) rows += row[0];
+            EXPECT_EQ(rows, selected);
             EXPECT_EQ(list.GetSelectedCount(), selected.size());
-            EXPECT_EQ(list.GetItemState(list.GetNextItem(-1, LVNI_SELECTED), LVIS_SELECTED),
-                      UINT{LVIS_SELECTED});
-            EXPECT_EQ(allSelected, style ? 1 : 0);
+            if (style) {
+                EXPECT_EQ(std::pair(heard[0], heard[1]), std::pair(everyRowOff, 1));
+            }
         }
         host.onHeard = nullptr;
     });

@@ -13,6 +13,10 @@
 #include <span>
 #include <vector>
 
+namespace listedit::sortlist {
+enum class HeldStep; // what a click or a key does to a selection the list keeps (internal)
+}
+
 // One row of a string-data sortable list, known to applications as CSortListCtrlEx::CItemData:
 // element i of m_arrText is the text of column i (it may hold fewer texts than the list has
 // columns). Create it with new, fill it, and hand it to InsertItem; the list deletes it with its
@@ -124,10 +128,13 @@ private:
     BOOL CopySelection() const;
     // Ctrl+A in virtual mode: every row selected at once, in the list's keeping.
     void SelectAllRows();
-    // Whether a message to the list view needs the selection in its own keeping.
-    bool NeedsListSelection(UINT message, WPARAM wParam, LPARAM lParam) const;
-    // Gives the list view the selection the list keeps (every row), telling no one again.
-    void HandOverSelection();
+    // Tells the parent of a change of every row (item -1), as the list view does in virtual mode.
+    void NotifyEveryRow(UINT nNewState, UINT nOldState);
+    // What a message to the list view does to the selection the list keeps.
+    listedit::sortlist::HeldStep HeldStepFor(UINT message, WPARAM wParam, LPARAM lParam);
+    // Stops keeping every row selected: the list view is given every row's selection, unheard
+    // (bEveryRow), or every row is deselected and the parent told.
+    void LetGoOfSelection(bool bEveryRow);
 
     std::vector<CItemData*> m_arrRecords; // virtual mode: every record, in sort order
     listedit::sortlist::RowView m_rows;   // virtual mode: the records that show
@@ -137,4 +144,5 @@ private:
     mutable int m_nVirtualMode = -1; // the window's LVS_OWNERDATA, once read; -1 before
     bool m_bAllSelected = false;     // every row selected in the list's keeping, not the list view's
     bool m_bRedraw = true;           // the last WM_SETREDRAW the list was sent
+    int m_nHeldPress = -1;           // the row a plain press went down on while every row is selected
 };
