@@ -124,19 +124,6 @@ const LabelSet& GermanLabels() {
     return german;
 }
 
-ConditionTerm Term(bool open, std::size_t field, Comparison comparison, const wchar_t* value,
-                   bool close = false, Relation relation = kRelationNone) {
-    ConditionTerm term;
-    term.open = open, term.field = field, term.comparison = comparison, term.value = value;
-    term.close = close, term.relation = relation;
-    return term;
-}
-
-auto Tied(const ConditionTerm& t) {
-    return std::tie(t.open, t.field, t.comparison, t.value, t.close, t.relation, t.otherComparison,
-                    t.otherRelation);
-}
-
 } // namespace
 
 // Rows the list can hold: any field, parentheses anywhere, every comparison and relation, quotes in values.
@@ -201,11 +188,6 @@ TEST(ConditionRoundTrip, RandomRowsWriteTheSameTextAfterReadingBack) {
 
 // What a person or another program may write: read into rows that the builder writes its own way.
 TEST(ConditionRoundTrip, OtherSpellingsReadAsTheBuilderWritesThem) {
-    // Blank parentheses are a space, a list value is its whole entry, the last relation is none.
-    EXPECT_EQ(ReadBack(L"(NAME Like 'Sm%' or 城市 = '01') and AGE >= 18").cells,
-              (decltype(Rows::cells){{L"(", L"NAME", L"象(Like)", L"Sm%", L" ", L"或(or)"},
-                                     {L" ", L"城市", L"等于(=)", L"01-North", L")", L"与(and)"},
-                                     {L" ", L"AGE", L"大于等于(>=)", L"18", L" ", L"无"}}));
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L" \t\u3000", L""},
         {L"Name='x'AND\tage>=1", L"NAME = 'x' and AGE >= 1"},
@@ -267,27 +249,6 @@ TEST(ConditionRoundTrip, RefusesWhatNoRowsWrite) {
         EXPECT_EQ(std::tie(parsed.error.code, parsed.error.pos), std::tie(code, pos))
             << testing::PrintToString(sql.substr(0, 50));
         EXPECT_TRUE(parsed.rows.empty() && !ParseErrorMessage(code).empty());
-    }
-}
-
-// Terms over the field list make the text, and the text reads back into the same terms: no label
-// takes part on either side.
-TEST(ConditionModel, TermsWriteAndReadBackWithoutLabels) {
-    const std::pair<std::vector<ConditionTerm>, std::wstring> cases[] = {
-        {{Term(false, 0, kLike, L"Sm%", false, kRelationOr), Term(false, 2, kGreaterEqual, L"18")},
-         L"NAME Like 'Sm%' or AGE >= 18"},
-        {{Term(true, 5, kNotEqual, L"01-North", false, kRelationAnd),
-          Term(false, 7, kNotLike, L"S%", true, kRelationOr), Term(false, 1, kLessEqual, L"-2.5")},
-         L"(城市 <> '01' and DEPT Not Like 'S%') or SALARY <= -2.5"},
-        {{Term(false, 3, kLess, L"2024-3-5", false, kRelationAnd), Term(false, 6, kEqual, L"1")},
-         L"Order Date < '2024-3-5' and ACTIVE = 1"},
-    };
-    for (const auto& [terms, text] : cases) {
-        EXPECT_EQ(BuildConditionText(terms, kFields), text);
-        const ParseResult parsed = ParseCondition(text, kFields);
-        ASSERT_TRUE(parsed.ok()) << parsed.error.pos;
-        ASSERT_EQ(parsed.rows.size(), terms.size());
-        for (std::size_t i = 0; i < terms.size(); ++i) EXPECT_EQ(Tied(parsed.rows[i]), Tied(terms[i])) << i;
     }
 }
 

@@ -136,27 +136,6 @@ TEST(SortTyped, KeysOrderAsAStableSortWithTheColumnsComparison) {
     }
 }
 
-TEST(SortTyped, KeysOfTextsNumbersAndDays) {
-    using enum SortType;
-    // A text's key is its first four code units; invalid numbers and days have key 0, below every
-    // valid one, negative numbers below positive ones.
-    EXPECT_EQ(KeyOf(Text, L"abcdef"), KeyOf(Text, L"abcdxy"));
-    EXPECT_LT(KeyOf(Text, L"ab"), KeyOf(Text, L"ab\u0001"));
-    EXPECT_LT(KeyOf(Text, L"\u00ff"), KeyOf(Text, L"\uffff"));
-    EXPECT_EQ(KeyOf(Number, L"x"), 0u);
-    EXPECT_EQ(KeyOf(Date, L"2023-2-29"), 0u);
-    EXPECT_EQ(KeyOf(Natural, L"file9"), 0u);
-    const wchar_t* const ascending[] = {L"-1000000000", L"-1000000", L"-2.5", L"-2",  L"-0.001",
-                                        L"0",           L"0.001",    L"7",    L"1000"};
-    std::uint64_t previous = 0;
-    for (const wchar_t* t : ascending) {
-        EXPECT_GT(KeyOf(Number, t), previous) << t;
-        previous = std::max(previous, KeyOf(Number, t));
-    }
-    EXPECT_EQ(KeyOf(Number, L"-0"), KeyOf(Number, L"0"));
-    EXPECT_LT(KeyOf(Date, L"1900-1-1"), KeyOf(Date, L"1900-01-02"));
-}
-
 TEST(SortTyped, QuickFilterMatchAndCopiedCells) {
     // Text, the searched text (folded), found: blind to case in Latin, Greek and Cyrillic, anywhere.
     const std::tuple<const wchar_t*, const wchar_t*, bool> finds[] = {
