@@ -482,10 +482,14 @@ template <class TBase> void CSortListExT<TBase>::SelectAllRows() {
     }
     // The list view's own selection goes, unheard (every row is about to be selected), so that
     // when the list view later deselects "all" itself no row of it is left behind.
+    // A few rows one by one; more in the list view's one walk, which repaints nothing meanwhile.
     this->m_bItemChangesHeard = false;
-    UINT nOwn = list.GetSelectedCount();
-    for (int i = -1; nOwn-- > 0 && (i = list.GetNextItem(i, LVNI_SELECTED)) != -1;)
-        list.SetItemState(i, 0, LVIS_SELECTED);
+    if (UINT nOwn = list.GetSelectedCount(); nOwn > kFewRows) {
+        SetRowsSelected(false);
+    } else {
+        for (int i = -1; nOwn-- > 0 && (i = list.GetNextItem(i, LVNI_SELECTED)) != -1;)
+            list.SetItemState(i, 0, LVIS_SELECTED);
+    }
     this->m_bItemChangesHeard = true;
     list.SetCallbackMask(nMask | LVIS_SELECTED);
     m_bAllSelected = true;
@@ -617,13 +621,18 @@ template <class TBase> void CSortListExT<TBase>::LetGoOfSelection(bool bEveryRow
         return;
     }
     this->m_bItemChangesHeard = false;
-    // The list view repaints each row it selects unless redrawing is off; the rows show selected
-    // already. Redrawing stays off when the application had turned it off.
+    SetRowsSelected(true);
+    this->m_bItemChangesHeard = true;
+}
+
+// The list view repaints each row it changes unless redrawing is off: the rows are repainted once
+// afterwards. Redrawing stays off when the application had turned it off.
+template <class TBase> void CSortListExT<TBase>::SetRowsSelected(bool bSelected) {
+    CListCtrl& list = this->List();
     const bool bRedraw = m_bRedraw;
     if (bRedraw) list.SetRedraw(FALSE);
-    list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetItemState(-1, bSelected ? LVIS_SELECTED : 0, LVIS_SELECTED);
     if (bRedraw) list.SetRedraw(TRUE);
-    this->m_bItemChangesHeard = true;
 }
 
 template <class TBase> LRESULT CSortListExT<TBase>::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

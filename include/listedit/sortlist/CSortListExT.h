@@ -135,6 +135,10 @@ private:
     // Stops keeping every row selected: the list view is given every row's selection, unheard
     // (bEveryRow), or every row is deselected and the parent told.
     void LetGoOfSelection(bool bEveryRow);
+    // Selects or deselects every row in the list view's own keeping, in its one walk.
+    void SetRowsSelected(bool bSelected);
+    // Up to this many rows selected are deselected one by one rather than by a walk over every row.
+    static constexpr UINT kFewRows = 64;
 
     std::vector<CItemData*> m_arrRecords; // virtual mode: every record, in sort order
     listedit::sortlist::RowView m_rows;   // virtual mode: the records that show
