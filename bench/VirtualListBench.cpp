@@ -372,6 +372,37 @@ struct CopyFloorPair {
     }
 };
 
+// A click on a row after Ctrl+A, which selects that row alone: the list deselects every row it kept
+// selected at once; the bare list view, given one row selected as a click before leaves it, deselects
+// that row for the same click.
+struct ClickAfterSelectAllPair {
+    std::unique_ptr<CSortListCtrlEx> list;
+    BareOwnerData bare;
+    ClickAfterSelectAllPair(CWnd& host, int n) : list(VirtualList(host, kLeft)), bare(host, kRight) {
+        const std::vector<Record*> rows(Records(n).begin(), Records(n).begin() + n);
+        list->InsertItems(0, rows.data(), n);
+        bare.Fill(rows);
+    }
+    static void ClickRow(HWND hList, int nRow) {
+        RECT rc{LVIR_BOUNDS, 0, 0, 0};
+        ::SendMessageW(hList, LVM_GETITEMRECT, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&rc));
+        const LPARAM pt = MAKELPARAM(30, (rc.top + rc.bottom) / 2);
+        ::SendMessageW(hList, WM_LBUTTONDOWN, MK_LBUTTON, pt);
+        ::SendMessageW(hList, WM_LBUTTONUP, 0, pt);
+        ::UpdateWindow(hList);
+    }
+    void SelectAllAndClick() {
+        CtrlKey(*list, 'A');
+        ClickRow(list->m_hWnd, 2);
+    }
+    void ClickBare() {
+        LVITEMW one{};
+        one.state = one.stateMask = LVIS_SELECTED;
+        ::SendMessageW(bare.list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&one));
+        ClickRow(bare.list, 2);
+    }
+};
+
 // One page down per step, from the middle of the list, each step painted at once.
 struct ScrollPair {
     std::unique_ptr<CSortListCtrlEx> list;
@@ -442,6 +473,12 @@ const bench::Registrar kCases{{
      },
      "the same text built directly, copied into one block of global memory, put on the clipboard and read "
      "back"},
+    {"CSortListCtrlEx virtual: Ctrl+A, then a click on a row, 1,000,000", kMillion, 1.5,
+     [](CWnd& host, int n) {
+         auto p = std::make_shared<ClickAfterSelectAllPair>(host, n);
+         return bench::Sides{[p] { p->SelectAllAndClick(); }, [p] { p->ClickBare(); }};
+     },
+     "a click on the same row of a bare owner-data list view with one other row selected"},
     {"CSortListCtrlEx click, 100,000: virtual vs normal", 100000, 0.5,
      [](CWnd& host, int n) {
          auto p = std::make_shared<ModePair>(host, n);
