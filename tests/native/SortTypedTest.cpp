@@ -134,6 +134,14 @@ TEST(SortTyped, KeysOrderAsAStableSortWithTheColumnsComparison) {
     }
 }
 
+// A text's key holds its first four code units, so that only texts sharing them are compared whole
+// (the order itself is the stable sort's above, whatever the key holds).
+TEST(SortTyped, TextKeysHoldTheFirstFourCodeUnits) {
+    EXPECT_EQ(KeyOf(SortType::Text, L"abcdef"), KeyOf(SortType::Text, L"abcdxy"));
+    EXPECT_LT(KeyOf(SortType::Text, L"ab"), KeyOf(SortType::Text, L"ab\u0001"));
+    EXPECT_LT(KeyOf(SortType::Text, L"abc\u00ff"), KeyOf(SortType::Text, L"abc\uffff"));
+}
+
 TEST(SortTyped, QuickFilterMatchAndCopiedCells) {
     // Text, the searched text (folded), found: blind to case in Latin, Greek and Cyrillic, anywhere.
     const std::tuple<const wchar_t*, const wchar_t*, bool> finds[] = {
