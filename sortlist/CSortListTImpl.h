@@ -353,10 +353,11 @@ template <class TBase> BOOL CSortListT<TBase>::OnItemchanged(NMHDR* pNMHDR, LRES
     if (!(pNMLV->uChanged & LVIF_STATE)) return FALSE;
     const UINT nChanged = pNMLV->uNewState ^ pNMLV->uOldState;
     const HWND hList = List().m_hWnd;
-    if (nChanged & LVIS_SELECTED)
-        listedit::access::RaiseItemEvent((pNMLV->uNewState & LVIS_SELECTED) ? EVENT_OBJECT_SELECTIONADD
-                                                                            : EVENT_OBJECT_SELECTIONREMOVE,
-                                         hList, pNMLV->iItem);
+    // A change of every row (item -1) is one change within the list, not one of a row.
+    const DWORD nSelectionEvent = pNMLV->iItem < 0                     ? EVENT_OBJECT_SELECTIONWITHIN
+                                  : (pNMLV->uNewState & LVIS_SELECTED) ? EVENT_OBJECT_SELECTIONADD
+                                                                       : EVENT_OBJECT_SELECTIONREMOVE;
+    if (nChanged & LVIS_SELECTED) listedit::access::RaiseItemEvent(nSelectionEvent, hList, pNMLV->iItem);
     if (nChanged & LVIS_STATEIMAGEMASK)
         listedit::access::RaiseItemEvent(EVENT_OBJECT_STATECHANGE, hList, pNMLV->iItem);
     return FALSE; // the parent hears it as well

@@ -274,6 +274,17 @@ TEST_F(AccessSortListTest, RowsNamedByTheFirstColumnInBothModes) {
         EXPECT_EQ(acc.HitTest(rc.CenterPoint()), LONG(count));
         BSTR b = nullptr;
         EXPECT_EQ(acc->get_accName(Acc::Id(count + 1), &b), E_INVALIDARG);
+        if (!style) return;
+        // Ctrl+A on a million rows: every row reads as selected, and readers hear one change within.
+        EventRecorder events;
+        {
+            KeysDown ctrl({VK_CONTROL});
+            PressKey(list.m_hWnd, 'A');
+        }
+        EXPECT_EQ(acc.State(1) & STATE_SYSTEM_SELECTED, LONG(STATE_SYSTEM_SELECTED));
+        const auto within = events.Events(EVENT_OBJECT_SELECTIONWITHIN);
+        ASSERT_EQ(within.size(), 1u);
+        EXPECT_EQ(within[0].idChild, LONG(CHILDID_SELF));
     });
 }
 
