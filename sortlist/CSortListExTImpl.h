@@ -419,6 +419,8 @@ template <class TBase> void CSortListExT<TBase>::OnDestroy() {
     ReleaseRecords(0, m_arrRecords.size());
     m_nVirtualMode = -1;
     m_bAllSelected = false;
+    m_bRedraw = true; // a new window starts redrawing
+    m_nHeldPress = -1;
 }
 
 template <class TBase> void CSortListExT<TBase>::OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult) {
