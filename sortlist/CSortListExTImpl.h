@@ -11,7 +11,9 @@
 #include <atomic>
 #include <cstddef>
 #include <cstring>
+#include <iterator>
 #include <numeric>
+#include <utility>
 
 namespace listedit::sortlist::detail {
 // The system's natural order where it has one (CompareStringEx with SORT_DIGITSASNUMBERS, looked
@@ -534,49 +536,39 @@ listedit::sortlist::HeldStep CSortListExT<TBase>::HeldStepFor(UINT message, WPAR
                             (list.GetExtendedStyle() & LVS_EX_CHECKBOXES);
         facts.bOnPressed = facts.bOnRow && nRow == m_nHeldPress;
         const HeldStep step = model::StepFor(facts);
-        // A plain press on a row leaves every row selected until its release there.
+        // A press kept on a row (a plain one: Ctrl and Shift change the selection at once) leaves
+        // every row selected until its release there.
         if (message != WM_RBUTTONDOWN)
-            m_nHeldPress = message == WM_LBUTTONDOWN && step == HeldStep::Keep && facts.bOnRow &&
-                                   !facts.bOnCheckBox && !facts.bCtrl && !facts.bShift
-                               ? nRow
-                               : -1;
+            m_nHeldPress =
+                message == WM_LBUTTONDOWN && step == HeldStep::Keep && facts.bOnRow && !facts.bOnCheckBox
+                    ? nRow
+                    : -1;
         return step;
     }
     case WM_KEYDOWN: {
+        if (wParam == VK_PRIOR || wParam == VK_NEXT) {
+            facts.input = ListInput::Page;
+            return model::StepFor(facts);
+        }
         // Where the list view's own keys take the focus, asked of the list view as it asks itself.
         const int nFocus = list.GetNextItem(-1, LVNI_FOCUSED);
+        static constexpr std::pair<WPARAM, UINT> kArrows[] = {
+            {VK_UP, LVNI_ABOVE}, {VK_DOWN, LVNI_BELOW}, {VK_LEFT, LVNI_TOLEFT}, {VK_RIGHT, LVNI_TORIGHT}};
+        const auto arrow = std::find_if(std::begin(kArrows), std::end(kArrows),
+                                        [&](const auto& a) { return a.first == wParam; });
         const int nCount = list.GetItemCount();
         int nTo = -1;
-        switch (wParam) {
-        case VK_HOME:
+        if (wParam == VK_HOME)
             nTo = nCount > 0 ? 0 : -1;
-            break;
-        case VK_END:
+        else if (wParam == VK_END)
             nTo = nCount - 1;
-            break;
-        case VK_UP:
-            nTo = list.GetNextItem(nFocus, LVNI_ABOVE);
-            break;
-        case VK_DOWN:
-            nTo = list.GetNextItem(nFocus, LVNI_BELOW);
-            break;
-        case VK_LEFT:
-            nTo = list.GetNextItem(nFocus, LVNI_TOLEFT);
-            break;
-        case VK_RIGHT:
-            nTo = list.GetNextItem(nFocus, LVNI_TORIGHT);
-            break;
-        case VK_SPACE:
+        else if (wParam == VK_SPACE)
             nTo = nFocus, facts.bSpace = true;
-            break;
-        case VK_PRIOR:
-        case VK_NEXT:
-            facts.input = ListInput::Page;
-            break;
-        default:
+        else if (arrow != std::end(kArrows))
+            nTo = list.GetNextItem(nFocus, arrow->second);
+        else
             return HeldStep::Keep;
-        }
-        if (facts.input != ListInput::Page) facts.input = ListInput::Move;
+        facts.input = ListInput::Move;
         facts.bCtrl = ::GetKeyState(VK_CONTROL) < 0;
         facts.bShift = ::GetKeyState(VK_SHIFT) < 0;
         facts.bMoves = nTo != -1 && (nTo != nFocus || facts.bSpace);
@@ -605,7 +597,6 @@ listedit::sortlist::HeldStep CSortListExT<TBase>::HeldStepFor(UINT message, WPAR
     case LVM_INSERTITEMW:
     case LVM_INSERTITEMA:
     case LVM_SETCALLBACKMASK:
-    case LVM_GETCALLBACKMASK:
         return HeldStep::HandOver;
     default:
         return HeldStep::Keep;
@@ -641,7 +632,11 @@ template <class TBase> LRESULT CSortListExT<TBase>::WindowProc(UINT message, WPA
     using listedit::sortlist::HeldStep;
     if (message == WM_SETREDRAW) m_bRedraw = wParam != 0;
     if (m_bAllSelected) [[unlikely]] {
+        // Two reads answered for the list view: its count would ask every row, and the mask it
+        // holds carries the list's own bit.
         if (message == LVM_GETSELECTEDCOUNT) return static_cast<LRESULT>(m_rows.RowCount());
+        if (message == LVM_GETCALLBACKMASK)
+            return TBase::WindowProc(message, wParam, lParam) & ~LRESULT{LVIS_SELECTED};
         if (const HeldStep step = HeldStepFor(message, wParam, lParam); step != HeldStep::Keep)
             LetGoOfSelection(step == HeldStep::HandOver);
     }
